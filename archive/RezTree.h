@@ -1,0 +1,103 @@
+#pragma once
+// The in-memory archive: an ordered list of folders, each owning its entries.
+// No entry data is held here, only names, sizes, positions and times.
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct RezEntry {
+    std::uint32_t dataPosition = 0;  // 0: not in an archive yet; data is in the disk file `name`
+    std::uint32_t size = 0;
+    std::uint32_t time = 0;  // seconds since 1970-01-01 UTC
+    std::uint32_t identifier = 0;
+    std::string name;  // base name, '.', type code; the disk path for a new entry
+    std::string typeCode;
+    std::string typeName;
+};
+
+using EntryList = std::list<RezEntry>;
+
+struct RezFolder;
+using FolderNodes = std::list<std::unique_ptr<RezFolder>>;
+
+struct RezFolder {
+    std::uintptr_t treeItem = 0;  // the folder tree's item handle, 0 while not shown
+    std::uint32_t directorySize = 0;
+    std::uint32_t time = 0;
+    std::uint32_t directoryPosition = 0;
+    std::string name;
+    EntryList entries;
+    std::vector<RezFolder*> subfolders;  // direct children in folder-list order; not owning
+    RezFolder* parent = nullptr;         // null only for the root
+
+private:
+    friend class FolderList;
+    FolderNodes::iterator node_;  // this folder's place in its FolderList
+};
+
+// The ordered folder list. Invariants: the root comes first; every folder stands after its
+// parent; every folder's subfolders list names its direct children.
+// Folders are referred to by pointer; a null folder means the root.
+class FolderList {
+public:
+    FolderList() = default;
+    FolderList(const FolderList&) = delete;
+    FolderList& operator=(const FolderList&) = delete;
+    FolderList(FolderList&&) = default;
+    FolderList& operator=(FolderList&&) = default;
+
+    bool Empty() const { return nodes_.empty(); }
+    std::size_t Size() const { return nodes_.size(); }
+    RezFolder* Root() const { return nodes_.empty() ? nullptr : nodes_.front().get(); }
+    RezFolder* Last() const { return nodes_.empty() ? nullptr : nodes_.back().get(); }
+    // Null means the root.
+    RezFolder* Resolve(RezFolder* folder) const { return folder ? folder : Root(); }
+
+    void Clear();
+    // Creates a folder at the end of the list (the loader's depth-first order).
+    RezFolder& Append(std::string name, RezFolder* parent);
+    // Creates a folder directly after its parent.
+    RezFolder& InsertAfterParent(std::string name, RezFolder* parent);
+
+    // Folders in list order.
+    template <typename Visit>
+    void ForEach(Visit visit) const {
+        for (const auto& node : nodes_) visit(*node);
+    }
+    // Folders from the last to the first.
+    template <typename Visit>
+    void ForEachReverse(Visit visit) const {
+        for (auto it = nodes_.rbegin(); it != nodes_.rend(); ++it) visit(**it);
+    }
+
+    // Names from the top down joined by '\'; without includeRoot the root's name is left out
+    // (the root alone still gives its own name).
+    std::string FolderPath(const RezFolder* folder, bool includeRoot) const;
+    RezFolder* FindFolderByPath(const std::string& path, bool includeRoot) const;
+    RezFolder* FindFolderByTreeItem(std::uintptr_t treeItem) const;
+    // Deletes the folder, everything below it and their entries. Deleting the root empties it
+    // instead, so the document always keeps a root.
+    void DeleteFolder(RezFolder* folder);
+    // Makes newParent the folder's parent, keeping every descendant after it.
+    // Moving a folder below itself or one of its descendants is refused (returns false).
+    bool MoveFolder(RezFolder* folder, RezFolder* newParent);
+    void RenameItem(RezFolder* folder, const std::string& name) { Resolve(folder)->name = name; }
+    static void RenameItem(RezEntry& entry, const std::string& name) { entry.name = name; }
+
+    std::uint32_t TotalEntrySize() const;
+    std::uint32_t TotalEntryCount() const;
+
+private:
+    RezFolder& Insert(FolderNodes::iterator where, std::string name, RezFolder* parent);
+    void Unlink(RezFolder& folder);
+
+    FolderNodes nodes_;
+};
+
+// The type name shown for an entry: the engine's own kinds by type code, else the shell's
+// name for the file's type.
+std::string TypeNameFor(const std::string& typeCode, const std::string& name);
+// The extension of a name when it is 1 to 4 characters long, else empty.
+std::string TypeCodeOf(const std::string& name);

@@ -1,0 +1,36 @@
+#include "platform/TextCase.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace {
+
+bool IsLeadByte(unsigned char c) {
+#ifdef _WIN32
+    return IsDBCSLeadByte(c) != 0;
+#else
+    (void)c;
+    return false;
+#endif
+}
+
+char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+}  // namespace
+
+std::string UpperCase(const std::string& text) {
+    std::string result = text;
+    for (size_t i = 0; i < result.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(result[i]))) {
+            ++i;  // keep the trail byte as it is
+            continue;
+        }
+        result[i] = AsciiUpper(result[i]);
+    }
+    return result;
+}
+
+bool EqualNoCase(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && UpperCase(a) == UpperCase(b);
+}

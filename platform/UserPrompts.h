@@ -1,0 +1,31 @@
+#pragma once
+// User-interaction seam: message boxes, folder chooser and file dialogs.
+// Win32 shows the real dialogs, the console asks on the terminal, tests answer from a script.
+#include <string>
+#include <vector>
+
+enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
+enum class PromptAnswer { Ok, Cancel, Yes, No };
+
+struct FileDialogOptions {
+    std::string title;             // empty: the platform's default title
+    std::string defaultExtension;  // ".rez"
+    std::string initialFile;
+    std::string initialFolder;
+    std::string filter;     // "Name|*.ext|Other|*.*||" as the framework writes it
+    unsigned long flags = 0;  // OFN_ flags, as given by the caller
+};
+
+class UserPrompts {
+public:
+    virtual ~UserPrompts() = default;
+
+    // A message box; the answer is one of the buttons offered.
+    virtual PromptAnswer Ask(const std::string& text, PromptButtons buttons) = 0;
+    void Show(const std::string& text) { Ask(text, PromptButtons::Ok); }
+
+    // Empty when the user cancelled.
+    virtual std::string ChooseFolder(const std::string& title) = 0;
+    virtual std::vector<std::string> ChooseOpenFiles(const FileDialogOptions& options) = 0;
+    virtual std::string ChooseSaveFile(const FileDialogOptions& options) = 0;
+};

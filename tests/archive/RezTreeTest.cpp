@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include "archive/RezTree.h"
+
+namespace {
+
+// Root MAPS, A below it, B below A.
+struct ThreeLevels : ::testing::Test {
+    FolderList list;
+    RezFolder* root = &list.Append("MAPS", nullptr);
+    RezFolder* a = &list.Append("A", root);
+    RezFolder* b = &list.Append("B", a);
+};
+
+std::vector<std::string> Order(const FolderList& list) {
+    std::vector<std::string> names;
+    list.ForEach([&](const RezFolder& f) { names.push_back(f.name); });
+    return names;
+}
+
+TEST_F(ThreeLevels, FolderPathWithAndWithoutRoot) {
+    EXPECT_EQ(list.FolderPath(b, true), "MAPS\\A\\B");
+    EXPECT_EQ(list.FolderPath(b, false), "A\\B");
+    EXPECT_EQ(list.FolderPath(a, false), "A");
+    EXPECT_EQ(list.FolderPath(nullptr, false), "MAPS");
+}
+
+TEST_F(ThreeLevels, FindFolderByPathTrimsSeparatorsAndMatchesCaseOnWholePath) {
+    EXPECT_EQ(list.FindFolderByPath("\\A\\B\\", false), b);
+    EXPECT_EQ(list.FindFolderByPath("A\\B", false), b);
+    EXPECT_EQ(list.FindFolderByPath("MAPS\\A", true), a);
+    EXPECT_EQ(list.FindFolderByPath("a\\b", false), nullptr);
+    EXPECT_EQ(list.FindFolderByPath("A\\C", false), nullptr);
+}
+
+TEST_F(ThreeLevels, DeleteFolderRemovesSubtreeAndTotalsShrink) {
+    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", ""});
+    a->entries.push_back({300, 20, 0, 2, "A.DAT", "DAT", ""});
+    b->entries.push_back({400, 40, 0, 3, "B.DAT", "DAT", ""});
+    EXPECT_EQ(list.TotalEntryCount(), 3u);
+    EXPECT_EQ(list.TotalEntrySize(), 70u);
+    list.DeleteFolder(a);
+    EXPECT_EQ(Order(list), std::vector<std::string>{"MAPS"});
+    EXPECT_TRUE(root->subfolders.empty());
+    EXPECT_EQ(list.TotalEntryCount(), 1u);
+    EXPECT_EQ(list.TotalEntrySize(), 10u);
+}
+
+TEST_F(ThreeLevels, DeletingTheRootEmptiesItButKeepsIt) {
+    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", ""});
+    list.DeleteFolder(nullptr);
+    ASSERT_EQ(list.Size(), 1u);
+    EXPECT_EQ(list.Root()->name, "MAPS");
+    EXPECT_TRUE(list.Root()->entries.empty());
+    EXPECT_TRUE(list.Root()->subfolders.empty());
+}
+
+TEST_F(ThreeLevels, MoveFolderKeepsDescendantsAfterTheirParents) {
+    RezFolder* c = &list.Append("C", b);
+    RezFolder* target = &list.Append("T", root);
+    ASSERT_TRUE(list.MoveFolder(a, target));
+    EXPECT_EQ(Order(list), (std::vector<std::string>{"MAPS", "T", "A", "B", "C"}));
+    EXPECT_EQ(list.FolderPath(c, true), "MAPS\\T\\A\\B\\C");
+    EXPECT_EQ(target->subfolders, std::vector<RezFolder*>{a});
+    EXPECT_EQ(root->subfolders, std::vector<RezFolder*>{target});
+}
+
+TEST_F(ThreeLevels, MoveFolderRightAfterItsNewParentStaysOrdered) {
+    // A directly follows the root already: moving it to the root must not reorder B before A.
+    RezFolder* x = &list.Append("X", root);
+    ASSERT_TRUE(list.MoveFolder(b, x));
+    ASSERT_TRUE(list.MoveFolder(a, root));
+    EXPECT_EQ(Order(list), (std::vector<std::string>{"MAPS", "A", "X", "B"}));
+}
+
+TEST_F(ThreeLevels, MoveFolderBelowItselfIsRefused) {
+    EXPECT_FALSE(list.MoveFolder(a, b));
+    EXPECT_FALSE(list.MoveFolder(a, a));
+    EXPECT_FALSE(list.MoveFolder(root, a));
+    EXPECT_EQ(Order(list), (std::vector<std::string>{"MAPS", "A", "B"}));
+}
+
+TEST_F(ThreeLevels, InsertAfterParentPlacesTheFolderDirectlyAfterIt) {
+    list.InsertAfterParent("N", root);
+    EXPECT_EQ(Order(list), (std::vector<std::string>{"MAPS", "N", "A", "B"}));
+}
+
+TEST(TypeNames, EngineKindsAndShellFallback) {
+    EXPECT_EQ(TypeNameFor("dat", "X.DAT"), "World Data");
+    EXPECT_EQ(TypeNameFor("ABC", "X.ABC"), "3D Model");
+    EXPECT_EQ(TypeNameFor("DTX", "X.DTX"), "Texture");
+    EXPECT_EQ(TypeNameFor("LTO", "X.LTO"), "Module");
+    EXPECT_EQ(TypeNameFor("Spr", "X.SPR"), "Sprite");
+    EXPECT_NE(TypeNameFor("", "FILE.ABCDE"), "");
+    EXPECT_EQ(TypeCodeOf("FILE.ABCDE"), "");
+    EXPECT_EQ(TypeCodeOf("A.DAT"), "DAT");
+    EXPECT_EQ(TypeCodeOf("FILE."), "");
+    EXPECT_EQ(TypeCodeOf("README"), "");
+}
+
+}  // namespace
