@@ -1,0 +1,49 @@
+#pragma once
+// ProgressSink for tests: records what is shown and can cancel after a number of polls.
+#include <string>
+#include <vector>
+
+#include "archive/ProgressSink.h"
+
+class RecordingProgress : public ProgressSink {
+public:
+    explicit RecordingProgress(int cancelAfterPolls = -1) : cancelAfterPolls_(cancelAfterPolls) {}
+
+    std::string title, cancelMessage;
+    int animation = 0;
+    bool timeEstimate = false;
+    bool started = false;
+    int starts = 0;
+    std::uintptr_t owner = 0;
+    std::vector<std::string> line1, line2;  // every text set, in order
+    std::uint32_t done = 0, total = 0;
+    int polls = 0;
+
+    void SetTitle(const std::string& text) override { title = text; }
+    void SetAnimation(int resourceId) override { animation = resourceId; }
+    void SetCancelMessage(const std::string& text) override { cancelMessage = text; }
+    void SetTimeEstimate(bool on) override { timeEstimate = on; }
+    void Start(std::uintptr_t ownerWindow) override {
+        owner = ownerWindow;
+        started = true;
+        ++starts;
+    }
+    void SetLine(int line, const std::string& text, bool) override {
+        (line == 1 ? line1 : line2).push_back(text);
+    }
+    void SetProgress(std::uint32_t d, std::uint32_t t) override {
+        done = d;
+        total = t;
+    }
+    void SetProgressDone(std::uint32_t d) override { done = d; }
+    bool HasUserCancelled() override {
+        ++polls;
+        if (cancelAfterPolls_ >= 0 && polls > cancelAfterPolls_) cancelled_ = true;
+        return cancelled_;
+    }
+    void Stop() override { started = false; }
+
+private:
+    int cancelAfterPolls_;
+    bool cancelled_ = false;
+};
