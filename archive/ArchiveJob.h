@@ -19,4 +19,7 @@ struct ArchiveJob {
     std::string sourcePath;  // saves: where entries with a data position have their data
     bool failed = true;
     RezHeader header{};  // read by Open, built by Save
+    // Save: new entries left out of the written file because their disk file could not be
+    // read. They stay in the document as not yet stored, so it should stay modified.
+    std::uint32_t pendingEntries = 0;
 };

@@ -9,7 +9,7 @@
 
 // What a worker needs from the program that starts it.
 class JobHost {
-public:
+  public:
     virtual ~JobHost() = default;
     virtual UserPrompts& Prompts() = 0;
     // A fresh progress window for one job (set up and started by the job itself).

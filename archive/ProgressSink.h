@@ -4,7 +4,7 @@
 #include <string>
 
 class ProgressSink {
-public:
+  public:
     virtual ~ProgressSink() = default;
 
     virtual void SetTitle(const std::string& text) = 0;

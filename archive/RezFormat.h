@@ -6,6 +6,8 @@ constexpr std::uint32_t kTextBlockSize = 127;
 constexpr std::uint32_t kHeaderOffset = 127;
 constexpr std::uint32_t kHeaderDiskSize = 41;
 constexpr std::uint32_t kDataStart = kHeaderOffset + kHeaderDiskSize;  // 168
+// The reader takes in the header as its in-memory size; the bytes past the 41 are ignored.
+constexpr std::uint32_t kHeaderMemorySize = 44;
 
 // Eleven 32-bit words in memory; 41 bytes on disk (the last word's low byte only).
 struct RezHeader {

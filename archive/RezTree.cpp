@@ -5,7 +5,9 @@
 #include "platform/ShellTypeName.h"
 #include "platform/TextCase.h"
 
-void FolderList::Clear() { nodes_.clear(); }
+void FolderList::Clear() {
+    nodes_.clear();
+}
 
 RezFolder& FolderList::Insert(FolderNodes::iterator where, std::string name, RezFolder* parent) {
     auto node = nodes_.insert(where, std::make_unique<RezFolder>());
@@ -13,7 +15,8 @@ RezFolder& FolderList::Insert(FolderNodes::iterator where, std::string name, Rez
     folder.node_ = node;
     folder.name = std::move(name);
     folder.parent = parent;
-    if (parent) parent->subfolders.push_back(&folder);
+    if (parent)
+        parent->subfolders.push_back(&folder);
     return folder;
 }
 
@@ -29,10 +32,12 @@ RezFolder& FolderList::InsertAfterParent(std::string name, RezFolder* parent) {
 
 std::string FolderList::FolderPath(const RezFolder* folder, bool includeRoot) const {
     folder = folder ? folder : Root();
-    if (!folder) return {};
+    if (!folder)
+        return {};
     std::string path = folder->name;
     for (const RezFolder* up = folder->parent; up; up = up->parent) {
-        if (!includeRoot && !up->parent) break;
+        if (!includeRoot && !up->parent)
+            break;
         path = up->name + "\\" + path;
     }
     return path;
@@ -40,8 +45,10 @@ std::string FolderList::FolderPath(const RezFolder* folder, bool includeRoot) co
 
 RezFolder* FolderList::FindFolderByPath(const std::string& path, bool includeRoot) const {
     std::string trimmed = path;
-    if (!trimmed.empty() && trimmed.back() == '\\') trimmed.pop_back();
-    if (!trimmed.empty() && trimmed.front() == '\\') trimmed.erase(0, 1);
+    if (!trimmed.empty() && trimmed.back() == '\\')
+        trimmed.pop_back();
+    if (!trimmed.empty() && trimmed.front() == '\\')
+        trimmed.erase(0, 1);
     const size_t slash = trimmed.rfind('\\');
     const std::string last = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
     for (const auto& node : nodes_) {
@@ -54,13 +61,15 @@ RezFolder* FolderList::FindFolderByPath(const std::string& path, bool includeRoo
 
 RezFolder* FolderList::FindFolderByTreeItem(std::uintptr_t treeItem) const {
     for (const auto& node : nodes_) {
-        if (node->treeItem == treeItem) return node.get();
+        if (node->treeItem == treeItem)
+            return node.get();
     }
     return nullptr;
 }
 
 void FolderList::Unlink(RezFolder& folder) {
-    while (!folder.subfolders.empty()) Unlink(*folder.subfolders.back());
+    while (!folder.subfolders.empty())
+        Unlink(*folder.subfolders.back());
     if (folder.parent) {
         auto& siblings = folder.parent->subfolders;
         siblings.erase(std::find(siblings.begin(), siblings.end(), &folder));
@@ -70,9 +79,11 @@ void FolderList::Unlink(RezFolder& folder) {
 
 void FolderList::DeleteFolder(RezFolder* folder) {
     folder = Resolve(folder);
-    if (!folder) return;
+    if (!folder)
+        return;
     if (folder == Root()) {
-        while (!folder->subfolders.empty()) Unlink(*folder->subfolders.back());
+        while (!folder->subfolders.empty())
+            Unlink(*folder->subfolders.back());
         folder->entries.clear();
         return;
     }
@@ -81,9 +92,11 @@ void FolderList::DeleteFolder(RezFolder* folder) {
 
 bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
     newParent = Resolve(newParent);
-    if (!folder || folder == Root() || !newParent) return false;
+    if (!folder || folder == Root() || !newParent)
+        return false;
     for (const RezFolder* up = newParent; up; up = up->parent) {
-        if (up == folder) return false;
+        if (up == folder)
+            return false;
     }
     auto& siblings = folder->parent->subfolders;
     siblings.erase(std::find(siblings.begin(), siblings.end(), folder));
@@ -95,7 +108,8 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
     std::vector<RezFolder*> preorder;
     auto visit = [&preorder](auto&& self, RezFolder* f) -> void {
         preorder.push_back(f);
-        for (RezFolder* child : f->subfolders) self(self, child);
+        for (RezFolder* child : f->subfolders)
+            self(self, child);
     };
     visit(visit, folder);
     auto pos = std::next(newParent->node_);
@@ -112,20 +126,23 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
 std::uint32_t FolderList::TotalEntrySize() const {
     std::uint32_t total = 0;
     for (const auto& node : nodes_) {
-        for (const RezEntry& entry : node->entries) total += entry.size;
+        for (const RezEntry& entry : node->entries)
+            total += entry.size;
     }
     return total;
 }
 
 std::uint32_t FolderList::TotalEntryCount() const {
     std::uint32_t count = 0;
-    for (const auto& node : nodes_) count += static_cast<std::uint32_t>(node->entries.size());
+    for (const auto& node : nodes_)
+        count += static_cast<std::uint32_t>(node->entries.size());
     return count;
 }
 
 std::string TypeCodeOf(const std::string& name) {
     const size_t dot = name.rfind('.');
-    if (dot == std::string::npos) return {};
+    if (dot == std::string::npos)
+        return {};
     const size_t length = name.size() - dot - 1;
     return (length >= 1 && length <= 4) ? name.substr(dot + 1) : std::string();
 }
@@ -140,7 +157,8 @@ std::string TypeNameFor(const std::string& typeCode, const std::string& name) {
                         {"LTO", "Module"},
                         {"SPR", "Sprite"}};
     for (const auto& known : kEngineTypes) {
-        if (EqualNoCase(typeCode, known.code)) return known.name;
+        if (EqualNoCase(typeCode, known.code))
+            return known.name;
     }
     return ShellTypeName(name);
 }

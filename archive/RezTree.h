@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+// The folder tree's root marker (TVI_ROOT), preset on the root of an opened or new archive.
+constexpr std::uintptr_t kTreeRootItem = static_cast<std::uintptr_t>(-0x10000);
+
 struct RezEntry {
     std::uint32_t dataPosition = 0;  // 0: not in an archive yet; data is in the disk file `name`
     std::uint32_t size = 0;
@@ -32,7 +35,7 @@ struct RezFolder {
     std::vector<RezFolder*> subfolders;  // direct children in folder-list order; not owning
     RezFolder* parent = nullptr;         // null only for the root
 
-private:
+  private:
     friend class FolderList;
     FolderNodes::iterator node_;  // this folder's place in its FolderList
 };
@@ -41,7 +44,7 @@ private:
 // parent; every folder's subfolders list names its direct children.
 // Folders are referred to by pointer; a null folder means the root.
 class FolderList {
-public:
+  public:
     FolderList() = default;
     FolderList(const FolderList&) = delete;
     FolderList& operator=(const FolderList&) = delete;
@@ -64,12 +67,14 @@ public:
     // Folders in list order.
     template <typename Visit>
     void ForEach(Visit visit) const {
-        for (const auto& node : nodes_) visit(*node);
+        for (const auto& node : nodes_)
+            visit(*node);
     }
     // Folders from the last to the first.
     template <typename Visit>
     void ForEachReverse(Visit visit) const {
-        for (auto it = nodes_.rbegin(); it != nodes_.rend(); ++it) visit(**it);
+        for (auto it = nodes_.rbegin(); it != nodes_.rend(); ++it)
+            visit(**it);
     }
 
     // Names from the top down joined by '\'; without includeRoot the root's name is left out
@@ -89,7 +94,7 @@ public:
     std::uint32_t TotalEntrySize() const;
     std::uint32_t TotalEntryCount() const;
 
-private:
+  private:
     RezFolder& Insert(FolderNodes::iterator where, std::string name, RezFolder* parent);
     void Unlink(RezFolder& folder);
 

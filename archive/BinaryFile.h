@@ -1,0 +1,41 @@
+#pragma once
+// A binary file handle with 64-bit positions (also on 32-bit Windows) and a copy helper.
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+class BinaryFile {
+  public:
+    BinaryFile() = default;
+    ~BinaryFile() { Close(); }
+    BinaryFile(const BinaryFile&) = delete;
+    BinaryFile& operator=(const BinaryFile&) = delete;
+    BinaryFile(BinaryFile&& other) noexcept : file_(other.file_) { other.file_ = nullptr; }
+    BinaryFile& operator=(BinaryFile&& other) noexcept;
+
+    // Opens an existing file for reading.
+    bool OpenRead(const std::string& path);
+    // Creates the file, or truncates it, for writing.
+    bool Create(const std::string& path);
+    bool IsOpen() const { return file_ != nullptr; }
+    // False when buffered data could not be written.
+    bool Close();
+
+    // Returns the number of bytes read; fewer than count at the end of the file or on error.
+    std::size_t Read(void* buffer, std::size_t count);
+    bool Write(const void* data, std::size_t count);
+    bool Flush();
+    bool Seek(std::uint64_t offset);
+    // The current position; UINT64_MAX when it cannot be told.
+    std::uint64_t Tell();
+    // The length of the file; UINT64_MAX when it cannot be told. Keeps the position.
+    std::uint64_t Size();
+
+  private:
+    std::FILE* file_ = nullptr;
+};
+
+// Copies size bytes starting at offset in from to the current position of to, in bounded
+// chunks. Bytes the source no longer has (it shrank, or offset lies past its end) are written
+// as zeros, so exactly size bytes are always written. False only when writing fails.
+bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to);

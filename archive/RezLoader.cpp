@@ -1,0 +1,165 @@
+#include "archive/RezLoader.h"
+
+#include <cstring>
+#include <map>
+#include <vector>
+
+#include "archive/ArchivePaths.h"
+#include "archive/BinaryFile.h"
+#include "archive/RezRecords.h"
+#include "platform/Format.h"
+
+namespace {
+
+// No real archive nests anywhere near this deep; a deeper index is taken as damaged.
+constexpr int kMaxDepth = 256;
+
+// Walks the directory blocks of one archive file. Every block must lie inside the file, the
+// blocks read may not add up to more than the file holds, and a block may not contain
+// itself, so a hostile index ends in bounded time and memory.
+class IndexReader {
+  public:
+    IndexReader(BinaryFile& file, std::uint64_t fileSize, FolderList& folders,
+                ProgressSink& progress)
+        : file_(file), fileSize_(fileSize), folders_(folders), progress_(progress) {}
+
+    // Reads one block into the last folder of the list, and the blocks of its subfolders.
+    // False when the index is damaged or the user cancelled.
+    bool ReadDirectory(std::uint32_t position, std::uint32_t size, int depth);
+
+  private:
+    bool LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block);
+    bool EntryDataInFile(const RezEntry& entry) const {
+        return entry.dataPosition >= kDataStart &&
+               std::uint64_t(entry.dataPosition) + entry.size <= fileSize_;
+    }
+    const std::string& TypeNameOf(const RezEntry& entry);
+
+    BinaryFile& file_;
+    std::uint64_t fileSize_;
+    FolderList& folders_;
+    ProgressSink& progress_;
+    std::uint64_t blockBytesRead_ = 0;
+    std::vector<std::uint32_t> openBlocks_;  // positions of the blocks being read, outermost first
+    std::map<std::string, std::string> typeNames_;  // by the name's extension
+};
+
+bool IndexReader::LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block) {
+    if (position < kDataStart || std::uint64_t(position) + size > fileSize_)
+        return false;
+    blockBytesRead_ += size;
+    if (blockBytesRead_ > fileSize_)
+        return false;
+    for (std::uint32_t open : openBlocks_) {
+        if (open == position)
+            return false;
+    }
+    block.resize(size);
+    return file_.Seek(position) && file_.Read(block.data(), size) == size;
+}
+
+const std::string& IndexReader::TypeNameOf(const RezEntry& entry) {
+    const size_t dot = entry.name.rfind('.');
+    const std::string extension = dot == std::string::npos ? std::string() : entry.name.substr(dot);
+    auto found = typeNames_.find(extension);
+    if (found == typeNames_.end()) {
+        found = typeNames_.emplace(extension, TypeNameFor(entry.typeCode, entry.name)).first;
+    }
+    return found->second;
+}
+
+bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int depth) {
+    if (depth > kMaxDepth)
+        return false;
+    std::vector<char> block;
+    if (!LoadBlock(position, size, block))
+        return false;
+    openBlocks_.push_back(position);
+
+    RezFolder& current = *folders_.Last();
+    RecordCursor cursor(block.data(), block.size());
+    std::uint32_t counter = 0;
+    bool entrySeen = false;
+    while (!cursor.AtEnd()) {
+        std::uint32_t recordType = 0;
+        if (!cursor.ReadU32(recordType))
+            return false;
+        if (recordType != 0) {
+            if (entrySeen)
+                break;  // folder records only come before the entries
+            FolderRecord record;
+            if (!ReadFolderRecord(cursor, record))
+                return false;
+            RezFolder& folder = folders_.Append(std::move(record.name), &current);
+            folder.directorySize = record.directorySize;
+            folder.time = record.time;
+            progress_.SetLine(2, Format("Reading Folder: %s", folder.name.c_str()), false);
+            progress_.SetProgress(counter, 100);
+            if (progress_.HasUserCancelled())
+                return false;
+            counter = (counter + 10) % 100;
+            if (record.directorySize > 0) {
+                if (!ReadDirectory(record.directoryPosition, record.directorySize, depth + 1)) {
+                    return false;
+                }
+            }
+        } else {
+            entrySeen = true;
+            RezEntry entry;
+            if (!ReadEntryRecord(cursor, entry) || !EntryDataInFile(entry)) {
+                return false;
+            }
+            entry.typeName = TypeNameOf(entry);
+            current.entries.push_back(std::move(entry));
+        }
+    }
+    openBlocks_.pop_back();
+    return true;
+}
+
+}  // namespace
+
+bool LoadArchive(const std::string& path, RezHeader& header, FolderList& folders,
+                 ProgressSink& progress, UserPrompts& prompts, std::uintptr_t owner) {
+    BinaryFile file;
+    if (!file.OpenRead(path)) {
+        prompts.Show(Format("Error opening file: %s", path.c_str()));
+        return false;
+    }
+    char textBlock[kTextBlockSize] = {};
+    file.Read(textBlock, sizeof textBlock);
+    const std::string fileName = FileNameOf(path);
+    if (!HasCreatorTag(textBlock)) {
+        prompts.Show(
+            Format("'%s' does not appear to be a valid LithTech Rez File!", fileName.c_str()));
+        return false;
+    }
+
+    progress.SetLine(1, "Opening...", false);
+    progress.Start(owner);
+    progress.HasUserCancelled();
+
+    folders.Clear();
+    header = RezHeader{};
+    const std::uint64_t fileSize = file.Size();
+    unsigned char headerBytes[kHeaderMemorySize] = {};
+    const bool headerRead =
+        file.Seek(kHeaderOffset) && file.Read(headerBytes, sizeof headerBytes) >= kHeaderDiskSize;
+    if (headerRead)
+        header = DecodeHeader(headerBytes);
+
+    RezFolder& root = folders.Append(FileTitleOf(path), nullptr);
+    root.treeItem = kTreeRootItem;
+
+    bool ok = headerRead && fileSize != UINT64_MAX;
+    if (ok && header.rootDirectorySize > 0) {
+        IndexReader reader(file, fileSize, folders, progress);
+        ok = reader.ReadDirectory(header.rootDirectoryPosition, header.rootDirectorySize, 0);
+    }
+    file.Close();
+    if (!ok) {
+        prompts.Show(Format("'%s' appears to be corrupted!", fileName.c_str()));
+        return false;
+    }
+    return true;
+}

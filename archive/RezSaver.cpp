@@ -1,0 +1,307 @@
+#include "archive/RezSaver.h"
+
+#include <unordered_map>
+#include <vector>
+
+#include "archive/ArchivePaths.h"
+#include "archive/BinaryFile.h"
+#include "archive/FileReplace.h"
+#include "archive/RezRecords.h"
+#include "archive/TextBlock.h"
+#include "platform/Format.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+struct PlannedEntry {
+    RezEntry* entry;
+    std::string name;  // as written: upper case, without the disk folders
+    std::uint32_t position = 0;
+    bool written = false;
+};
+
+struct PlannedFolder {
+    RezFolder* folder;
+    std::string name;                   // as written: upper case
+    std::string enginePath;             // shown while its entries are written
+    std::vector<std::size_t> children;  // in folder-list order
+    std::vector<PlannedEntry> entries;
+    std::uint32_t directoryPosition = 0;
+    std::uint32_t directorySize = 0;
+};
+
+// Writes the archive into a temporary file beside the target and replaces the target with it
+// only when the file is complete. The document changes only after that: new positions and
+// names are kept in the plan until then.
+class ArchiveWriter {
+  public:
+    ArchiveWriter(ArchiveJob& job, ProgressSink& progress, UserPrompts& prompts)
+        : job_(job), progress_(progress), prompts_(prompts) {}
+
+    bool Save(std::uintptr_t owner);
+
+  private:
+    void Plan();
+    bool StoredInSource(const RezEntry& entry) const {
+        return entry.dataPosition != 0 && !job_.sourcePath.empty();
+    }
+    std::uint64_t PlannedFileSize() const;
+    bool Write(std::uintptr_t owner);
+    bool WriteData();
+    bool WriteEntry(PlannedEntry& planned);
+    bool WriteIndex();
+    bool WriteHeader();
+    bool WriteZeros(std::uint32_t count);
+    bool Output(const void* data, std::size_t count);
+    bool Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size);
+    void Apply();
+    bool Fail(const std::string& message);
+
+    ArchiveJob& job_;
+    ProgressSink& progress_;
+    UserPrompts& prompts_;
+    std::vector<PlannedFolder> folders_;
+    BinaryFile target_;
+    BinaryFile source_;
+    std::string temporaryPath_;
+    std::uint64_t written_ = 0;  // bytes in the target so far
+    bool writeError_ = false;    // the target could not take what was written
+    RezHeader header_{};
+};
+
+void ArchiveWriter::Plan() {
+    std::unordered_map<const RezFolder*, std::size_t> indexOf;
+    job_.folders->ForEach([&](RezFolder& folder) {
+        const std::size_t index = folders_.size();
+        indexOf[&folder] = index;
+        PlannedFolder planned{&folder, UpperCase(folder.name), folder.name + "\\", {}, {}};
+        if (folder.parent) {
+            PlannedFolder& parent = folders_[indexOf.at(folder.parent)];
+            parent.children.push_back(index);
+            planned.enginePath = parent.enginePath + planned.enginePath;
+        }
+        for (RezEntry& entry : folder.entries) {
+            const std::string name = StoredInSource(entry) ? entry.name : FileNameOf(entry.name);
+            planned.entries.push_back({&entry, UpperCase(name)});
+        }
+        folders_.push_back(std::move(planned));
+    });
+}
+
+// The size of the file with every entry written; the index gaps double every block but the
+// root's.
+std::uint64_t ArchiveWriter::PlannedFileSize() const {
+    std::uint64_t size = kDataStart;
+    for (std::size_t i = 0; i < folders_.size(); ++i) {
+        std::uint64_t block = 0;
+        for (std::size_t child : folders_[i].children)
+            block += FolderRecordSize(folders_[child].name);
+        for (const PlannedEntry& planned : folders_[i].entries) {
+            block += EntryRecordSize(planned.name);
+            size += planned.entry->size;
+        }
+        size += i == 0 ? block : 2 * block;
+    }
+    return size;
+}
+
+bool ArchiveWriter::Output(const void* data, std::size_t count) {
+    if (!target_.Write(data, count))
+        return !(writeError_ = true);
+    written_ += count;
+    return true;
+}
+
+bool ArchiveWriter::Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size) {
+    if (!CopyRange(from, offset, size, target_))
+        return !(writeError_ = true);
+    written_ += size;
+    return true;
+}
+
+bool ArchiveWriter::WriteZeros(std::uint32_t count) {
+    static const char kZeros[4096] = {};
+    while (count > 0) {
+        const std::uint32_t chunk = count < sizeof kZeros ? count : sizeof kZeros;
+        if (!Output(kZeros, chunk))
+            return false;
+        count -= chunk;
+    }
+    return true;
+}
+
+bool ArchiveWriter::Fail(const std::string& message) {
+    if (!message.empty())
+        prompts_.Show(message);
+    return false;
+}
+
+bool ArchiveWriter::WriteEntry(PlannedEntry& planned) {
+    RezEntry& entry = *planned.entry;
+    const std::uint64_t position = written_;
+    if (StoredInSource(entry)) {
+        if (!source_.IsOpen()) {
+            return Fail(
+                Format("Error adding '%s' from: %s", entry.name.c_str(), job_.sourcePath.c_str()));
+        }
+        if (!Copy(source_, entry.dataPosition, entry.size))
+            return false;
+    } else {
+        BinaryFile disk;
+        if (!disk.OpenRead(entry.name)) {
+            // Left out of this file; the entry stays in the document, still to be stored.
+            prompts_.Show(Format("Error adding: %s", entry.name.c_str()));
+            ++job_.pendingEntries;
+            return true;
+        }
+        if (!Copy(disk, 0, entry.size))
+            return false;
+    }
+    planned.position = static_cast<std::uint32_t>(position);
+    planned.written = true;
+    return true;
+}
+
+bool ArchiveWriter::WriteData() {
+    if (!job_.sourcePath.empty())
+        source_.OpenRead(job_.sourcePath);
+    for (PlannedFolder& folder : folders_) {
+        progress_.SetLine(2, Format("Writing Folder: %s", folder.enginePath.c_str()), true);
+        if (progress_.HasUserCancelled())
+            return false;
+        const auto count = static_cast<std::uint32_t>(folder.entries.size());
+        progress_.SetProgress(count == 0 ? 1 : 0, count == 0 ? 1 : count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            progress_.SetProgress(i, count);
+            if (progress_.HasUserCancelled())
+                return false;
+            if (!WriteEntry(folder.entries[i]))
+                return false;
+        }
+    }
+    source_.Close();
+    header_.dataEnd = static_cast<std::uint32_t>(written_);
+    return true;
+}
+
+bool ArchiveWriter::WriteIndex() {
+    std::string block;
+    for (std::size_t i = folders_.size(); i-- > 0;) {
+        PlannedFolder& folder = folders_[i];
+        progress_.SetLine(2, "Writing Index", false);
+        folder.directoryPosition = static_cast<std::uint32_t>(written_);
+        block.clear();
+        for (std::size_t index : folder.children) {
+            const PlannedFolder& child = folders_[index];
+            header_.largestFolderName =
+                std::max<std::uint32_t>(header_.largestFolderName, child.name.size());
+            AppendFolderRecord(block, {child.directoryPosition, child.directorySize,
+                                       child.folder->time, child.name});
+        }
+        for (const PlannedEntry& planned : folder.entries) {
+            if (!planned.written)
+                continue;
+            header_.largestEntryName =
+                std::max<std::uint32_t>(header_.largestEntryName, planned.name.size());
+            AppendEntryRecord(block, *planned.entry, planned.position, planned.name);
+        }
+        folder.directorySize = static_cast<std::uint32_t>(block.size());
+        if (!Output(block.data(), block.size()))
+            return false;
+        if (i > 0 && !WriteZeros(folder.directorySize))
+            return false;
+    }
+    if (!folders_.empty()) {
+        header_.rootDirectoryPosition = folders_.front().directoryPosition;
+        header_.rootDirectorySize = folders_.front().directorySize;
+    } else {
+        header_.rootDirectoryPosition = header_.dataEnd;
+    }
+    return true;
+}
+
+bool ArchiveWriter::WriteHeader() {
+    unsigned char bytes[kHeaderDiskSize];
+    EncodeHeader(header_, bytes);
+    return target_.Seek(kHeaderOffset) && target_.Write(bytes, sizeof bytes);
+}
+
+bool ArchiveWriter::Write(std::uintptr_t owner) {
+    progress_.SetLine(1, "Saving...", false);
+    progress_.Start(owner);
+    progress_.HasUserCancelled();
+
+    header_.version = 1;
+    header_.sortedFlag = 1;
+    const std::string textBlock = ArchiveTextBlock();
+    const auto writeFailed = [this] {
+        return Fail(Format("Error writing Rez File: %s", job_.path.c_str()));
+    };
+    if (!Output(textBlock.data(), textBlock.size()) || !WriteZeros(kHeaderDiskSize)) {
+        return writeFailed();
+    }
+    // A failed WriteData has shown its message, unless the target failed or the user cancelled.
+    if (!WriteData())
+        return writeError_ ? writeFailed() : false;
+    if (!WriteIndex() || !WriteHeader() || !target_.Close())
+        return writeFailed();
+    return true;
+}
+
+void ArchiveWriter::Apply() {
+    for (PlannedFolder& planned : folders_) {
+        RezFolder& folder = *planned.folder;
+        if (folder.parent)
+            folder.name = planned.name;
+        folder.directoryPosition = planned.directoryPosition;
+        folder.directorySize = planned.directorySize;
+        for (PlannedEntry& entry : planned.entries) {
+            if (!entry.written)
+                continue;
+            entry.entry->dataPosition = entry.position;
+            entry.entry->name = std::move(entry.name);
+        }
+    }
+    if (RezFolder* root = job_.folders->Root())
+        root->name = FileTitleOf(job_.path);
+    job_.header = header_;
+}
+
+bool ArchiveWriter::Save(std::uintptr_t owner) {
+    job_.pendingEntries = 0;
+    Plan();
+    if (PlannedFileSize() > UINT32_MAX) {
+        return Fail(Format("'%s' cannot be saved: a Rez File cannot hold more than 4 GB.",
+                           job_.path.c_str()));
+    }
+    temporaryPath_ = TemporaryPathBeside(job_.path);
+    if (!target_.Create(temporaryPath_)) {
+        return Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
+    }
+    bool ok = Write(owner);
+    target_.Close();
+    source_.Close();
+    if (ok && !ReplaceFileWith(temporaryPath_, job_.path)) {
+        ok = Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
+    }
+    if (!ok) {
+        RemoveFile(temporaryPath_);
+        return false;
+    }
+    Apply();
+    return true;
+}
+
+}  // namespace
+
+bool SaveArchive(ArchiveJob& job, ProgressSink& progress, UserPrompts& prompts,
+                 std::uintptr_t owner) {
+    job.failed = true;
+    if (!job.folders)
+        return false;
+    ArchiveWriter writer(job, progress, prompts);
+    if (!writer.Save(owner))
+        return false;
+    job.failed = false;
+    return true;
+}
