@@ -1,0 +1,94 @@
+#pragma once
+// Builds synthetic .dtx files for the tests.
+#include <cstdint>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace dtx_test {
+
+inline void Put16(std::vector<uint8_t>& out, size_t at, uint16_t value) {
+    out[at] = static_cast<uint8_t>(value);
+    out[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+
+inline void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+    for (int i = 0; i < 4; ++i) {
+        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+    }
+}
+
+inline void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& more) {
+    out.insert(out.end(), more.begin(), more.end());
+}
+
+// The 24-byte header; width and height are stored as 16-bit fields.
+inline std::vector<uint8_t> Header(int32_t version, int width, int height, uint32_t flags = 0) {
+    std::vector<uint8_t> out(24, 0);
+    Put32(out, 0, 0);
+    Put32(out, 4, static_cast<uint32_t>(version));
+    Put16(out, 8, static_cast<uint16_t>(width));
+    Put16(out, 10, static_cast<uint16_t>(height));
+    Put32(out, 16, flags);
+    return out;
+}
+
+// Colour table entry i: red i, green 255 - i, blue i / 2.
+inline uint32_t PaletteRgb(int i) {
+    return (uint32_t(i) << 16) | (uint32_t(255 - i) << 8) | uint32_t(i / 2);
+}
+
+// Version -2: header, 20 bytes, colour table, the given index bytes and optional alpha block.
+inline std::vector<uint8_t> Palettised(int width, int height, const std::vector<uint8_t>& indices,
+                                       uint32_t flags = 0, const std::vector<uint8_t>& alpha = {}) {
+    std::vector<uint8_t> out = Header(-2, width, height, flags);
+    out.resize(out.size() + 20, 0);
+    for (int i = 0; i < 256; ++i) {
+        uint32_t rgb = PaletteRgb(i);
+        out.push_back(0xEE);  // unused byte
+        out.push_back(static_cast<uint8_t>(rgb >> 16));
+        out.push_back(static_cast<uint8_t>(rgb >> 8));
+        out.push_back(static_cast<uint8_t>(rgb));
+    }
+    Append(out, indices);
+    Append(out, alpha);
+    return out;
+}
+
+// Version -5: header, 140 bytes with the pixel format code at offset 26, then data.
+inline std::vector<uint8_t> TrueColour(int width, int height, uint8_t code,
+                                       const std::vector<uint8_t>& data) {
+    std::vector<uint8_t> out = Header(-5, width, height);
+    out.resize(out.size() + 140, 0);
+    out[26] = code;
+    Append(out, data);
+    return out;
+}
+
+// 32-bit pixels as stored: blue, green, red, fourth byte.
+inline void AppendPixel(std::vector<uint8_t>& out, uint32_t rgb, uint8_t fourth = 0x7F) {
+    out.push_back(static_cast<uint8_t>(rgb));
+    out.push_back(static_cast<uint8_t>(rgb >> 8));
+    out.push_back(static_cast<uint8_t>(rgb >> 16));
+    out.push_back(fourth);
+}
+
+// An 8-byte colour block: two 5-6-5 colours and one index byte per row.
+inline std::vector<uint8_t> ColourBlock(uint16_t c0, uint16_t c1, uint8_t row0, uint8_t row1,
+                                        uint8_t row2, uint8_t row3) {
+    return {static_cast<uint8_t>(c0),
+            static_cast<uint8_t>(c0 >> 8),
+            static_cast<uint8_t>(c1),
+            static_cast<uint8_t>(c1 >> 8),
+            row0,
+            row1,
+            row2,
+            row3};
+}
+
+inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+}  // namespace dtx_test
