@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <future>
+#include <thread>
+
+#include "archive/ArchiveFixture.h"
+#include "archive/JobGate.h"
+#include "archive/JobRunner.h"
+#include "archive/QueuedJobHost.h"
+
+namespace {
+
+using namespace archive_test;
+
+// Holds its job in Start until released.
+class HeldProgress : public RecordingProgress {
+  public:
+    HeldProgress(std::promise<void>& started, std::shared_future<void> release)
+        : started_(started), release_(std::move(release)) {}
+    void Start(std::uintptr_t owner) override {
+        RecordingProgress::Start(owner);
+        started_.set_value();
+        release_.wait();
+    }
+
+  private:
+    std::promise<void>& started_;
+    std::shared_future<void> release_;
+};
+
+struct JobRunner : ArchiveFixture {
+    std::string sample;
+
+    void SetUp() override {
+        FolderList folders;
+        folders.Append("Untitled", nullptr)
+            .entries.push_back(NewEntry(DiskFile("a.dat", "HELLO"), 5, 0, 1));
+        sample = dir.Path("sample.rez");
+        ASSERT_TRUE(Save(folders, sample));
+    }
+
+    static std::unique_ptr<ArchiveJob> OpenJob(const std::string& path) {
+        auto job = std::make_unique<ArchiveJob>();
+        job->kind = JobOpen;
+        job->path = path;
+        return job;
+    }
+};
+
+TEST_F(JobRunner, ASecondJobWaitsUntilTheFirstHasHandedItsResultBack) {
+    std::promise<void> firstStarted, release;
+    std::shared_future<void> released = release.get_future().share();
+    std::atomic<int> progressWindows{0};
+    std::vector<RecordingProgress*> sinks;
+    QueuedJobHost host(prompts, [&]() -> std::unique_ptr<ProgressSink> {
+        if (progressWindows++ == 0)
+            return std::make_unique<HeldProgress>(firstStarted, released);
+        return std::make_unique<RecordingProgress>();
+    });
+
+    StartJob(OpenJob(sample), host);
+    firstStarted.get_future().wait();
+    StartJob(OpenJob(dir.Path("missing.rez")), host);
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(progressWindows.load(), 1);  // the second worker is still at the gate
+    EXPECT_FALSE(TheJobGate().IsOpen());
+    EXPECT_EQ(host.Completed().TryTake(), nullptr);
+
+    release.set_value();
+    const auto first = host.Completed().Take();
+    const auto second = host.Completed().Take();
+    WaitForJobs();
+    EXPECT_TRUE(TheJobGate().IsOpen());
+
+    EXPECT_EQ(first->path, sample);
+    EXPECT_FALSE(first->failed);
+    EXPECT_EQ(first->loaded.TotalEntryCount(), 1u);
+    EXPECT_EQ(first->header.rootDirectoryPosition, 173u);
+    EXPECT_EQ(second->path, dir.Path("missing.rez"));
+    EXPECT_TRUE(second->failed);
+    EXPECT_TRUE(second->loaded.Empty());
+    EXPECT_EQ(prompts.Texts(),
+              std::vector<std::string>{"Error opening file: " + dir.Path("missing.rez")});
+}
+
+// Copies what it recorded into report when the worker destroys it.
+struct ReportingProgress : RecordingProgress {
+    RecordingProgress& report;
+    explicit ReportingProgress(RecordingProgress& r) : report(r) {}
+    ~ReportingProgress() override { report = *this; }
+};
+
+TEST_F(JobRunner, WorkersSetUpTheirProgressWindowAndStopIt) {
+    RecordingProgress report;
+    QueuedJobHost host(
+        prompts, [&]() { return std::make_unique<ReportingProgress>(report); }, 42);
+    StartJob(OpenJob(sample), host);
+    WaitForJobs();
+    ASSERT_NE(host.Completed().TryTake(), nullptr);
+    EXPECT_EQ(report.title, "Tarvex Progress");
+    EXPECT_EQ(report.animation, 184);
+    EXPECT_EQ(report.cancelMessage, "Cancel");
+    EXPECT_TRUE(report.timeEstimate);
+    EXPECT_EQ(report.total, 100u);
+    EXPECT_EQ(report.starts, 1);
+    EXPECT_EQ(report.owner, 42u);
+    EXPECT_FALSE(report.started);  // stopped before the job was handed back
+}
+
+TEST_F(JobRunner, SaveJobsRunThroughTheWorkerAndCancelKeepsTheArchive) {
+    const std::string original = ReadAll(sample);
+    FolderList document;
+    ASSERT_TRUE(Load(sample, document));
+    document.Root()->entries.push_back(NewEntry(DiskFile("b.dat", "more"), 4, 0, 2));
+
+    int sinks = 0;
+    QueuedJobHost host(prompts, [&]() -> std::unique_ptr<ProgressSink> {
+        // The first save is cancelled at its first entry, the second runs through.
+        return std::make_unique<RecordingProgress>(sinks++ == 0 ? 2 : -1);
+    });
+    for (int i = 0; i < 2; ++i) {
+        auto job = std::make_unique<ArchiveJob>();
+        job->kind = JobSave;
+        job->folders = &document;
+        job->path = sample;
+        job->sourcePath = sample;
+        StartJob(std::move(job), host);
+    }
+    WaitForJobs();
+    auto done = host.Completed().Drain();
+    ASSERT_EQ(done.size(), 2u);
+    EXPECT_TRUE(done[0]->failed);
+    EXPECT_FALSE(done[1]->failed);
+    EXPECT_NE(ReadAll(sample), original);
+    FolderList reread;
+    ASSERT_TRUE(Load(sample, reread));
+    EXPECT_EQ(reread.TotalEntryCount(), 2u);
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(JobRunner, RunJobLoadsIntoTheJobsOwnListOnly) {
+    FolderList document;
+    document.Append("Untitled", nullptr);
+    auto job = OpenJob(dir.Path("missing.rez"));
+    job->folders = &document;
+    job->loaded.Append("stale", nullptr);
+    EXPECT_FALSE(RunJob(*job, progress, prompts, 0));
+    EXPECT_TRUE(job->failed);
+    EXPECT_TRUE(job->loaded.Empty());
+    EXPECT_EQ(document.Root()->name, "Untitled");
+
+    job->path = sample;
+    EXPECT_TRUE(RunJob(*job, progress, prompts, 7));
+    EXPECT_FALSE(job->failed);
+    EXPECT_EQ(job->loaded.Root()->name, "sample");
+    EXPECT_EQ(progress.owner, 7u);
+    EXPECT_EQ(document.Size(), 1u);
+}
+
+TEST(CompletionQueue, HandsJobsBackInTheOrderTheyFinished) {
+    CompletionQueue queue;
+    std::thread worker([&] {
+        for (int i = 0; i < 3; ++i) {
+            auto job = std::make_unique<ArchiveJob>();
+            job->path = std::to_string(i);
+            queue.Push(std::move(job));
+        }
+    });
+    EXPECT_EQ(queue.Take()->path, "0");
+    worker.join();
+    auto rest = queue.Drain();
+    ASSERT_EQ(rest.size(), 2u);
+    EXPECT_EQ(rest[0]->path, "1");
+    EXPECT_EQ(rest[1]->path, "2");
+    EXPECT_EQ(queue.TryTake(), nullptr);
+}
+
+}  // namespace
