@@ -1,0 +1,254 @@
+// Adding disk files and folder trees to the archive in memory. Nothing is written here: a new
+// entry records where its data lies on disk until the next save.
+#include <cstdlib>
+#include <ctime>
+#include <unordered_map>
+
+#include "app/TarvexDoc.h"
+#include "archive/ArchivePaths.h"
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+constexpr std::uint32_t kFirstIdentifier = 10000000;
+
+std::string LocalTimeText(std::uint32_t seconds) {
+    const std::time_t time = seconds;
+    const std::tm* local = std::localtime(&time);
+    char text[128] = "";
+    if (!local || std::strftime(text, sizeof text, "%c", local) == 0)
+        return {};
+    return text;
+}
+
+std::uint32_t NextIdentifier(const RezFolder& folder, const std::string& path) {
+    std::uint32_t next = folder.entries.empty() ? 0 : folder.entries.back().identifier + 1;
+    if (next == 0)
+        next = kFirstIdentifier;
+    // A source path that reads as a number names its identifier.
+    const long number = std::atol(path.c_str());
+    return number != 0 ? static_cast<std::uint32_t>(number) : next;
+}
+
+// The folder name of a disk path, ignoring trailing separators ("Maps/" is Maps).
+std::string DiskFolderName(std::string path) {
+    while (path.size() > 1 && IsPathSeparator(path.back()))
+        path.pop_back();
+    return PathLeaf(path);
+}
+
+// Counts the folder's entry names in upper case, so that a large folder is not walked once
+// per added file just to learn that nothing conflicts.
+class NameIndex {
+  public:
+    explicit NameIndex(const RezFolder& folder) {
+        for (const RezEntry& entry : folder.entries)
+            Add(entry.name);
+    }
+    void Add(const std::string& name) { ++counts_[UpperCase(name)]; }
+    void Remove(const std::string& name) {
+        auto it = counts_.find(UpperCase(name));
+        if (it != counts_.end() && --it->second == 0)
+            counts_.erase(it);
+    }
+    bool Contains(const std::string& name) const { return counts_.count(UpperCase(name)) != 0; }
+
+  private:
+    std::unordered_map<std::string, int> counts_;
+};
+
+}  // namespace
+
+bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName,
+                                  const std::string& shortName, const FileStatus& status,
+                                  bool& cancelled) {
+    const std::string folderPath = folders_.FolderPath(&folder, true) + "\\";
+    int conflicts = 0, kept = 0;
+    for (auto it = folder.entries.begin(); it != folder.entries.end();) {
+        if (!EqualNoCase(it->name, fullName) && !EqualNoCase(it->name, shortName)) {
+            ++it;
+            continue;
+        }
+        ++conflicts;
+        const std::string question = Format(
+            "Would you like to replace:\n\n %s, Size: %i, Date: %s \n\nwith:\n\n %s, Size: %i, "
+            "Date: %s ?",
+            (folderPath + it->name).c_str(), static_cast<int>(it->size),
+            LocalTimeText(it->time).c_str(), fullName.c_str(), static_cast<int>(status.size),
+            LocalTimeText(status.modified).c_str());
+        const PromptAnswer answer = host_.Prompts().Ask(question, PromptButtons::YesNoCancel);
+        if (answer == PromptAnswer::Cancel) {
+            cancelled = true;
+            return false;
+        }
+        if (answer == PromptAnswer::Yes) {
+            it = folder.entries.erase(it);
+        } else {
+            ++kept;
+            ++it;
+        }
+    }
+    // Added unless every conflicting entry was kept.
+    return conflicts == 0 || kept < conflicts;
+}
+
+bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* target,
+                          ProgressSink& progress) {
+    RezFolder& folder = *folders_.Resolve(target);
+    NameIndex names(folder);
+    const std::string archiveName = FileNameOf(archivePath_);
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        const std::string& path = paths[i];
+        const std::optional<FileStatus> status = ReadFileStatus(path);
+        // A path that cannot be read, a folder, or a file too large for an archive would
+        // become an entry the save cannot write.
+        if (!status || status->isDirectory || status->size > UINT32_MAX) {
+            Fail(Format("Error adding: %s", path.c_str()));
+            continue;
+        }
+        // The archive itself: its data would be read back while it is being replaced.
+        if (!archivePath_.empty() && EqualNoCase(FileNameOf(path), archiveName) &&
+            IsSameFile(path, archivePath_)) {
+            host_.Prompts().Show(Format("Skipping the archive itself: %s", path.c_str()));
+            continue;
+        }
+        const std::string fullName = FullPathName(path);
+        const std::string shortName = FileNameOf(fullName);
+        if (names.Contains(fullName) || names.Contains(shortName)) {
+            bool cancelled = false;
+            const bool add = ReplaceConflicts(folder, fullName, shortName, *status, cancelled);
+            names = NameIndex(folder);
+            if (cancelled)
+                return false;
+            if (!add)
+                continue;
+        }
+        RezEntry entry;
+        entry.name = path;
+        entry.dataPosition = 0;
+        entry.size = static_cast<std::uint32_t>(status->size);
+        entry.time = status->modified;
+        entry.identifier = NextIdentifier(folder, path);
+        entry.typeCode = TypeCodeOf(path);
+        entry.typeName = TypeNameFor(entry.typeCode, path);
+        names.Add(entry.name);
+        folder.entries.push_back(std::move(entry));
+        progress.SetProgressDone(static_cast<std::uint32_t>(i));
+    }
+    modified_ = true;
+    return true;
+}
+
+bool CTarvexDoc::AddFile(const std::string& path, RezFolder* folder, ProgressSink& progress) {
+    return AddFiles({path}, folder, progress);
+}
+
+void CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
+                           ProgressSink& progress) {
+    std::vector<std::string> ancestors;
+    AddFolderBelow(path, folder, topLevel, progress, ancestors);
+}
+
+void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool topLevel,
+                                ProgressSink& progress, std::vector<std::string>& ancestors) {
+    const std::string name = DiskFolderName(path);
+    progress.SetLine(2, Format("Adding Folder: %s", path.c_str()), true);
+    if (progress.HasUserCancelled())
+        return;
+    // A link back to a folder being added would recurse without end.
+    for (const std::string& ancestor : ancestors) {
+        if (IsSameFile(ancestor, path))
+            return;
+    }
+
+    RezFolder* destination;
+    if (topLevel && (folderAsRoot_ || batchFlag_)) {
+        destination = folders_.Resolve(target);
+        Root()->name = Format("%s.rez", name.c_str());
+        title_ = Root()->name;
+    } else {
+        destination = FindOrCreateSubfolder(name, target);
+    }
+
+    std::vector<DirectoryItem> items;
+    ListDirectory(path, items);
+    ancestors.push_back(path);
+    std::vector<std::string> files;
+    for (const DirectoryItem& item : items) {
+        const std::string itemPath = JoinPath(path, item.name);
+        if (item.isDirectory) {
+            AddFolderBelow(itemPath, destination, false, progress, ancestors);
+        } else {
+            files.push_back(itemPath);
+        }
+    }
+    ancestors.pop_back();
+    AddFiles(files, destination, progress);
+}
+
+RezFolder* CTarvexDoc::FindOrCreateSubfolder(const std::string& name, RezFolder* parent) {
+    parent = folders_.Resolve(parent);
+    for (RezFolder* sub : parent->subfolders) {
+        if (sub->name == name)
+            return sub;
+    }
+    RezFolder& created = folders_.InsertAfterParent(name, parent);
+    created.time = static_cast<std::uint32_t>(std::time(nullptr));
+    return &created;
+}
+
+RezFolder* CTarvexDoc::FindOrCreateFolderPath(const std::string& path, RezFolder* start) {
+    if (RezFolder* found = folders_.FindFolderByPath(path, false))
+        return found;
+    RezFolder* folder = folders_.Resolve(start);
+    std::size_t begin = 0;
+    while (begin <= path.size()) {
+        std::size_t end = path.find('\\', begin);
+        if (end == std::string::npos)
+            end = path.size();
+        if (end > begin)
+            folder = FindOrCreateSubfolder(path.substr(begin, end - begin), folder);
+        begin = end + 1;
+    }
+    return folder;
+}
+
+RezFolder* CTarvexDoc::InsertFiles(RezFolder* selected, ProgressSink& progress) {
+    FileDialogOptions options;
+    options.filter = "All Files (*.*)|*.*||";
+    options.flags = 0x1A00;  // multiple selection, path and file must exist
+    const std::vector<std::string> paths = host_.Prompts().ChooseOpenFiles(options);
+    if (paths.empty())
+        return nullptr;
+    progress.Start(host_.Owner());
+    progress.SetLine(2, "Adding...", false);
+    AddFiles(paths, selected, progress);
+    progress.Stop();
+    modified_ = true;
+    host_.UpdateAllViews();
+    return folders_.Resolve(selected);
+}
+
+RezFolder* CTarvexDoc::InsertFolder(RezFolder* selected, ProgressSink& progress) {
+    const std::string path =
+        host_.Prompts().ChooseFolder("Please select the folder you wish to insert:");
+    if (path.empty())
+        return nullptr;
+    progress.Start(host_.Owner());
+    progress.SetLine(2, "Adding...", false);
+    AddFolder(path, selected, true, progress);
+    progress.Stop();
+    modified_ = true;
+    host_.UpdateAllViews();
+    return folders_.Resolve(selected);
+}
+
+void CTarvexDoc::NewProject(ProgressSink& progress) {
+    NewDocument();
+    folderAsRoot_ = true;
+    InsertFolder(nullptr, progress);
+    folderAsRoot_ = false;
+    modified_ = false;
+}

@@ -1,0 +1,165 @@
+// Copying entries out of the archive file into files and folders on disk.
+#include "app/ItemNames.h"
+#include "app/TarvexDoc.h"
+#include "archive/ArchivePaths.h"
+#include "platform/FileSystem.h"
+#include "platform/Format.h"
+
+namespace {
+
+// The name an entry gets on disk: a new entry's name is still its source path.
+std::string DiskNameOf(const RezEntry& entry) {
+    return entry.dataPosition == 0 ? FileNameOf(entry.name) : entry.name;
+}
+
+}  // namespace
+
+std::string CTarvexDoc::ChooseExtractionFolder() {
+    std::string path = host_.Prompts().ChooseFolder("Select an extraction Folder");
+    if (path.size() > 1 && IsPathSeparator(path.back()))
+        path.pop_back();
+    return path;
+}
+
+bool CTarvexDoc::ExtractEntry(BinaryFile& archive, const RezEntry& entry, const std::string& path) {
+    BinaryFile source;
+    BinaryFile* from = &archive;
+    if (entry.dataPosition == 0) {
+        // Added since the last save: the data is still in its disk file.
+        if (!source.OpenRead(entry.name))
+            return false;
+        from = &source;
+    } else {
+        // Data the archive does not hold (a truncated file) is not made up.
+        const std::uint64_t archiveSize = archive.IsOpen() ? archive.Size() : 0;
+        if (archiveSize == UINT64_MAX ||
+            std::uint64_t{entry.dataPosition} + entry.size > archiveSize) {
+            return false;
+        }
+    }
+    BinaryFile output;
+    if (!output.Create(path))
+        return false;
+    const bool copied = CopyRange(*from, entry.dataPosition, entry.size, output);
+    return output.Close() && copied;
+}
+
+bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destination,
+                                ProgressSink& progress) {
+    folder = folders_.Resolve(folder);
+    BinaryFile archive;
+    if (!archivePath_.empty() && !archive.OpenRead(archivePath_)) {
+        Fail(Format("Error reading from REZ file: %s", pathName_.c_str()));
+        return false;
+    }
+    std::string target = destination;
+    if (target.empty()) {
+        target = ChooseExtractionFolder();
+        if (target.empty())
+            return false;
+    } else if (!CreateDirectories(target)) {
+        Fail(Format("Extraction error on file: %s\n!", target.c_str()));
+        return false;
+    }
+    progress.Start(host_.Owner());
+    return ExtractFolder(archive, folder, target, progress);
+}
+
+bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
+                               ProgressSink& progress) {
+    folder = folders_.Resolve(folder);
+    std::string target = base;
+    if (folder != Root()) {
+        target = JoinPath(base, folder->name);
+        if (!IsSafeItemName(folder->name) || !CreateDirectories(target)) {
+            Fail(Format("Extraction error on file: %s\n!", target.c_str()));
+            return false;
+        }
+    }
+    progress.SetLine(2, Format("Extracting Folder: %s", folder->name.c_str()), true);
+    if (progress.HasUserCancelled())
+        return false;
+
+    bool complete = true;
+    for (RezFolder* sub : folder->subfolders) {
+        complete = ExtractFolder(archive, sub, target, progress) && complete;
+    }
+    const auto total = static_cast<std::uint32_t>(folder->entries.size());
+    std::uint32_t n = 1;
+    for (const RezEntry& entry : folder->entries) {
+        progress.SetProgress(n, total);
+        if (progress.HasUserCancelled())
+            return false;
+        const std::string name = DiskNameOf(entry);
+        const std::string path = JoinPath(target, name);
+        if (IsSafeItemName(name) && ExtractEntry(archive, entry, path)) {
+            ++n;
+        } else {
+            Fail(Format("Extraction error on file: %s\n!", path.c_str()));
+            complete = false;
+        }
+    }
+    return complete;
+}
+
+bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                  const std::vector<const RezEntry*>& entries,
+                                  const std::string& destination, ProgressSink& progress) {
+    current = folders_.Resolve(current);
+    if (!current)
+        return false;
+    std::string target = destination.empty() ? ChooseExtractionFolder() : destination;
+    if (target.empty())
+        return false;
+    if (!CreateDirectories(target)) {
+        Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
+        return false;
+    }
+    if (batchFlag_) {
+        // Batch runs keep the selection below its folder path inside the destination.
+        std::string path = folders_.FolderPath(current, true);
+        std::size_t begin = 0;
+        while (begin <= path.size()) {
+            std::size_t end = path.find('\\', begin);
+            if (end == std::string::npos)
+                end = path.size();
+            const std::string part = path.substr(begin, end - begin);
+            if (!part.empty()) {
+                if (!IsSafeItemName(part)) {
+                    Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));
+                    return false;
+                }
+                target = JoinPath(target, part);
+            }
+            begin = end + 1;
+        }
+        if (!CreateDirectories(target)) {
+            Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
+            return false;
+        }
+    }
+
+    bool complete = true;
+    for (RezFolder* folder : folders) {
+        complete = ExtractArchive(folder, target, progress) && complete;
+    }
+    if (entries.empty())
+        return complete;
+    BinaryFile archive;
+    if (!archivePath_.empty() && !archive.OpenRead(archivePath_)) {
+        Fail(Format("Error opening: %s", pathName_.c_str()));
+        return false;
+    }
+    std::uint32_t n = 1;
+    for (const RezEntry* entry : entries) {
+        const std::string name = DiskNameOf(*entry);
+        const std::string path = JoinPath(target, name);
+        if (IsSafeItemName(name) && ExtractEntry(archive, *entry, path)) {
+            progress.SetProgressDone(n++);
+        } else {
+            Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));
+            complete = false;
+        }
+    }
+    return complete;
+}

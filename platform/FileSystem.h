@@ -1,0 +1,42 @@
+#pragma once
+// File-system seam: the few disk operations where Win32 and POSIX differ.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+// The separator of disk paths: '\' on Windows, '/' elsewhere.
+extern const char kPathSeparator;
+
+bool IsPathSeparator(char c);
+// a + separator + b; no doubled separator when a already ends with one.
+std::string JoinPath(const std::string& a, const std::string& b);
+// The part after the last separator.
+std::string PathLeaf(const std::string& path);
+// The part before the last separator; empty when there is none.
+std::string PathParent(const std::string& path);
+
+struct DirectoryItem {
+    std::string name;
+    bool isDirectory = false;
+};
+// The items of a directory in the order the file system returns them, without "." and "..".
+// Empty (and false) when the directory cannot be read.
+bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items);
+
+struct FileStatus {
+    bool isDirectory = false;
+    std::uint64_t size = 0;
+    std::uint32_t modified = 0;  // seconds since 1970-01-01 UTC
+};
+// Nothing when the path does not exist or cannot be read.
+std::optional<FileStatus> ReadFileStatus(const std::string& path);
+
+// The absolute form of a path, with "." and ".." resolved by name (links are not followed).
+std::string FullPathName(const std::string& path);
+
+// Creates a directory and every missing parent; an existing directory is no error.
+bool CreateDirectories(const std::string& path);
+
+// True when both paths name the same existing file, however they are spelled.
+bool IsSameFile(const std::string& a, const std::string& b);

@@ -1,0 +1,96 @@
+#include <dirent.h>
+#include <errno.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+const char kPathSeparator = '/';
+
+bool IsPathSeparator(char c) {
+    return c == '/';
+}
+
+bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
+    items.clear();
+    DIR* dir = opendir(path.c_str());
+    if (!dir)
+        return false;
+    while (const dirent* found = readdir(dir)) {
+        const std::string name = found->d_name;
+        if (name == "." || name == "..")
+            continue;
+        bool isDirectory = found->d_type == DT_DIR;
+        if (found->d_type == DT_UNKNOWN || found->d_type == DT_LNK) {
+            struct stat st;
+            isDirectory = stat(JoinPath(path, name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        }
+        items.push_back({name, isDirectory});
+    }
+    closedir(dir);
+    return true;
+}
+
+std::optional<FileStatus> ReadFileStatus(const std::string& path) {
+    struct stat st;
+    if (path.empty() || stat(path.c_str(), &st) != 0)
+        return std::nullopt;
+    FileStatus status;
+    status.isDirectory = S_ISDIR(st.st_mode);
+    status.size = static_cast<std::uint64_t>(st.st_size);
+    status.modified = static_cast<std::uint32_t>(st.st_mtime);
+    return status;
+}
+
+std::string FullPathName(const std::string& path) {
+    std::string absolute = path;
+    if (path.empty() || path[0] != '/') {
+        std::vector<char> cwd(4096);
+        while (!getcwd(cwd.data(), cwd.size())) {
+            if (errno != ERANGE)
+                return path;
+            cwd.resize(cwd.size() * 2);
+        }
+        absolute = JoinPath(cwd.data(), path);
+    }
+    std::vector<std::string> parts;
+    size_t start = 0;
+    while (start <= absolute.size()) {
+        size_t end = absolute.find('/', start);
+        if (end == std::string::npos)
+            end = absolute.size();
+        const std::string part = absolute.substr(start, end - start);
+        if (part == "..") {
+            if (!parts.empty())
+                parts.pop_back();
+        } else if (!part.empty() && part != ".") {
+            parts.push_back(part);
+        }
+        start = end + 1;
+    }
+    std::string result;
+    for (const std::string& part : parts)
+        result += "/" + part;
+    return result.empty() ? "/" : result;
+}
+
+bool CreateDirectories(const std::string& path) {
+    if (path.empty())
+        return false;
+    struct stat st;
+    if (stat(path.c_str(), &st) == 0)
+        return S_ISDIR(st.st_mode);
+    const std::string parent = PathParent(path);
+    if (!parent.empty() && parent != path && !CreateDirectories(parent))
+        return false;
+    return mkdir(path.c_str(), 0777) == 0 || errno == EEXIST;
+}
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    struct stat sa, sb;
+    if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0)
+        return false;
+    return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}

@@ -1,0 +1,100 @@
+#include <windows.h>
+
+#include "platform/FileSystem.h"
+
+const char kPathSeparator = '\\';
+
+bool IsPathSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+namespace {
+
+std::uint32_t UnixSeconds(const FILETIME& time) {
+    ULARGE_INTEGER value;
+    value.LowPart = time.dwLowDateTime;
+    value.HighPart = time.dwHighDateTime;
+    const unsigned long long kEpochDifference = 116444736000000000ULL;  // 1601 to 1970
+    if (value.QuadPart < kEpochDifference)
+        return 0;
+    return static_cast<std::uint32_t>((value.QuadPart - kEpochDifference) / 10000000ULL);
+}
+
+bool IsDriveRoot(const std::string& path) {
+    return (path.size() == 2 || (path.size() == 3 && IsPathSeparator(path[2]))) && path[1] == ':';
+}
+
+}  // namespace
+
+bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
+    items.clear();
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(JoinPath(path, "*.*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return false;
+    do {
+        const std::string name = found.cFileName;
+        if (name == "." || name == "..")
+            continue;
+        items.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return true;
+}
+
+std::optional<FileStatus> ReadFileStatus(const std::string& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+        return std::nullopt;
+    }
+    FileStatus status;
+    status.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    status.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+    status.modified = UnixSeconds(data.ftLastWriteTime);
+    return status;
+}
+
+std::string FullPathName(const std::string& path) {
+    char buffer[MAX_PATH * 4];
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    if (length == 0 || length >= sizeof buffer)
+        return path;
+    return std::string(buffer, length);
+}
+
+bool CreateDirectories(const std::string& path) {
+    if (path.empty())
+        return false;
+    if (IsDriveRoot(path))
+        return true;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    const std::string parent = PathParent(path);
+    if (!parent.empty() && parent != path && !CreateDirectories(parent))
+        return false;
+    return CreateDirectoryA(path.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+namespace {
+
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
+    HANDLE file =
+        CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    const bool ok = GetFileInformationByHandle(file, &info) != 0;
+    CloseHandle(file);
+    return ok;
+}
+
+}  // namespace
+
+bool IsSameFile(const std::string& a, const std::string& b) {
+    BY_HANDLE_FILE_INFORMATION ia, ib;
+    if (!FileIdentity(a, ia) || !FileIdentity(b, ib))
+        return false;
+    return ia.dwVolumeSerialNumber == ib.dwVolumeSerialNumber &&
+           ia.nFileIndexHigh == ib.nFileIndexHigh && ia.nFileIndexLow == ib.nFileIndexLow;
+}

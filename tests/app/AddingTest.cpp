@@ -1,0 +1,208 @@
+#include <gtest/gtest.h>
+
+#include "AppTestHost.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+struct AddingTest : ::testing::Test {
+    AppTestHost host;
+    CTarvexDoc doc{host};
+    TempDir dir;
+    RecordingProgress progress;
+
+    const RezEntry& Only(const RezFolder& folder) {
+        EXPECT_EQ(folder.entries.size(), 1u);
+        return folder.entries.front();
+    }
+};
+
+TEST_F(AddingTest, NewEntryRecordsItsDiskFile) {
+    const std::string path = dir.Write("tex.dtx", "12345");
+    ASSERT_TRUE(doc.AddFile(path, nullptr, progress));
+    const RezEntry& entry = Only(*doc.Root());
+    EXPECT_EQ(entry.name, path);
+    EXPECT_EQ(entry.dataPosition, 0u);
+    EXPECT_EQ(entry.size, 5u);
+    EXPECT_EQ(entry.time, ReadFileStatus(path)->modified);
+    EXPECT_EQ(entry.typeCode, "dtx");
+    EXPECT_EQ(entry.typeName, "Texture");
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(AddingTest, IdentifiersStartAt10000000AndFollowTheLastEntry) {
+    doc.AddFiles({dir.Write("a.txt", "a"), dir.Write("b.txt", "b")}, nullptr, progress);
+    EXPECT_EQ(doc.Root()->entries.front().identifier, 10000000u);
+    EXPECT_EQ(doc.Root()->entries.back().identifier, 10000001u);
+
+    doc.Root()->entries.back().identifier = 0xFFFFFFFFu;  // the next would wrap to 0
+    doc.AddFile(dir.Write("c.txt", "c"), nullptr, progress);
+    EXPECT_EQ(doc.Root()->entries.back().identifier, 10000000u);
+
+    doc.Root()->entries.back().identifier = 41;
+    doc.AddFile(dir.Write("d.txt", "d"), nullptr, progress);
+    EXPECT_EQ(doc.Root()->entries.back().identifier, 42u);
+}
+
+TEST_F(AddingTest, ASourcePathThatReadsAsANumberNamesTheIdentifier) {
+    // A relative path starting with digits, as a command line may pass it.
+    const std::string cwd = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir.Path());
+    dir.Write("123abc.txt", "x");
+    doc.AddFile("123abc.txt", nullptr, progress);
+    std::filesystem::current_path(cwd);
+    EXPECT_EQ(Only(*doc.Root()).identifier, 123u);
+}
+
+TEST_F(AddingTest, TypeCodeIsTakenFromTheWholePath) {
+    const std::string readme = dir.Write("dir.old/readme", "r");
+    const std::string odd = dir.Write("a.b/cd", "c");
+    const std::string longExt = dir.Write("FILE.ABCDE", "l");
+    doc.AddFiles({readme, odd, longExt}, nullptr, progress);
+    std::vector<std::string> codes;
+    for (const RezEntry& entry : doc.Root()->entries)
+        codes.push_back(entry.typeCode);
+    EXPECT_EQ(codes, (std::vector<std::string>{"", std::string("b") + kPathSeparator + "cd", ""}));
+    EXPECT_EQ(doc.Root()->entries.back().typeName, TypeNameFor("", longExt));
+}
+
+TEST_F(AddingTest, EmptyListMarksModifiedAndAddsNothing) {
+    EXPECT_TRUE(doc.AddFiles({}, nullptr, progress));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(doc.TotalEntryCount(), 0u);
+}
+
+TEST_F(AddingTest, ReplacePromptNoSkipsYesReplacesCancelStops) {
+    RezEntry stored;
+    stored.name = "a.dtx";
+    stored.dataPosition = 500;
+    stored.size = 9;
+    doc.Root()->entries.push_back(stored);
+    const std::string path = dir.Write("A.DTX", "new data");
+
+    host.prompts.answers = {PromptAnswer::No};
+    doc.AddFile(path, nullptr, progress);
+    ASSERT_EQ(host.prompts.asked.size(), 1u);
+    const std::string text = host.prompts.asked[0].text;
+    EXPECT_EQ(host.prompts.asked[0].buttons, PromptButtons::YesNoCancel);
+    EXPECT_EQ(text.rfind("Would you like to replace:\n\n Untitled\\a.dtx, Size: 9, Date: ", 0), 0u)
+        << text;
+    EXPECT_NE(text.find("\n\nwith:\n\n " + FullPathName(path) + ", Size: 8, Date: "),
+              std::string::npos);
+    EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"a.dtx"});
+
+    doc.SetModified(false);
+    host.prompts.answers = {PromptAnswer::Cancel};
+    EXPECT_FALSE(doc.AddFiles({path, dir.Write("other.txt", "o")}, nullptr, progress));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+
+    host.prompts.answers = {PromptAnswer::Yes};
+    doc.AddFile(path, nullptr, progress);
+    const RezEntry& entry = Only(*doc.Root());
+    EXPECT_EQ(entry.name, path);
+    EXPECT_EQ(entry.typeCode, "DTX");
+    EXPECT_EQ(entry.typeName, "Texture");
+}
+
+TEST_F(AddingTest, AMissingItemIsSkippedWithAMessage) {
+    const std::string missing = dir.Path("nowhere.txt");
+    doc.AddFiles({missing, dir.Write("here.txt", "h")}, nullptr, progress);
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+    EXPECT_EQ(host.prompts.Texts(), std::vector<std::string>{"Error adding: " + missing});
+    EXPECT_EQ(doc.FailuresReported(), 1);
+}
+
+TEST_F(AddingTest, FolderBecomesASubfolderAndASecondAddPromptsForEveryFile) {
+    dir.Write("Maps/one.dat", "1");
+    dir.Write("Maps/two.dat", "22");
+    dir.Write("Maps/Sub/three.dat", "333");
+    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    RezFolder* maps = doc.Folders().FindFolderByPath("Maps", false);
+    ASSERT_NE(maps, nullptr);
+    EXPECT_EQ(maps->parent, doc.Root());
+    EXPECT_EQ(maps->entries.size(), 2u);
+    ASSERT_NE(doc.Folders().FindFolderByPath("Maps\\Sub", false), nullptr);
+    EXPECT_EQ(doc.Root()->name, "Untitled");
+    EXPECT_TRUE(doc.Root()->entries.empty());
+    EXPECT_NE(maps->time, 0u);
+
+    host.prompts.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::No};
+    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    EXPECT_EQ(host.prompts.asked.size(), 3u);
+    EXPECT_EQ(doc.Folders().Size(), 3u);
+    EXPECT_EQ(doc.TotalEntryCount(), 3u);
+}
+
+TEST_F(AddingTest, NewProjectPutsTheFolderContentsAtTheRoot) {
+    dir.Write("Work/Maps/top.dat", "t");
+    dir.Write("Work/Maps/Inner/deep.dat", "d");
+    doc.AddFile(dir.Write("old.txt", "o"), nullptr, progress);
+    host.prompts.folders.push_back(dir.Path("Work/Maps"));
+    doc.NewProject(progress);
+    EXPECT_EQ(doc.Root()->name, "Maps.rez");
+    EXPECT_EQ(doc.Title(), "Maps.rez");
+    EXPECT_EQ(doc.Root()->entries.size(), 1u);
+    EXPECT_EQ(PathLeaf(doc.Root()->entries.front().name), "top.dat");
+    ASSERT_NE(doc.Folders().FindFolderByPath("Inner", false), nullptr);
+    EXPECT_EQ(doc.TotalEntryCount(), 2u);
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_FALSE(doc.FolderAsRoot());
+    EXPECT_EQ(host.prompts.asked.back().text, "Please select the folder you wish to insert:");
+}
+
+TEST_F(AddingTest, BatchFlagPutsASingleFolderAtTheRootEvenWithATrailingSeparator) {
+    dir.Write("Maps/a.dat", "a");
+    doc.SetBatchFlag(true);
+    doc.AddFolder(dir.Path("Maps") + kPathSeparator, nullptr, true, progress);
+    EXPECT_EQ(doc.Root()->name, "Maps.rez");
+    EXPECT_EQ(doc.Root()->entries.size(), 1u);
+}
+
+TEST_F(AddingTest, CancelStopsBeforeTheNextFolderAndKeepsWhatWasAdded) {
+    for (int i = 0; i < 5; ++i)
+        dir.Write("Tree/d" + std::to_string(i) + "/f.txt", "f");
+    RecordingProgress cancelling(3);  // three folders get through
+    doc.AddFolder(dir.Path("Tree"), nullptr, true, cancelling);
+    EXPECT_EQ(doc.TotalEntryCount(), 2u);
+    EXPECT_EQ(cancelling.line2.front(), "Adding Folder: " + dir.Path("Tree"));
+}
+
+#if !defined(_WIN32)
+TEST_F(AddingTest, ALinkBackToAnAncestorFolderIsNotFollowed) {
+    dir.Write("Loop/a.txt", "a");
+    std::filesystem::create_directory_symlink(dir.Path("Loop"), dir.Path("Loop/again"));
+    doc.AddFolder(dir.Path("Loop"), nullptr, true, progress);
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+}
+#endif
+
+TEST_F(AddingTest, SubfoldersAreFoundByExactNameAndPathsAreCreatedFromTheRoot) {
+    RezFolder* worlds = doc.FindOrCreateSubfolder("Worlds", nullptr);
+    EXPECT_EQ(doc.FindOrCreateSubfolder("Worlds", nullptr), worlds);
+    EXPECT_NE(doc.FindOrCreateSubfolder("WORLDS", nullptr), worlds);
+
+    RezFolder* evac = doc.FindOrCreateFolderPath("Worlds\\Multi\\Evac", nullptr);
+    EXPECT_EQ(doc.Folders().FolderPath(evac, false), "Worlds\\Multi\\Evac");
+    EXPECT_EQ(doc.FindOrCreateFolderPath("\\Worlds\\\\Multi\\Evac\\", nullptr), evac);
+    EXPECT_EQ(doc.FindOrCreateFolderPath("", nullptr), doc.Root());
+    // Every folder stands after its parent.
+    std::vector<const RezFolder*> seen;
+    doc.Folders().ForEach([&](const RezFolder& f) {
+        if (f.parent) {
+            EXPECT_NE(std::find(seen.begin(), seen.end(), f.parent), seen.end());
+        }
+        seen.push_back(&f);
+    });
+}
+
+TEST_F(AddingTest, TheOpenArchiveIsNeverAddedToItself) {
+    const std::string archive = dir.Write("self.rez", "x");
+    doc.SetArchivePath(archive);
+    doc.AddFile(archive, nullptr, progress);
+    EXPECT_EQ(doc.TotalEntryCount(), 0u);
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Skipping the archive itself: " + archive});
+}
+
+}  // namespace

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "AppTestHost.h"
+#include "app/ItemNames.h"
+#include "platform/FileSystem.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// An archive on disk: root files r1, r2; folder Maps with m1 and subfolder Sub with s1.
+struct ExtractionTest : ::testing::Test {
+    AppTestHost host;
+    CTarvexDoc doc{host};
+    TempDir dir;
+    RecordingProgress progress;
+    std::string archive;
+
+    void SetUp() override {
+        dir.Write("src/r1.txt", "root one");
+        dir.Write("src/r2.txt", "root two");
+        dir.Write("src/Maps/m1.dat", "map data");
+        dir.Write("src/Maps/Sub/s1.dtx", "texture");
+        doc.SetBatchFlag(true);
+        doc.AddFolder(dir.Path("src"), nullptr, true, progress);
+        doc.SetBatchFlag(false);
+        archive = dir.Path("test.rez");
+        host.prompts.saveFiles.push_back(archive);
+        doc.FileSave();
+        doc.FinishJobs();
+        ASSERT_FALSE(doc.IsModified());
+    }
+
+    RezFolder* Folder(const std::string& path) {
+        return doc.Folders().FindFolderByPath(path, false);
+    }
+    RezEntry* Entry(RezFolder* folder, const std::string& name) {
+        for (RezEntry& entry : folder->entries) {
+            if (entry.name == name)
+                return &entry;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(ExtractionTest, RootGoesIntoTheDestinationAndFoldersBelowIt) {
+    const std::string out = dir.Path("out/nested");
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R1.TXT")), "root one");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R2.TXT")), "root two");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/MAPS/M1.DAT")), "map data");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/MAPS/SUB/S1.DTX")), "texture");
+    EXPECT_TRUE(progress.started);
+    EXPECT_TRUE(host.prompts.asked.empty());
+}
+
+TEST_F(ExtractionTest, AFolderBringsItsOwnDirectory) {
+    ASSERT_TRUE(doc.ExtractArchive(Folder("MAPS"), dir.Path("out"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/M1.DAT")), "map data");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/SUB/S1.DTX")), "texture");
+    EXPECT_FALSE(fs::exists(dir.Path("out/R1.TXT")));
+}
+
+TEST_F(ExtractionTest, AnEmptyDestinationAsksAndCancelExtractsNothing) {
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_EQ(host.prompts.asked.back().text, "Select an extraction Folder");
+
+    host.prompts.folders.push_back(dir.Path("chosen") + kPathSeparator);
+    fs::create_directories(dir.Path("chosen"));
+    EXPECT_TRUE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/R1.TXT")), "root one");
+}
+
+TEST_F(ExtractionTest, AnExistingOutputFileIsReplaced) {
+    dir.Write("out/R1.TXT", "an older and longer content");
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/R1.TXT")), "root one");
+}
+
+TEST_F(ExtractionTest, SelectionExtractsFoldersFirstThenFiles) {
+    RezFolder* root = doc.Root();
+    ASSERT_TRUE(doc.ExtractSelection(root, {Folder("MAPS")}, {Entry(root, "R2.TXT")},
+                                     dir.Path("sel"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
+    EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
+}
+
+TEST_F(ExtractionTest, BatchSelectionGoesBelowTheFolderPath) {
+    doc.SetBatchFlag(true);
+    RezFolder* sub = Folder("MAPS\\SUB");
+    ASSERT_TRUE(doc.ExtractSelection(sub, {}, {Entry(sub, "S1.DTX")}, dir.Path("b"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("b/" + doc.Root()->name + "/MAPS/SUB/S1.DTX")), "texture");
+}
+
+TEST_F(ExtractionTest, EntriesAddedSinceTheSaveComeFromTheirDiskFiles) {
+    const std::string fresh = dir.Write("fresh/new.txt", "fresh from disk");
+    doc.AddFile(fresh, Folder("MAPS"), progress);
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/new.txt")), "fresh from disk");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/M1.DAT")), "map data");
+
+    ASSERT_TRUE(doc.ExtractSelection(Folder("MAPS"), {}, {&Folder("MAPS")->entries.back()},
+                                     dir.Path("sel"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/new.txt")), "fresh from disk");
+}
+
+TEST_F(ExtractionTest, UnsafeNamesAreRefusedAndTheRestIsExtracted) {
+    RezFolder* root = doc.Root();
+    const std::string outside = dir.Path("escaped.txt");
+    doc.RenameEntry(*Entry(root, "R1.TXT"), std::string("..") + kPathSeparator + "escaped.txt");
+    doc.RenameFolder(Folder("MAPS"), "..");
+    const std::string out = dir.Path("out");
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(fs::exists(outside));
+    EXPECT_FALSE(fs::exists(dir.Path("M1.DAT")));
+    EXPECT_FALSE(fs::exists(dir.Path("SUB")));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/R2.TXT")), "root two");
+    const std::vector<std::string> expected = {
+        "Extraction error on file: " + JoinPath(out, "..") + "\n!",
+        "Extraction error on file: " +
+            JoinPath(out, std::string("..") + kPathSeparator + "escaped.txt") + "\n!"};
+    EXPECT_EQ(host.prompts.Texts(), expected);
+    EXPECT_EQ(doc.FailuresReported(), 2);
+}
+
+TEST_F(ExtractionTest, UnsafeSelectedEntriesAreSkippedWithTheSelectionMessage) {
+    RezFolder* root = doc.Root();
+    RezEntry* evil = Entry(root, "R1.TXT");
+    const RezEntry* good = Entry(root, "R2.TXT");
+    doc.RenameEntry(*evil, "/etc/evil");
+    const std::string out = dir.Path("sel");
+    EXPECT_FALSE(doc.ExtractSelection(root, {}, {evil, good}, out, progress));
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Cant create output file: " + JoinPath(out, "/etc/evil") +
+                                       "\nSkipping!"});
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
+}
+
+TEST_F(ExtractionTest, DataBeyondTheEndOfATruncatedArchiveIsNotMadeUp) {
+    // An index pointing past the end of the file, as a damaged archive may.
+    RezEntry& last = Folder("MAPS\\SUB")->entries.back();
+    last.dataPosition = static_cast<std::uint32_t>(fs::file_size(archive)) - 2;
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/SUB/S1.DTX")));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/R1.TXT")), "root one");
+}
+
+TEST_F(ExtractionTest, AMissingArchiveIsReported) {
+    doc.SetArchivePath(dir.Path("gone.rez"));
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Error reading from REZ file: " + dir.Path("gone.rez")});
+}
+
+TEST_F(ExtractionTest, CancelStopsWithinTheFolderAndLeavesLaterFoldersUncreated) {
+    RecordingProgress cancelling(1);
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), cancelling));
+    EXPECT_TRUE(fs::exists(dir.Path("out/MAPS")));
+    EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/SUB")));
+    EXPECT_FALSE(fs::exists(dir.Path("out/R1.TXT")));
+}
+
+TEST(ItemNames, RefusesEverythingThatIsNotOneItemInside) {
+    for (NameRules rules : {NameRules::Posix, NameRules::Windows}) {
+        for (const char* bad : {"", ".", "..", "a/b", "a\\b", "/abs", "\\abs", "C:", "c:x.txt",
+                                "..\\..\\x", "../x"}) {
+            EXPECT_FALSE(IsSafeItemName(bad, rules)) << bad;
+        }
+        for (const char* good : {"FILE.DAT", "...x", "a..b", "Maps.rez", "x y"}) {
+            EXPECT_TRUE(IsSafeItemName(good, rules)) << good;
+        }
+    }
+    for (const char* device : {"CON", "nul", "Aux.txt", "COM1", "lpt9.dat", "CON .x", "conin$"}) {
+        EXPECT_FALSE(IsSafeItemName(device, NameRules::Windows)) << device;
+        EXPECT_TRUE(IsSafeItemName(device, NameRules::Posix)) << device;
+    }
+    for (const char* windowsOnly : {"a:b", "trailing.", "trailing ", "tab\tname"}) {
+        EXPECT_FALSE(IsSafeItemName(windowsOnly, NameRules::Windows)) << windowsOnly;
+    }
+    EXPECT_TRUE(IsSafeItemName("COM10", NameRules::Windows));
+    EXPECT_TRUE(IsSafeItemName("CONSOLE", NameRules::Windows));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "AppTestHost.h"
+#include "app/MapPack.h"
+
+namespace {
+
+TEST(MapPackLayout, StringIdsAndFolders) {
+    EXPECT_EQ(LayoutStringId(GameTalon, CooperativeMaps), 13063);
+    EXPECT_EQ(LayoutString(13063), "Worlds\\Multi\\Evac");
+    EXPECT_EQ(LayoutString(11057), "Skins\\Characters");
+    EXPECT_EQ(LayoutString(12062), "Worlds\\AssaultMap");
+    EXPECT_EQ(LayoutString(14069), "Attributes");
+    EXPECT_EQ(LayoutString(14067), "Worlds\\RetailSinglePlayer");
+    EXPECT_FALSE(LayoutString(11062).has_value());
+    EXPECT_FALSE(LayoutString(11069).has_value());
+    EXPECT_FALSE(LayoutString(13062).has_value());
+    EXPECT_EQ(LayoutFolder(GameLithTech1, TeamAssaultMaps), "");
+    EXPECT_EQ(LayoutFolder(GameJupiter, DoomsDayMaps), "Worlds\\RetailMultiplayer");
+}
+
+TEST(MapPackLayout, BoxesShownPerGameType) {
+    EXPECT_FALSE(CategoryBoxFor(GameLithTech1, AttributeFiles).shown);
+    EXPECT_TRUE(CategoryBoxFor(GameLithTech1, DeathMatchMaps).shown);
+    EXPECT_TRUE(CategoryBoxFor(GameLithTech2, TeamAssaultMaps).shown);
+    EXPECT_FALSE(CategoryBoxFor(GameLithTech2, CooperativeMaps).shown);
+    EXPECT_FALSE(CategoryBoxFor(GameTalon, TeamAssaultMaps).shown);
+    EXPECT_EQ(CategoryBoxFor(GameTalon, CooperativeMaps).text, "'Evac' Maps");
+    EXPECT_EQ(CategoryBoxFor(GameTalon, DoomsDayMaps).text, "'OverRun' Maps");
+    EXPECT_EQ(CategoryBoxFor(GameJupiter, DoomsDayMaps).text, "DoomsDay Maps");
+}
+
+struct MapPackBuild : ::testing::Test {
+    AppTestHost host;
+    CTarvexDoc doc{host};
+    TempDir dir;
+};
+
+TEST_F(MapPackBuild, DoomsDayMapsOfJupiterLandInRetailMultiplayer) {
+    host.prompts.openFiles.push_back({dir.Write("DD_one.dat", "1"), dir.Write("DD_two.dat", "2")});
+    ASSERT_TRUE(BuildMapPack(doc, GameJupiter, {DoomsDayMaps}));
+    ASSERT_EQ(host.prompts.dialogs.size(), 1u);
+    EXPECT_EQ(host.prompts.dialogs[0].title, "Select your DoomsDay Map(s)");
+    EXPECT_EQ(host.prompts.dialogs[0].filter, "Doomsday Maps (*.DAT)|DD_*.DAT||");
+    EXPECT_EQ(host.prompts.dialogs[0].flags, 0x1204u);
+    RezFolder* folder = doc.Folders().FindFolderByPath("Worlds\\RetailMultiplayer", false);
+    ASSERT_NE(folder, nullptr);
+    EXPECT_EQ(folder->entries.size(), 2u);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(MapPackBuild, CategoriesAreAskedInPageOrderAndCancelSkipsOne) {
+    host.prompts.openFiles = {{dir.Write("skin.dtx", "s")}, {}, {dir.Write("evac.dat", "e")}};
+    ASSERT_TRUE(BuildMapPack(doc, GameTalon, {CooperativeMaps, CharacterSkins, AttributeFiles}));
+    ASSERT_EQ(host.prompts.dialogs.size(), 3u);
+    EXPECT_EQ(host.prompts.dialogs[0].title, "Select your Character Skin file(s)");
+    EXPECT_EQ(host.prompts.dialogs[0].defaultExtension, ".DTX");
+    EXPECT_EQ(host.prompts.dialogs[1].title, "Select your Attribute file(s)");
+    EXPECT_EQ(host.prompts.dialogs[2].title, "Select your Evac Map(s)");
+    EXPECT_EQ(host.prompts.dialogs[2].filter, "LithTech Maps (*.DAT)|*.DAT||");
+    EXPECT_NE(doc.Folders().FindFolderByPath("Skins\\Chars", false), nullptr);
+    EXPECT_EQ(doc.Folders().FindFolderByPath("Attributes", false), nullptr);
+    ASSERT_NE(doc.Folders().FindFolderByPath("Worlds\\Multi\\Evac", false), nullptr);
+}
+
+TEST_F(MapPackBuild, AMissingLayoutStringMeansTheRoot) {
+    host.prompts.openFiles = {{dir.Write("assault.dat", "a")}};
+    ASSERT_TRUE(BuildMapPack(doc, GameLithTech1, {TeamAssaultMaps}));
+    EXPECT_EQ(doc.Root()->entries.size(), 1u);
+    EXPECT_EQ(doc.Folders().Size(), 1u);
+}
+
+TEST_F(MapPackBuild, UnsavedChangesKeptByCancelStopTheBuild) {
+    RecordingProgress progress;
+    doc.AddFile(dir.Write("keep.txt", "k"), nullptr, progress);
+    host.prompts.answers.push_back(PromptAnswer::Cancel);
+    EXPECT_FALSE(BuildMapPack(doc, GameJupiter, {DeathMatchMaps}));
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+    EXPECT_TRUE(host.prompts.dialogs.empty());
+}
+
+}  // namespace
