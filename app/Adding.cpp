@@ -2,7 +2,7 @@
 // entry records where its data lies on disk until the next save.
 #include <cstdlib>
 #include <ctime>
-#include <unordered_map>
+#include <unordered_set>
 
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
@@ -39,24 +39,30 @@ std::string DiskFolderName(std::string path) {
     return PathLeaf(path);
 }
 
-// Counts the folder's entry names in upper case, so that a large folder is not walked once
-// per added file just to learn that nothing conflicts.
+// An entry added since the last save still carries its disk path, but is stored under its
+// file name: two of them with the same file name would collide in the saved archive.
+bool Conflicts(const RezEntry& entry, const std::string& fullName, const std::string& shortName) {
+    return EqualNoCase(entry.name, fullName) || EqualNoCase(entry.name, shortName) ||
+           (entry.dataPosition == 0 && EqualNoCase(FileNameOf(entry.name), shortName));
+}
+
+// The folder's entry names in upper case, so that a large folder is not walked once per added
+// file just to learn that nothing conflicts.
 class NameIndex {
   public:
     explicit NameIndex(const RezFolder& folder) {
         for (const RezEntry& entry : folder.entries)
-            Add(entry.name);
+            Add(entry);
     }
-    void Add(const std::string& name) { ++counts_[UpperCase(name)]; }
-    void Remove(const std::string& name) {
-        auto it = counts_.find(UpperCase(name));
-        if (it != counts_.end() && --it->second == 0)
-            counts_.erase(it);
+    void Add(const RezEntry& entry) {
+        names_.insert(UpperCase(entry.name));
+        if (entry.dataPosition == 0)
+            names_.insert(UpperCase(FileNameOf(entry.name)));
     }
-    bool Contains(const std::string& name) const { return counts_.count(UpperCase(name)) != 0; }
+    bool Contains(const std::string& name) const { return names_.count(UpperCase(name)) != 0; }
 
   private:
-    std::unordered_map<std::string, int> counts_;
+    std::unordered_set<std::string> names_;
 };
 
 }  // namespace
@@ -67,7 +73,7 @@ bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName
     const std::string folderPath = folders_.FolderPath(&folder, true) + "\\";
     int conflicts = 0, kept = 0;
     for (auto it = folder.entries.begin(); it != folder.entries.end();) {
-        if (!EqualNoCase(it->name, fullName) && !EqualNoCase(it->name, shortName)) {
+        if (!Conflicts(*it, fullName, shortName)) {
             ++it;
             continue;
         }
@@ -133,8 +139,8 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
         entry.identifier = NextIdentifier(folder, path);
         entry.typeCode = TypeCodeOf(path);
         entry.typeName = TypeNameFor(entry.typeCode, path);
-        names.Add(entry.name);
         folder.entries.push_back(std::move(entry));
+        names.Add(folder.entries.back());
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
     }
     modified_ = true;

@@ -105,6 +105,14 @@ TEST_F(AddingTest, ReplacePromptNoSkipsYesReplacesCancelStops) {
     EXPECT_EQ(entry.typeName, "Texture");
 }
 
+TEST_F(AddingTest, TwoNewFilesThatWouldBeSavedUnderOneNameConflict) {
+    doc.AddFile(dir.Write("A/dup.txt", "first"), nullptr, progress);
+    host.prompts.answers = {PromptAnswer::No};
+    doc.AddFile(dir.Write("B/DUP.TXT", "second"), nullptr, progress);
+    EXPECT_EQ(host.prompts.asked.size(), 1u);
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+}
+
 TEST_F(AddingTest, AMissingItemIsSkippedWithAMessage) {
     const std::string missing = dir.Path("nowhere.txt");
     doc.AddFiles({missing, dir.Write("here.txt", "h")}, nullptr, progress);

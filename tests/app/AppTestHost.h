@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/DocumentHost.h"
-#include "app/QueuedJobs.h"
 #include "app/TarvexDoc.h"
+#include "archive/QueuedJobHost.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedPrompts.h"
@@ -29,8 +29,11 @@ class AppTestHost : public DocumentHost {
         return std::make_unique<RecordingProgress>();
     }
     std::uintptr_t Owner() override { return 0; }
-    void StartJob(std::unique_ptr<ArchiveJob> job) override { jobs_.Start(std::move(job)); }
-    std::vector<std::unique_ptr<ArchiveJob>> WaitForJobs() override { return jobs_.WaitAndTake(); }
+    void StartJob(std::unique_ptr<ArchiveJob> job) override { ::StartJob(std::move(job), jobs_); }
+    std::vector<std::unique_ptr<ArchiveJob>> WaitForJobs() override {
+        ::WaitForJobs();
+        return jobs_.Completed().Drain();
+    }
     void UpdateAllViews() override { ++viewUpdates; }
     void DocumentRenewed() override { ++renewals; }
     void JobCompleted(const ArchiveJob& job) override {
@@ -39,7 +42,7 @@ class AppTestHost : public DocumentHost {
     }
 
   private:
-    QueuedJobs jobs_{prompts, [] { return std::make_unique<RecordingProgress>(); }};
+    QueuedJobHost jobs_{prompts, [] { return std::make_unique<RecordingProgress>(); }};
 };
 
 // A fresh directory for one test, removed afterwards.

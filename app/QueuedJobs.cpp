@@ -1,6 +1,0 @@
-#include "app/QueuedJobs.h"
-
-std::vector<std::unique_ptr<ArchiveJob>> QueuedJobs::WaitAndTake() {
-    ::WaitForJobs();
-    return finished_.Drain();
-}
