@@ -1,5 +1,6 @@
 #pragma once
 // Builds synthetic .dtx files for the tests.
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -22,9 +23,10 @@ inline void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& more) 
     out.insert(out.end(), more.begin(), more.end());
 }
 
-// The 24-byte header; width and height are stored as 16-bit fields.
-inline std::vector<uint8_t> Header(int32_t version, int width, int height, uint32_t flags = 0) {
-    std::vector<uint8_t> out(24, 0);
+// The 24-byte header, zero-padded to size bytes; width and height are 16-bit fields.
+inline std::vector<uint8_t> Header(int32_t version, int width, int height, uint32_t flags = 0,
+                                   size_t size = 24) {
+    std::vector<uint8_t> out(size, 0);
     Put32(out, 0, 0);
     Put32(out, 4, static_cast<uint32_t>(version));
     Put16(out, 8, static_cast<uint16_t>(width));
@@ -41,27 +43,28 @@ inline uint32_t PaletteRgb(int i) {
 // Version -2: header, 20 bytes, colour table, the given index bytes and optional alpha block.
 inline std::vector<uint8_t> Palettised(int width, int height, const std::vector<uint8_t>& indices,
                                        uint32_t flags = 0, const std::vector<uint8_t>& alpha = {}) {
-    std::vector<uint8_t> out = Header(-2, width, height, flags);
-    out.resize(out.size() + 20, 0);
-    for (int i = 0; i < 256; ++i) {
-        uint32_t rgb = PaletteRgb(i);
-        out.push_back(0xEE);  // unused byte
-        out.push_back(static_cast<uint8_t>(rgb >> 16));
-        out.push_back(static_cast<uint8_t>(rgb >> 8));
-        out.push_back(static_cast<uint8_t>(rgb));
+    constexpr size_t kTable = 44, kPixels = kTable + 1024;
+    std::vector<uint8_t> out =
+        Header(-2, width, height, flags, kPixels + indices.size() + alpha.size());
+    for (size_t i = 0; i < 256; ++i) {
+        uint32_t rgb = PaletteRgb(int(i));
+        out[kTable + 4 * i] = 0xEE;  // unused byte
+        out[kTable + 4 * i + 1] = static_cast<uint8_t>(rgb >> 16);
+        out[kTable + 4 * i + 2] = static_cast<uint8_t>(rgb >> 8);
+        out[kTable + 4 * i + 3] = static_cast<uint8_t>(rgb);
     }
-    Append(out, indices);
-    Append(out, alpha);
+    std::copy(indices.begin(), indices.end(), out.begin() + kPixels);
+    std::copy(alpha.begin(), alpha.end(), out.begin() + kPixels + indices.size());
     return out;
 }
 
 // Version -5: header, 140 bytes with the pixel format code at offset 26, then data.
 inline std::vector<uint8_t> TrueColour(int width, int height, uint8_t code,
                                        const std::vector<uint8_t>& data) {
-    std::vector<uint8_t> out = Header(-5, width, height);
-    out.resize(out.size() + 140, 0);
+    constexpr size_t kPixels = 164;
+    std::vector<uint8_t> out = Header(-5, width, height, 0, kPixels + data.size());
     out[26] = code;
-    Append(out, data);
+    std::copy(data.begin(), data.end(), out.begin() + kPixels);
     return out;
 }
 

@@ -1,0 +1,30 @@
+#pragma once
+// Module-wide state of an in-process COM server: its instance, its file path, and the count of
+// live objects that decides whether it may be unloaded.
+#include <windows.h>
+
+#include <string>
+
+void SetModuleInstance(HINSTANCE instance);
+HINSTANCE ModuleInstance();
+// Full path of the module file, as GetModuleFileNameA gives it.
+std::string ModulePath();
+
+// Every COM object and class factory of the module calls these from its constructor and
+// destructor.
+void ModuleObjectCreated();
+void ModuleObjectDestroyed();
+// S_OK when no object is alive, S_FALSE otherwise.
+HRESULT ModuleCanUnloadNow();
+
+// "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}" in upper case, as StringFromIID gives it.
+std::string GuidString(REFGUID guid);
+
+// Keeps the module loaded for as long as the holder lives; a member of every COM object.
+class ModuleObjectCount {
+  public:
+    ModuleObjectCount() { ModuleObjectCreated(); }
+    ~ModuleObjectCount() { ModuleObjectDestroyed(); }
+    ModuleObjectCount(const ModuleObjectCount&) = delete;
+    ModuleObjectCount& operator=(const ModuleObjectCount&) = delete;
+};

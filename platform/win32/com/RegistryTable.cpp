@@ -1,0 +1,32 @@
+#include "platform/win32/com/RegistryTable.h"
+
+#include <olectl.h>
+
+#include "platform/Format.h"
+#include "platform/win32/com/RegistryKeys.h"
+
+HRESULT WriteRegistryTable(const RegistryRow* rows, const std::string& keyArgument,
+                           const std::string& dataArgument) {
+    for (const RegistryRow* row = rows; row->root; ++row) {
+        std::string keyName = Format(row->keyPattern, keyArgument.c_str());
+        HKEY key = nullptr;
+        if (RegCreateKeyExA(row->root, keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                            KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            return SELFREG_E_CLASS;
+        }
+        SetStringValue(key, row->valueName ? row->valueName : "",
+                       Format(row->dataPattern, dataArgument.c_str()));
+        RegCloseKey(key);
+    }
+    return S_OK;
+}
+
+HRESULT DeleteRegistryKeys(HKEY root, const char* const* keyPatterns,
+                           const std::string& keyArgument) {
+    for (const char* const* pattern = keyPatterns; *pattern; ++pattern) {
+        if (RegDeleteKeyA(root, Format(*pattern, keyArgument.c_str()).c_str()) != ERROR_SUCCESS) {
+            return SELFREG_E_CLASS;
+        }
+    }
+    return S_OK;
+}

@@ -1,0 +1,50 @@
+// The exported entry points of Glintra.dll.
+#include <windows.h>
+
+#include <iterator>
+
+#include "platform/win32/com/ClassFactory.h"
+#include "platform/win32/com/ComModule.h"
+#include "platform/win32/com/RegistrationScript.h"
+#include "platform/win32/com/TypeLibRegistration.h"
+#include "resources/glintra/resource.h"
+#include "thumbs/win32/GlintraExtractor.h"
+#include "thumbs/win32/GlintraIds.h"
+
+namespace {
+
+const ComClass kClasses[] = {{&CLSID_GlintraExtractor, &GlintraExtractor::Create}};
+
+ScriptReplacements Replacements() {
+    return {{"MODULE", ModulePath()}};
+}
+
+}  // namespace
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        SetModuleInstance(instance);
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
+}
+
+STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {
+    return GetClassObject(kClasses, std::size(kClasses), clsid, iid, object);
+}
+
+STDAPI DllCanUnloadNow() {
+    return ModuleCanUnloadNow();
+}
+
+STDAPI DllRegisterServer() {
+    HRESULT result =
+        RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), true);
+    return SUCCEEDED(result) ? RegisterModuleTypeLib(ModulePath()) : result;
+}
+
+STDAPI DllUnregisterServer() {
+    RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), false);
+    UnregisterModuleTypeLib(ModulePath());
+    return S_OK;
+}
