@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
-#include <vector>
 
 namespace {
 
 constexpr std::size_t kCopyChunk = 1 << 20;
-constexpr std::size_t kStreamBuffer = 1 << 16;
+constexpr std::size_t kWriteBuffer = 1 << 18;
 
 int SeekTo(std::FILE* file, std::uint64_t offset, int whence) {
 #ifdef _WIN32
@@ -26,34 +25,39 @@ std::uint64_t TellOf(std::FILE* file) {
     return at < 0 ? UINT64_MAX : static_cast<std::uint64_t>(at);
 }
 
-std::FILE* OpenWithBuffer(const std::string& path, const char* mode) {
-    std::FILE* file = std::fopen(path.c_str(), mode);
-    if (file)
-        std::setvbuf(file, nullptr, _IOFBF, kStreamBuffer);
-    return file;
-}
-
 }  // namespace
 
 BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
     if (this != &other) {
         Close();
         file_ = other.file_;
+        buffer_ = std::move(other.buffer_);
+        position_ = other.position_;
         other.file_ = nullptr;
+        other.position_ = kUnknown;
     }
     return *this;
 }
 
 bool BinaryFile::OpenRead(const std::string& path) {
     Close();
-    file_ = OpenWithBuffer(path, "rb");
-    return file_ != nullptr;
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_)
+        return false;
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    position_ = 0;
+    return true;
 }
 
 bool BinaryFile::Create(const std::string& path) {
     Close();
-    file_ = OpenWithBuffer(path, "wb");
-    return file_ != nullptr;
+    file_ = std::fopen(path.c_str(), "wb");
+    if (!file_)
+        return false;
+    buffer_.reset(new char[kWriteBuffer]);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
+    position_ = 0;
+    return true;
 }
 
 bool BinaryFile::Close() {
@@ -61,19 +65,28 @@ bool BinaryFile::Close() {
         return true;
     const bool ok = std::fclose(file_) == 0;
     file_ = nullptr;
+    buffer_.reset();
+    position_ = kUnknown;
     return ok;
 }
 
 std::size_t BinaryFile::Read(void* buffer, std::size_t count) {
     if (!file_ || count == 0)
         return 0;
-    return std::fread(buffer, 1, count, file_);
+    const std::size_t got = std::fread(buffer, 1, count, file_);
+    // At the end or after an error the stream is asked again where it stands.
+    position_ = got == count && position_ != kUnknown ? position_ + got : kUnknown;
+    return got;
 }
 
 bool BinaryFile::Write(const void* data, std::size_t count) {
     if (!file_)
         return false;
-    return count == 0 || std::fwrite(data, 1, count, file_) == count;
+    if (count == 0)
+        return true;
+    const bool ok = std::fwrite(data, 1, count, file_) == count;
+    position_ = ok && position_ != kUnknown ? position_ + count : kUnknown;
+    return ok;
 }
 
 bool BinaryFile::Flush() {
@@ -83,36 +96,44 @@ bool BinaryFile::Flush() {
 bool BinaryFile::Seek(std::uint64_t offset) {
     if (!file_ || offset > static_cast<std::uint64_t>(INT64_MAX))
         return false;
-    return SeekTo(file_, offset, SEEK_SET) == 0;
+    if (offset == position_)
+        return true;
+    const bool ok = SeekTo(file_, offset, SEEK_SET) == 0;
+    position_ = ok ? offset : kUnknown;
+    return ok;
 }
 
 std::uint64_t BinaryFile::Tell() {
-    return file_ ? TellOf(file_) : UINT64_MAX;
+    if (!file_)
+        return kUnknown;
+    if (position_ == kUnknown)
+        position_ = TellOf(file_);
+    return position_;
 }
 
 std::uint64_t BinaryFile::Size() {
-    if (!file_)
-        return UINT64_MAX;
-    const std::uint64_t here = TellOf(file_);
-    if (here == UINT64_MAX || SeekTo(file_, 0, SEEK_END) != 0)
-        return UINT64_MAX;
+    const std::uint64_t here = Tell();
+    if (here == kUnknown || SeekTo(file_, 0, SEEK_END) != 0)
+        return kUnknown;
     const std::uint64_t size = TellOf(file_);
-    SeekTo(file_, here, SEEK_SET);
+    if (SeekTo(file_, here, SEEK_SET) != 0)
+        position_ = kUnknown;
     return size;
 }
 
 bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to) {
-    std::vector<char> chunk(std::min<std::size_t>(size, kCopyChunk));
+    const std::size_t chunkSize = std::min<std::size_t>(size, kCopyChunk);
+    std::unique_ptr<char[]> chunk(new char[chunkSize]);
     bool readable = from.IsOpen() && from.Seek(offset);
     std::uint32_t left = size;
     while (left > 0) {
-        const std::size_t want = std::min<std::size_t>(left, chunk.size());
-        std::size_t got = readable ? from.Read(chunk.data(), want) : 0;
+        const std::size_t want = std::min<std::size_t>(left, chunkSize);
+        const std::size_t got = readable ? from.Read(chunk.get(), want) : 0;
         if (got < want) {
-            std::memset(chunk.data() + got, 0, want - got);
+            std::memset(chunk.get() + got, 0, want - got);
             readable = false;  // the source ended early: the rest is zeros
         }
-        if (!to.Write(chunk.data(), want))
+        if (!to.Write(chunk.get(), want))
             return false;
         left -= static_cast<std::uint32_t>(want);
     }

@@ -2,6 +2,7 @@
 // A binary file handle with 64-bit positions (also on 32-bit Windows) and a copy helper.
 #include <cstdint>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 class BinaryFile {
@@ -10,12 +11,12 @@ class BinaryFile {
     ~BinaryFile() { Close(); }
     BinaryFile(const BinaryFile&) = delete;
     BinaryFile& operator=(const BinaryFile&) = delete;
-    BinaryFile(BinaryFile&& other) noexcept : file_(other.file_) { other.file_ = nullptr; }
+    BinaryFile(BinaryFile&& other) noexcept { *this = std::move(other); }
     BinaryFile& operator=(BinaryFile&& other) noexcept;
 
-    // Opens an existing file for reading.
+    // Opens an existing file for reading. Reads are not buffered: callers read in blocks.
     bool OpenRead(const std::string& path);
-    // Creates the file, or truncates it, for writing.
+    // Creates the file, or truncates it, for writing; writes are buffered.
     bool Create(const std::string& path);
     bool IsOpen() const { return file_ != nullptr; }
     // False when buffered data could not be written.
@@ -32,7 +33,12 @@ class BinaryFile {
     std::uint64_t Size();
 
   private:
+    static constexpr std::uint64_t kUnknown = UINT64_MAX;
+
     std::FILE* file_ = nullptr;
+    std::unique_ptr<char[]> buffer_;
+    // Where the stream stands, so that seeking to where it already is costs no system call.
+    std::uint64_t position_ = kUnknown;
 };
 
 // Copies size bytes starting at offset in from to the current position of to, in bounded

@@ -29,7 +29,14 @@ class IndexReader {
 
   private:
     bool LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block);
-    bool EntryDataInFile(const RezEntry& entry) const {
+    // Stored data must lie in the data area or later and end inside the file. An empty entry
+    // needs no bytes; it only must not look like one still to be read from disk (position 0).
+    bool CheckDataPosition(RezEntry& entry) const {
+        if (entry.size == 0) {
+            if (entry.dataPosition < kDataStart)
+                entry.dataPosition = kDataStart;
+            return true;
+        }
         return entry.dataPosition >= kDataStart &&
                std::uint64_t(entry.dataPosition) + entry.size <= fileSize_;
     }
@@ -106,7 +113,7 @@ bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int 
         } else {
             entrySeen = true;
             RezEntry entry;
-            if (!ReadEntryRecord(cursor, entry) || !EntryDataInFile(entry)) {
+            if (!ReadEntryRecord(cursor, entry) || !CheckDataPosition(entry)) {
                 return false;
             }
             entry.typeName = TypeNameOf(entry);

@@ -207,9 +207,18 @@ TEST_F(RezLoader, RefusesPositionsAndSizesOutsideTheFile) {
         RawArchive(172, size, data + EntryRecordBytes(170 + size, 4, 0, 0, Zeros(4), "E")));
     ExpectCorrupt(
         RawArchive(172, size, data + EntryRecordBytes(168, 0xFFFFFFFFu, 0, 0, Zeros(4), "E")));
-    ExpectCorrupt(RawArchive(172, size, data + EntryRecordBytes(0, 0, 0, 0, Zeros(4), "E")));
+    ExpectCorrupt(RawArchive(172, size, data + EntryRecordBytes(0, 4, 0, 0, Zeros(4), "E")));
     ExpectCorrupt(RawArchive(168, 18, FolderRecordBytes(0xFFFFFF00u, 0xFFu, 0, "A")));
     ExpectCorrupt(RawArchive(168, 18, FolderRecordBytes(168, 0xFFFFFFFFu, 0, "A")));
+}
+
+TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDisk) {
+    const std::string block = EntryRecordBytes(0, 0, 0, 0, Zeros(4), "EMPTY") +
+                              EntryRecordBytes(0xFFFFFFF0u, 0, 0, 0, Zeros(4), "FAR");
+    WriteAll(dir.Path("z.rez"), RawArchive(168, block.size(), block));
+    ASSERT_TRUE(Load(dir.Path("z.rez"), folders));
+    EXPECT_EQ(folders.Root()->entries.front().dataPosition, 168u);
+    EXPECT_EQ(folders.Root()->entries.back().dataPosition, 0xFFFFFFF0u);
 }
 
 TEST_F(RezLoader, RefusesTruncatedRecordsAndUnterminatedNames) {
