@@ -257,9 +257,8 @@ TEST_P(GlintraDocHostile, GivesNoPixels) {
 
 namespace {
 
-std::vector<uint8_t> Truncated(std::vector<uint8_t> file, size_t missing) {
-    file.resize(file.size() - missing);
-    return file;
+std::vector<uint8_t> Truncated(const std::vector<uint8_t>& file, size_t missing) {
+    return std::vector<uint8_t>(file.begin(), file.end() - std::ptrdiff_t(missing));
 }
 
 std::vector<HostileCase> HostileCases() {
