@@ -21,9 +21,9 @@ uint32_t Read32(const uint8_t* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
-void Write16(std::vector<uint8_t>& out, size_t at, uint16_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
+void Write16(uint8_t* p, uint16_t value) {
+    p[0] = static_cast<uint8_t>(value);
+    p[1] = static_cast<uint8_t>(value >> 8);
 }
 
 void Write32(uint8_t* p, uint32_t value) {
@@ -201,8 +201,8 @@ void CGlintraDoc::DescribeBitmap(int bitsPerPixel) {
     Write32(&bitmapInfo_[0], kBitmapHeaderBytes);
     Write32(&bitmapInfo_[4], static_cast<uint32_t>(Width()));
     Write32(&bitmapInfo_[8], static_cast<uint32_t>(-Height()));
-    Write16(bitmapInfo_, 12, 1);
-    Write16(bitmapInfo_, 14, static_cast<uint16_t>(bitsPerPixel));
+    Write16(&bitmapInfo_[12], 1);
+    Write16(&bitmapInfo_[14], static_cast<uint16_t>(bitsPerPixel));
     for (size_t i = 0; i < colours; ++i) {
         uint8_t* entry = &bitmapInfo_[kBitmapHeaderBytes + i * 4];
         entry[0] = colourTable_[4 * i + 3];
