@@ -40,13 +40,17 @@ BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
 }
 
 bool BinaryFile::OpenRead(const std::string& path) {
+    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    if (stream)
+        Adopt(stream);
+    return stream != nullptr;
+}
+
+void BinaryFile::Adopt(std::FILE* stream) {
     Close();
-    file_ = std::fopen(path.c_str(), "rb");
-    if (!file_)
-        return false;
+    file_ = stream;
     std::setvbuf(file_, nullptr, _IONBF, 0);
     position_ = 0;
-    return true;
 }
 
 bool BinaryFile::Create(const std::string& path) {

@@ -16,6 +16,8 @@ class BinaryFile {
 
     // Opens an existing file for reading. Reads are not buffered: callers read in blocks.
     bool OpenRead(const std::string& path);
+    // Takes over a stream opened for reading at its start.
+    void Adopt(std::FILE* stream);
     // Creates the file, or truncates it, for writing; writes are buffered.
     bool Create(const std::string& path);
     bool IsOpen() const { return file_ != nullptr; }

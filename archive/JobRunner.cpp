@@ -8,6 +8,7 @@
 #include "archive/JobGate.h"
 #include "archive/RezLoader.h"
 #include "archive/RezSaver.h"
+#include "archive/WorkerPriority.h"
 
 namespace {
 
@@ -31,6 +32,7 @@ class Workers {
 };
 
 void RunWorker(std::unique_ptr<ArchiveJob> job, JobHost& host) {
+    RaiseCurrentThreadPriority();
     JobGate& gate = TheJobGate();
     gate.Enter();
     job->header = RezHeader{};

@@ -1,10 +1,12 @@
 #include "archive/RezSaver.h"
 
+#include <algorithm>
 #include <unordered_map>
 #include <vector>
 
 #include "archive/ArchivePaths.h"
 #include "archive/BinaryFile.h"
+#include "archive/DiskFileOpener.h"
 #include "archive/FileReplace.h"
 #include "archive/RezRecords.h"
 #include "archive/TextBlock.h"
@@ -13,26 +15,21 @@
 
 namespace {
 
-struct PlannedEntry {
-    RezEntry* entry;
-    std::string name;  // as written: upper case, without the disk folders
-    std::uint32_t position = 0;
-    bool written = false;
-};
-
+// Where a folder and its entries go in the new file. Kept aside until the file has replaced
+// the target; only then does the document take the new positions and names.
 struct PlannedFolder {
     RezFolder* folder;
     std::string name;                   // as written: upper case
     std::string enginePath;             // shown while its entries are written
     std::vector<std::size_t> children;  // in folder-list order
-    std::vector<PlannedEntry> entries;
+    // New data position of each entry, in entry order; 0 for one left out.
+    std::vector<std::uint32_t> positions;
     std::uint32_t directoryPosition = 0;
     std::uint32_t directorySize = 0;
 };
 
 // Writes the archive into a temporary file beside the target and replaces the target with it
-// only when the file is complete. The document changes only after that: new positions and
-// names are kept in the plan until then.
+// only when the file is complete.
 class ArchiveWriter {
   public:
     ArchiveWriter(ArchiveJob& job, ProgressSink& progress, UserPrompts& prompts)
@@ -45,10 +42,14 @@ class ArchiveWriter {
     bool StoredInSource(const RezEntry& entry) const {
         return entry.dataPosition != 0 && !job_.sourcePath.empty();
     }
+    // The entry's name as written: a new entry loses its disk folders; all is upper case.
+    std::string WrittenName(const RezEntry& entry) const {
+        return UpperCase(StoredInSource(entry) ? entry.name : FileNameOf(entry.name));
+    }
     std::uint64_t PlannedFileSize() const;
     bool Write(std::uintptr_t owner);
     bool WriteData();
-    bool WriteEntry(PlannedEntry& planned);
+    bool WriteEntry(RezEntry& entry, std::uint32_t& position);
     bool WriteIndex();
     bool WriteHeader();
     bool WriteZeros(std::uint32_t count);
@@ -63,6 +64,7 @@ class ArchiveWriter {
     std::vector<PlannedFolder> folders_;
     BinaryFile target_;
     BinaryFile source_;
+    DiskFileOpener diskFiles_;
     std::string temporaryPath_;
     std::uint64_t written_ = 0;  // bytes in the target so far
     bool writeError_ = false;    // the target could not take what was written
@@ -80,10 +82,7 @@ void ArchiveWriter::Plan() {
             parent.children.push_back(index);
             planned.enginePath = parent.enginePath + planned.enginePath;
         }
-        for (RezEntry& entry : folder.entries) {
-            const std::string name = StoredInSource(entry) ? entry.name : FileNameOf(entry.name);
-            planned.entries.push_back({&entry, UpperCase(name)});
-        }
+        planned.positions.assign(folder.entries.size(), 0);
         folders_.push_back(std::move(planned));
     });
 }
@@ -94,11 +93,12 @@ std::uint64_t ArchiveWriter::PlannedFileSize() const {
     std::uint64_t size = kDataStart;
     for (std::size_t i = 0; i < folders_.size(); ++i) {
         std::uint64_t block = 0;
-        for (std::size_t child : folders_[i].children)
+        for (std::size_t child : folders_[i].children) {
             block += FolderRecordSize(folders_[child].name);
-        for (const PlannedEntry& planned : folders_[i].entries) {
-            block += EntryRecordSize(planned.name);
-            size += planned.entry->size;
+        }
+        for (const RezEntry& entry : folders_[i].folder->entries) {
+            block += EntryRecordSize(WrittenName(entry));
+            size += entry.size;
         }
         size += i == 0 ? block : 2 * block;
     }
@@ -122,7 +122,7 @@ bool ArchiveWriter::Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t s
 bool ArchiveWriter::WriteZeros(std::uint32_t count) {
     static const char kZeros[4096] = {};
     while (count > 0) {
-        const std::uint32_t chunk = count < sizeof kZeros ? count : sizeof kZeros;
+        const std::uint32_t chunk = std::min<std::uint32_t>(count, sizeof kZeros);
         if (!Output(kZeros, chunk))
             return false;
         count -= chunk;
@@ -131,14 +131,13 @@ bool ArchiveWriter::WriteZeros(std::uint32_t count) {
 }
 
 bool ArchiveWriter::Fail(const std::string& message) {
-    if (!message.empty())
-        prompts_.Show(message);
+    prompts_.Show(message);
     return false;
 }
 
-bool ArchiveWriter::WriteEntry(PlannedEntry& planned) {
-    RezEntry& entry = *planned.entry;
-    const std::uint64_t position = written_;
+// Sets position to where the entry's data went, or leaves it 0 when the entry is left out.
+bool ArchiveWriter::WriteEntry(RezEntry& entry, std::uint32_t& position) {
+    const std::uint64_t at = written_;
     if (StoredInSource(entry)) {
         if (!source_.IsOpen()) {
             return Fail(
@@ -148,7 +147,7 @@ bool ArchiveWriter::WriteEntry(PlannedEntry& planned) {
             return false;
     } else {
         BinaryFile disk;
-        if (!disk.OpenRead(entry.name)) {
+        if (!diskFiles_.Open(entry.name, disk)) {
             // Left out of this file; the entry stays in the document, still to be stored.
             prompts_.Show(Format("Error adding: %s", entry.name.c_str()));
             ++job_.pendingEntries;
@@ -157,8 +156,7 @@ bool ArchiveWriter::WriteEntry(PlannedEntry& planned) {
         if (!Copy(disk, 0, entry.size))
             return false;
     }
-    planned.position = static_cast<std::uint32_t>(position);
-    planned.written = true;
+    position = static_cast<std::uint32_t>(at);
     return true;
 }
 
@@ -169,13 +167,14 @@ bool ArchiveWriter::WriteData() {
         progress_.SetLine(2, Format("Writing Folder: %s", folder.enginePath.c_str()), true);
         if (progress_.HasUserCancelled())
             return false;
-        const auto count = static_cast<std::uint32_t>(folder.entries.size());
+        const auto count = static_cast<std::uint32_t>(folder.positions.size());
         progress_.SetProgress(count == 0 ? 1 : 0, count == 0 ? 1 : count);
-        for (std::uint32_t i = 0; i < count; ++i) {
+        std::uint32_t i = 0;
+        for (RezEntry& entry : folder.folder->entries) {
             progress_.SetProgress(i, count);
             if (progress_.HasUserCancelled())
                 return false;
-            if (!WriteEntry(folder.entries[i]))
+            if (!WriteEntry(entry, folder.positions[i++]))
                 return false;
         }
     }
@@ -198,12 +197,15 @@ bool ArchiveWriter::WriteIndex() {
             AppendFolderRecord(block, {child.directoryPosition, child.directorySize,
                                        child.folder->time, child.name});
         }
-        for (const PlannedEntry& planned : folder.entries) {
-            if (!planned.written)
+        std::size_t e = 0;
+        for (const RezEntry& entry : folder.folder->entries) {
+            const std::uint32_t position = folder.positions[e++];
+            if (position == 0)
                 continue;
+            const std::string name = WrittenName(entry);
             header_.largestEntryName =
-                std::max<std::uint32_t>(header_.largestEntryName, planned.name.size());
-            AppendEntryRecord(block, *planned.entry, planned.position, planned.name);
+                std::max<std::uint32_t>(header_.largestEntryName, name.size());
+            AppendEntryRecord(block, entry, position, name);
         }
         folder.directorySize = static_cast<std::uint32_t>(block.size());
         if (!Output(block.data(), block.size()))
@@ -211,12 +213,9 @@ bool ArchiveWriter::WriteIndex() {
         if (i > 0 && !WriteZeros(folder.directorySize))
             return false;
     }
-    if (!folders_.empty()) {
-        header_.rootDirectoryPosition = folders_.front().directoryPosition;
-        header_.rootDirectorySize = folders_.front().directorySize;
-    } else {
-        header_.rootDirectoryPosition = header_.dataEnd;
-    }
+    header_.rootDirectoryPosition =
+        folders_.empty() ? header_.dataEnd : folders_.front().directoryPosition;
+    header_.rootDirectorySize = folders_.empty() ? 0 : folders_.front().directorySize;
     return true;
 }
 
@@ -237,9 +236,8 @@ bool ArchiveWriter::Write(std::uintptr_t owner) {
     const auto writeFailed = [this] {
         return Fail(Format("Error writing Rez File: %s", job_.path.c_str()));
     };
-    if (!Output(textBlock.data(), textBlock.size()) || !WriteZeros(kHeaderDiskSize)) {
+    if (!Output(textBlock.data(), textBlock.size()) || !WriteZeros(kHeaderDiskSize))
         return writeFailed();
-    }
     // A failed WriteData has shown its message, unless the target failed or the user cancelled.
     if (!WriteData())
         return writeError_ ? writeFailed() : false;
@@ -255,11 +253,13 @@ void ArchiveWriter::Apply() {
             folder.name = planned.name;
         folder.directoryPosition = planned.directoryPosition;
         folder.directorySize = planned.directorySize;
-        for (PlannedEntry& entry : planned.entries) {
-            if (!entry.written)
+        std::size_t e = 0;
+        for (RezEntry& entry : folder.entries) {
+            const std::uint32_t position = planned.positions[e++];
+            if (position == 0)
                 continue;
-            entry.entry->dataPosition = entry.position;
-            entry.entry->name = std::move(entry.name);
+            entry.name = WrittenName(entry);
+            entry.dataPosition = position;
         }
     }
     if (RezFolder* root = job_.folders->Root())
@@ -275,15 +275,13 @@ bool ArchiveWriter::Save(std::uintptr_t owner) {
                            job_.path.c_str()));
     }
     temporaryPath_ = TemporaryPathBeside(job_.path);
-    if (!target_.Create(temporaryPath_)) {
+    if (!target_.Create(temporaryPath_))
         return Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
-    }
     bool ok = Write(owner);
     target_.Close();
     source_.Close();
-    if (ok && !ReplaceFileWith(temporaryPath_, job_.path)) {
+    if (ok && !ReplaceFileWith(temporaryPath_, job_.path))
         ok = Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
-    }
     if (!ok) {
         RemoveFile(temporaryPath_);
         return false;

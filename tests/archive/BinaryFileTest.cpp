@@ -2,6 +2,7 @@
 
 #include "archive/ArchiveTestFiles.h"
 #include "archive/BinaryFile.h"
+#include "archive/DiskFileOpener.h"
 
 namespace {
 
@@ -105,6 +106,34 @@ TEST(CopyRange, AClosedSourceGivesZerosAndAClosedTargetFails) {
     EXPECT_EQ(ReadAll(dir.Path("dst")), std::string(5, '\0'));
     BinaryFile closed;
     EXPECT_FALSE(CopyRange(none, 0, 5, closed));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(DiskFileOpener, OpensFilesOfChangingFoldersAndRefusesMissingOnes) {
+    ScratchDir dir;
+    std::filesystem::create_directories(dir.Path("a"));
+    std::filesystem::create_directories(dir.Path("b"));
+    WriteAll(dir.Path("a/x"), "ax");
+    WriteAll(dir.Path("b/x"), "bx");
+    WriteAll(dir.Path("a/y"), "ay");
+    DiskFileOpener opener;
+    auto read = [&](const std::string& path) {
+        BinaryFile file;
+        if (!opener.Open(path, file))
+            return std::string("missing");
+        char text[8] = {};
+        return std::string(text, file.Read(text, sizeof text));
+    };
+    EXPECT_EQ(read(dir.Path("a/x")), "ax");
+    EXPECT_EQ(read(dir.Path("a/y")), "ay");
+    EXPECT_EQ(read(dir.Path("b/x")), "bx");
+    EXPECT_EQ(read(dir.Path("a/x")), "ax");
+    EXPECT_EQ(read(dir.Path("a/gone")), "missing");
+    EXPECT_EQ(read(dir.Path("nowhere/x")), "missing");
+    EXPECT_EQ(read("no-folder-given"), "missing");
 }
 
 }  // namespace
