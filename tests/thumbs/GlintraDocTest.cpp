@@ -335,3 +335,45 @@ TEST(GlintraDoc, TexturesAboveThePixelLimitAreNotDecoded) {
     EXPECT_EQ(huge.Width(), 16384);
     EXPECT_FALSE(huge.HasPixels());
 }
+
+TEST(GlintraDoc, RandomlyDamagedFilesNeverBreakTheBuffers) {
+    // Valid files of each layout with random bytes overwritten and random lengths cut off;
+    // whatever is accepted must describe buffers of exactly the right size.
+    std::vector<std::vector<uint8_t>> seeds = {
+        Palettised(12, 6, Ramp(72), CGlintraDoc::kFlagAlphaBlock, Ramp(36)),
+        TrueColour(4, 4, 3, Ramp(64)),
+        TrueColour(8, 8, 4, Ramp(32)),
+        TrueColour(8, 4, 6, Ramp(32)),
+    };
+    uint32_t state = 12345;
+    auto next = [&state] {
+        state = state * 1103515245u + 12345u;
+        return state >> 8;
+    };
+    int accepted = 0;
+    for (int round = 0; round < 4000; ++round) {
+        std::vector<uint8_t> file = seeds[round % seeds.size()];
+        for (int hits = next() % 4; hits >= 0; --hits) {
+            size_t at = next() % 32;  // mostly the header, where sizes and codes live
+            file[at] = static_cast<uint8_t>(next());
+        }
+        if (next() % 3 == 0) {
+            file.resize(next() % (file.size() + 1));
+        }
+        CGlintraDoc doc;
+        Load(doc, file);
+        if (!doc.HasPixels()) {
+            continue;
+        }
+        ASSERT_GT(doc.Width(), 0);
+        ASSERT_GT(doc.Height(), 0);
+        size_t bytesPerPixel = size_t(doc.BitsPerPixel() / 8);
+        ASSERT_GE(doc.RowStride(), size_t(doc.Width()) * bytesPerPixel);
+        ASSERT_EQ(doc.RowStride() % 4, 0u);
+        ASSERT_EQ(doc.PixelRows().size(), doc.RowStride() * size_t(doc.Height()));
+        ASSERT_LE(doc.PixelRows().size(), size_t(doc.FileLength()) * 8);  // never beyond the file
+        doc.PixelRgb(doc.Width() - 1, doc.Height() - 1);
+        ++accepted;
+    }
+    EXPECT_GT(accepted, 100);  // the damage must leave some files readable to be a test
+}
