@@ -19,9 +19,8 @@ long long ParseTypedId(const std::string& text) {
     return negative ? -value : value;
 }
 
-bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int row, const std::string& typed) {
-    const int id = doc.RowToId(row);
-    if (id < 0)
+bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int id, const std::string& typed) {
+    if (doc.Text(id).empty())
         return false;
     const long long newId = ParseTypedId(typed);
     if (!IsStringId(newId)) {
@@ -35,7 +34,7 @@ bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int row, const std:
                     PromptButtons::OkCancel) != PromptAnswer::Ok) {
         return false;
     }
-    return doc.RenumberString(row, static_cast<int>(newId));
+    return doc.RenumberString(doc.IdToRow(id), static_cast<int>(newId));
 }
 
 int InsertString(CQuilletDoc& doc, UserPrompts& prompts) {

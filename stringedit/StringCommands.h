@@ -10,9 +10,9 @@
 // The leading decimal number of text, 0 when there is none; saturates far outside the table.
 long long ParseTypedId(const std::string& text);
 
-// Renumbers the string of row to the identifier typed for it, asking before overwriting
-// another string. True when the table changed.
-bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int row, const std::string& typed);
+// Renumbers string id to the identifier typed for it, asking before overwriting another
+// string. True when the table changed.
+bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int id, const std::string& typed);
 
 // Inserts the new-string text after the highest string; its row, or -1 when refused.
 int InsertString(CQuilletDoc& doc, UserPrompts& prompts);

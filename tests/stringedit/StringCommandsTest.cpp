@@ -30,7 +30,7 @@ TEST(ParseTypedId, TakesTheLeadingDecimalNumber) {
 
 TEST_F(StringCommandsTest, RenumberToAnEmptyIdentifierAsksNothing) {
     doc.RemoveString(40);
-    EXPECT_TRUE(RenumberTypedId(doc, prompts, 1, "40"));  // row 1 is identifier 12
+    EXPECT_TRUE(RenumberTypedId(doc, prompts, 12, "40"));
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(doc.Text(40), "twelve");
     EXPECT_EQ(doc.RowToId(1), 40);
@@ -38,37 +38,43 @@ TEST_F(StringCommandsTest, RenumberToAnEmptyIdentifierAsksNothing) {
 
 TEST_F(StringCommandsTest, OverwriteQuestionAnsweredBothWays) {
     prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
-    EXPECT_FALSE(RenumberTypedId(doc, prompts, 1, "40"));
+    EXPECT_FALSE(RenumberTypedId(doc, prompts, 12, "40"));
     ASSERT_EQ(prompts.asked.size(), 1u);
     EXPECT_EQ(prompts.asked[0].text, "String ID: 40 already exists. Overwrite?");
     EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::OkCancel);
     EXPECT_EQ(doc.Text(12), "twelve");
     EXPECT_EQ(doc.Text(40), "forty");
 
-    EXPECT_TRUE(RenumberTypedId(doc, prompts, 1, "40"));
+    EXPECT_TRUE(RenumberTypedId(doc, prompts, 12, "40"));
     EXPECT_EQ(doc.Text(40), "twelve");
     EXPECT_TRUE(doc.Text(12).empty());
     EXPECT_EQ(doc.RowCount(), 3);
 }
 
+TEST_F(StringCommandsTest, RemovedStringsCannotBeRenumbered) {
+    doc.RemoveString(12);
+    EXPECT_FALSE(RenumberTypedId(doc, prompts, 12, "50"));
+    EXPECT_TRUE(doc.Text(50).empty());
+}
+
 TEST_F(StringCommandsTest, TextWithoutNumberRenumbersToZero) {
-    EXPECT_TRUE(RenumberTypedId(doc, prompts, 0, "abc"));
+    EXPECT_TRUE(RenumberTypedId(doc, prompts, 1, "abc"));
     EXPECT_EQ(doc.Text(0), "one");
 }
 
 TEST_F(StringCommandsTest, OwnIdentifierLeavesTheStringAndAsksNothing) {
-    EXPECT_FALSE(RenumberTypedId(doc, prompts, 1, "12"));
+    EXPECT_FALSE(RenumberTypedId(doc, prompts, 12, "12"));
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(doc.Text(12), "twelve");
 }
 
 TEST_F(StringCommandsTest, IdentifiersOutsideTheTableAreRefusedWithAMessage) {
-    EXPECT_FALSE(RenumberTypedId(doc, prompts, 1, "65535"));
-    EXPECT_FALSE(RenumberTypedId(doc, prompts, 1, "-1"));
+    EXPECT_FALSE(RenumberTypedId(doc, prompts, 12, "65535"));
+    EXPECT_FALSE(RenumberTypedId(doc, prompts, 12, "-1"));
     EXPECT_EQ(prompts.Texts(), (std::vector<std::string>{"String ID: 65535 is outside 0 to 65534.",
                                                          "String ID: -1 is outside 0 to 65534."}));
     EXPECT_EQ(doc.Text(12), "twelve");
-    EXPECT_TRUE(RenumberTypedId(doc, prompts, 1, "65534"));
+    EXPECT_TRUE(RenumberTypedId(doc, prompts, 12, "65534"));
     EXPECT_EQ(doc.Text(65534), "twelve");
 }
 

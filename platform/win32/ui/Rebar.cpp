@@ -1,0 +1,38 @@
+#include "platform/win32/ui/Rebar.h"
+
+#include "platform/win32/ui/BarVisibility.h"
+
+#include <commctrl.h>
+
+bool Rebar::Create(HWND parent) {
+    hwnd_ = CreateWindowExA(WS_EX_TOOLWINDOW, REBARCLASSNAMEA, nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                                RBS_VARHEIGHT | RBS_BANDBORDERS | CCS_NODIVIDER | CCS_TOP,
+                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (hwnd_ == nullptr)
+        return false;
+    REBARINFO info{};
+    info.cbSize = sizeof(info);
+    return SendMessageA(hwnd_, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+}
+
+bool Rebar::AddBand(HWND child, SIZE childSize) {
+    REBARBANDINFOA band{};
+    band.cbSize = REBARBANDINFOA_V3_SIZE;
+    band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE;
+    band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
+    band.hwndChild = child;
+    band.cxMinChild = childSize.cx;
+    band.cyMinChild = childSize.cy;
+    band.cx = childSize.cx + 20;
+    return SendMessageA(hwnd_, RB_INSERTBANDA, static_cast<WPARAM>(-1),
+                        reinterpret_cast<LPARAM>(&band)) != 0;
+}
+
+int Rebar::Height() const {
+    if (!IsBarShown(hwnd_))
+        return 0;
+    RECT rect;
+    GetWindowRect(hwnd_, &rect);
+    return rect.bottom - rect.top;
+}

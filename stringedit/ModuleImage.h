@@ -1,0 +1,9 @@
+#pragma once
+// A first look at a module file before the system loader sees it: damaged or cut-off files
+// are refused, so that nothing is read from them and nothing is ever saved into them.
+#include <cstdint>
+#include <vector>
+
+// True when file holds a whole PE image: the headers, the section table and the raw data of
+// every section lie inside the file.
+bool IsWholeModuleImage(const std::vector<uint8_t>& file);

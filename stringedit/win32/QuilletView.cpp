@@ -1,0 +1,259 @@
+#include "stringedit/win32/QuilletView.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+#include "platform/Format.h"
+#include "stringedit/StringCommands.h"
+
+namespace {
+
+constexpr int kIdColumnWidth = 50;
+constexpr UINT kFitTextColumn = WM_APP + 1;
+constexpr DWORD kListExtendedStyle = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT | LVS_EX_FLATSB;
+
+// The edit box's text starts a little further right on older systems.
+int TextIndent() {
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof(version);
+    GetVersionExA(&version);
+    return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 5 ? 2 : 6;
+}
+
+int ClientWidth(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    return client.right;
+}
+
+std::string WindowText(HWND window) {
+    std::string text(GetWindowTextLengthA(window) + 1, '\0');
+    text.resize(GetWindowTextA(window, text.data(), static_cast<int>(text.size())));
+    return text;
+}
+
+}  // namespace
+
+HWND CQuilletView::Create(HWND parent) {
+    list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_EDITLABELS |
+                                LVS_OWNERDATA | LVS_SHOWSELALWAYS,
+                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (list_ == nullptr)
+        return nullptr;
+    ListView_SetExtendedListViewStyle(list_, kListExtendedStyle);
+    listHook_.Attach(list_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+        return OnListMessage(m, w, l, r);
+    });
+    OnDocumentChanged();
+    return list_;
+}
+
+void CQuilletView::OnDocumentChanged() {
+    if (HWND edit = EditBox())
+        SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
+    ListView_DeleteAllItems(list_);
+    while (ListView_DeleteColumn(list_, 0)) {
+    }
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = LVCFMT_RIGHT;
+    column.cx = kIdColumnWidth;
+    column.pszText = const_cast<char*>("ID");
+    SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
+    column.fmt = LVCFMT_LEFT;
+    column.cx = ClientWidth(list_) - kIdColumnWidth;
+    column.pszText = const_cast<char*>("String");
+    SendMessageA(list_, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    editedRow_ = -1;
+    ListView_SetItemCountEx(list_, doc_.RowCount(), 0);
+}
+
+std::string CQuilletView::CellText(int row, int column) const {
+    const int id = doc_.RowToId(row);
+    if (id < 0)
+        return {};
+    return column == 0 ? Format("%i", id) : doc_.Text(id);
+}
+
+void CQuilletView::Refresh() {
+    ListView_SetItemCountEx(list_, doc_.RowCount(), LVSICF_NOSCROLL);
+    InvalidateRect(list_, nullptr, TRUE);
+}
+
+void CQuilletView::FitTextColumn() {
+    ListView_SetColumnWidth(list_, 1, ClientWidth(list_) - ListView_GetColumnWidth(list_, 0));
+}
+
+RECT CQuilletView::TextCell(int row) const {
+    RECT cell{};
+    ListView_GetSubItemRect(list_, row, 1, LVIR_LABEL, &cell);
+    return cell;
+}
+
+void CQuilletView::Insert() {
+    const int row = InsertString(doc_, prompts_);
+    if (row >= 0)
+        SelectAndEdit(row);
+}
+
+void CQuilletView::DeleteSelected() {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(list_, row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    for (int row : rows)
+        ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+    DeleteRows(doc_, rows);
+    ListView_SetSelectionMark(list_, -1);
+    Refresh();
+}
+
+bool CQuilletView::HasSelection() const {
+    return ListView_GetSelectedCount(list_) > 0;
+}
+
+void CQuilletView::SelectAndEdit(int row) {
+    if (row < 0) {
+        ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+        return;
+    }
+    SetFocus(list_);
+    Refresh();
+    UpdateWindow(list_);
+    ListView_EnsureVisible(list_, row, FALSE);
+    textCell_ = true;
+    StartEdit(row);
+}
+
+void CQuilletView::StartEdit(int row) {
+    editedRow_ = row;
+    SendMessageA(list_, LVM_EDITLABELA, row, 0);
+}
+
+bool CQuilletView::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom == ListView_GetHeader(list_)) {
+        if (header.code == HDN_ENDTRACKA || header.code == HDN_ENDTRACKW) {
+            PostMessageA(list_, kFitTextColumn, 0, 0);  // once the divider has moved
+        }
+        return false;
+    }
+    if (header.hwndFrom != list_)
+        return false;
+    switch (header.code) {
+        case LVN_GETDISPINFOA: {
+            LVITEMA& item = reinterpret_cast<NMLVDISPINFOA&>(header).item;
+            if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0) {
+                lstrcpynA(item.pszText, CellText(item.iItem, item.iSubItem).c_str(),
+                          item.cchTextMax);
+            }
+            return true;
+        }
+        case LVN_GETINFOTIPA:
+            return true;
+        case LVN_BEGINLABELEDITA:
+            OnBeginEdit(reinterpret_cast<NMLVDISPINFOA&>(header).item.iItem);
+            result = FALSE;
+            return true;
+        case LVN_ENDLABELEDITA:
+            OnEndEdit(reinterpret_cast<NMLVDISPINFOA&>(header).item.pszText);
+            result = FALSE;
+            return true;
+    }
+    return false;
+}
+
+void CQuilletView::OnBeginEdit(int row) {
+    editedId_ = doc_.RowToId(row);
+    if (!textCell_)
+        return;
+    doc_.SetCurrentId(editedId_);
+    HWND edit = EditBox();
+    const RECT cell = TextCell(row);
+    editBox_ = {cell.left + TextIndent(), cell.top - 1, cell.right, cell.bottom};
+    SendMessageA(edit, EM_LIMITTEXT, 0, 0);
+    SetWindowTextA(edit, doc_.Text(editedId_).c_str());
+    editHook_.Attach(
+        edit, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) { return OnEditMessage(m, w, l, r); });
+    SetWindowPos(edit, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+bool CQuilletView::OnEditMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message != WM_WINDOWPOSCHANGING)
+        return false;
+    // The box stays over the String cell, one line of its text high.
+    HWND edit = EditBox();
+    HDC dc = GetDC(edit);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+    const std::string text = WindowText(edit);
+    SIZE extent{};
+    GetTextExtentPoint32A(dc, text.empty() ? " " : text.c_str(),
+                          text.empty() ? 1 : static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(edit, dc);
+    auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
+    pos.x = editBox_.left;
+    pos.y = editBox_.top;
+    pos.cx = editBox_.right - editBox_.left;
+    pos.cy = extent.cy + 1;
+    pos.flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+    editHook_.CallOriginal(message, 0, lParam);
+    result = 0;
+    return true;
+}
+
+void CQuilletView::OnEndEdit(const char* typed) {
+    const int id = editedId_;
+    editedId_ = -1;
+    if (textCell_) {
+        // Read the box itself: the list may hand over a shortened copy of long texts.
+        if (typed != nullptr && !doc_.Text(id).empty())
+            doc_.SetText(id, WindowText(EditBox()));
+        editHook_.Detach();
+        textCell_ = false;
+        Refresh();
+        return;
+    }
+    if (typed != nullptr && RenumberTypedId(doc_, prompts_, id, typed))
+        Refresh();
+}
+
+bool CQuilletView::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK: {
+            LVHITTESTINFO hit{};
+            hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ListView_SubItemHitTest(list_, &hit);
+            const bool textClick = message == WM_LBUTTONDOWN && hit.iItem >= 0 &&
+                                   hit.iSubItem == 1 &&
+                                   !(EditBox() && textCell_ && hit.iItem == editedRow_);
+            const bool otherRow =
+                message == WM_LBUTTONDBLCLK && hit.iItem >= 0 && hit.iItem != editedRow_;
+            if (!textClick && !otherRow)
+                return false;
+            result = listHook_.CallOriginal(message, wParam, lParam);
+            if (textClick)
+                textCell_ = true;
+            StartEdit(hit.iItem);
+            return true;
+        }
+        case WM_SIZE:
+            result = listHook_.CallOriginal(message, wParam, lParam);
+            FitTextColumn();
+            return true;
+        case kFitTextColumn:
+            FitTextColumn();
+            return true;
+        case WM_PAINT:
+            // The open edit box covers the String cell; the list leaves that area alone.
+            if (textCell_ && EditBox() && editedRow_ >= 0) {
+                const RECT cell = TextCell(editedRow_);
+                ValidateRect(list_, &cell);
+            }
+            return false;
+    }
+    return false;
+}

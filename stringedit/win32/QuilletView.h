@@ -1,0 +1,56 @@
+#pragma once
+// The string list: an owner-data report list with the columns ID and String. Texts are
+// edited in place in the String cell, identifiers in the ID cell.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "platform/UserPrompts.h"
+#include "platform/win32/ui/Subclass.h"
+#include "platform/win32/ui/View.h"
+#include "stringedit/QuilletDoc.h"
+
+class CQuilletView : public View {
+  public:
+    CQuilletView(CQuilletDoc& doc, UserPrompts& prompts) : doc_(doc), prompts_(prompts) {}
+
+    HWND Create(HWND parent) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+    // Sets the list up for the document's table (columns, row count).
+    void OnDocumentChanged();
+
+    void Insert();
+    void DeleteSelected();
+    bool HasSelection() const;
+    // Scrolls to row and opens its String cell; a row of -1 clears the selection instead.
+    void SelectAndEdit(int row);
+
+    HWND List() const { return list_; }
+    HWND EditBox() const { return ListView_GetEditControl(list_); }
+    bool EditingText() const { return textCell_; }
+    // The cell as shown: column 0 the identifier, column 1 the text.
+    std::string CellText(int row, int column) const;
+
+  private:
+    bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void OnBeginEdit(int row);
+    void OnEndEdit(const char* typed);
+    void StartEdit(int row);
+    void Refresh();
+    void FitTextColumn();
+    RECT TextCell(int row) const;
+
+    CQuilletDoc& doc_;
+    UserPrompts& prompts_;
+    HWND list_ = nullptr;
+    Subclass listHook_;
+    Subclass editHook_;
+    int editedRow_ = -1;
+    int editedId_ = -1;  // the string being edited, so edits land on it whatever the rows do
+    bool textCell_ = false;
+    RECT editBox_{};  // where the text edit box is kept
+};
