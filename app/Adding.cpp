@@ -46,24 +46,31 @@ bool Conflicts(const RezEntry& entry, const std::string& fullName, const std::st
            (entry.dataPosition == 0 && EqualNoCase(FileNameOf(entry.name), shortName));
 }
 
-// The folder's entry names in upper case, so that a large folder is not walked once per added
-// file just to learn that nothing conflicts.
+// The file names of the folder's entries in upper case, so that a large folder is not walked
+// once per added file just to learn that nothing conflicts. Every entry that conflicts with a
+// disk file has that file's name as its own last part.
 class NameIndex {
   public:
     explicit NameIndex(const RezFolder& folder) {
         for (const RezEntry& entry : folder.entries)
             Add(entry);
     }
-    void Add(const RezEntry& entry) {
-        names_.insert(UpperCase(entry.name));
-        if (entry.dataPosition == 0)
-            names_.insert(UpperCase(FileNameOf(entry.name)));
+    void Add(const RezEntry& entry) { names_.insert(UpperCase(FileNameOf(entry.name))); }
+    bool MayConflict(const std::string& shortName) const {
+        return names_.count(UpperCase(shortName)) != 0;
     }
-    bool Contains(const std::string& name) const { return names_.count(UpperCase(name)) != 0; }
 
   private:
     std::unordered_set<std::string> names_;
 };
+
+bool IsLinkToAncestor(const std::string& path, const std::vector<std::string>& ancestors) {
+    for (const std::string& ancestor : ancestors) {
+        if (IsSameFile(ancestor, path))
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -122,7 +129,7 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
         }
         const std::string fullName = FullPathName(path);
         const std::string shortName = FileNameOf(fullName);
-        if (names.Contains(fullName) || names.Contains(shortName)) {
+        if (names.MayConflict(shortName)) {
             bool cancelled = false;
             const bool add = ReplaceConflicts(folder, fullName, shortName, *status, cancelled);
             names = NameIndex(folder);
@@ -163,12 +170,6 @@ void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
     progress.SetLine(2, Format("Adding Folder: %s", path.c_str()), true);
     if (progress.HasUserCancelled())
         return;
-    // A link back to a folder being added would recurse without end.
-    for (const std::string& ancestor : ancestors) {
-        if (IsSameFile(ancestor, path))
-            return;
-    }
-
     RezFolder* destination;
     if (topLevel && (folderAsRoot_ || batchFlag_)) {
         destination = folders_.Resolve(target);
@@ -185,6 +186,9 @@ void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
     for (const DirectoryItem& item : items) {
         const std::string itemPath = JoinPath(path, item.name);
         if (item.isDirectory) {
+            // Only a link can lead back to a folder being added, which would never end.
+            if (item.isLink && IsLinkToAncestor(itemPath, ancestors))
+                continue;
             AddFolderBelow(itemPath, destination, false, progress, ancestors);
         } else {
             files.push_back(itemPath);

@@ -12,6 +12,12 @@ std::string DiskNameOf(const RezEntry& entry) {
     return entry.dataPosition == 0 ? FileNameOf(entry.name) : entry.name;
 }
 
+// The archive's length, asked once: asking moves the file position and drops its buffer.
+std::uint64_t SizeOf(BinaryFile& archive) {
+    const std::uint64_t size = archive.IsOpen() ? archive.Size() : 0;
+    return size == UINT64_MAX ? 0 : size;
+}
+
 }  // namespace
 
 std::string CTarvexDoc::ChooseExtractionFolder() {
@@ -21,7 +27,8 @@ std::string CTarvexDoc::ChooseExtractionFolder() {
     return path;
 }
 
-bool CTarvexDoc::ExtractEntry(BinaryFile& archive, const RezEntry& entry, const std::string& path) {
+bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
+                              const std::string& path) {
     BinaryFile source;
     BinaryFile* from = &archive;
     if (entry.dataPosition == 0) {
@@ -31,11 +38,8 @@ bool CTarvexDoc::ExtractEntry(BinaryFile& archive, const RezEntry& entry, const 
         from = &source;
     } else {
         // Data the archive does not hold (a truncated file) is not made up.
-        const std::uint64_t archiveSize = archive.IsOpen() ? archive.Size() : 0;
-        if (archiveSize == UINT64_MAX ||
-            std::uint64_t{entry.dataPosition} + entry.size > archiveSize) {
+        if (std::uint64_t{entry.dataPosition} + entry.size > archiveSize)
             return false;
-        }
     }
     BinaryFile output;
     if (!output.Create(path))
@@ -67,6 +71,12 @@ bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destinatio
 
 bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
                                ProgressSink& progress) {
+    return ExtractFolderTree(archive, SizeOf(archive), folder, base, progress);
+}
+
+bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize,
+                                   RezFolder* folder, const std::string& base,
+                                   ProgressSink& progress) {
     folder = folders_.Resolve(folder);
     std::string target = base;
     if (folder != Root()) {
@@ -82,7 +92,7 @@ bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std
 
     bool complete = true;
     for (RezFolder* sub : folder->subfolders) {
-        complete = ExtractFolder(archive, sub, target, progress) && complete;
+        complete = ExtractFolderTree(archive, archiveSize, sub, target, progress) && complete;
     }
     const auto total = static_cast<std::uint32_t>(folder->entries.size());
     std::uint32_t n = 1;
@@ -92,7 +102,7 @@ bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std
             return false;
         const std::string name = DiskNameOf(entry);
         const std::string path = JoinPath(target, name);
-        if (IsSafeItemName(name) && ExtractEntry(archive, entry, path)) {
+        if (IsSafeItemName(name) && ExtractEntry(archive, archiveSize, entry, path)) {
             ++n;
         } else {
             Fail(Format("Extraction error on file: %s\n!", path.c_str()));
@@ -150,11 +160,12 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
         Fail(Format("Error opening: %s", pathName_.c_str()));
         return false;
     }
+    const std::uint64_t archiveSize = SizeOf(archive);
     std::uint32_t n = 1;
     for (const RezEntry* entry : entries) {
         const std::string name = DiskNameOf(*entry);
         const std::string path = JoinPath(target, name);
-        if (IsSafeItemName(name) && ExtractEntry(archive, *entry, path)) {
+        if (IsSafeItemName(name) && ExtractEntry(archive, archiveSize, *entry, path)) {
             progress.SetProgressDone(n++);
         } else {
             Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));

@@ -107,7 +107,10 @@ class CTarvexDoc {
     bool ReplaceConflicts(RezFolder& folder, const std::string& fullName,
                           const std::string& shortName, const struct FileStatus& status,
                           bool& cancelled);
-    bool ExtractEntry(BinaryFile& archive, const RezEntry& entry, const std::string& path);
+    bool ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
+                      const std::string& path);
+    bool ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,
+                           const std::string& base, ProgressSink& progress);
     void AddFolderBelow(const std::string& path, RezFolder* folder, bool topLevel,
                         ProgressSink& progress, std::vector<std::string>& ancestors);
     FileDialogOptions ArchiveDialog(const char* lastFolderKey, unsigned long flags);

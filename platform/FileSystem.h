@@ -18,7 +18,8 @@ std::string PathParent(const std::string& path);
 
 struct DirectoryItem {
     std::string name;
-    bool isDirectory = false;
+    bool isDirectory = false;  // a link to a directory counts as one
+    bool isLink = false;       // a symbolic link, junction or other reparse point
 };
 // The items of a directory in the order the file system returns them, without "." and "..".
 // Empty (and false) when the directory cannot be read.

@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string_view>
 #include <vector>
 
 #include "platform/FileSystem.h"
@@ -23,11 +24,14 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
         if (name == "." || name == "..")
             continue;
         bool isDirectory = found->d_type == DT_DIR;
-        if (found->d_type == DT_UNKNOWN || found->d_type == DT_LNK) {
+        bool isLink = found->d_type == DT_LNK;
+        if (found->d_type == DT_UNKNOWN || isLink) {
+            const std::string itemPath = JoinPath(path, name);
             struct stat st;
-            isDirectory = stat(JoinPath(path, name).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            isDirectory = stat(itemPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+            isLink = isLink || (lstat(itemPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
         }
-        items.push_back({name, isDirectory});
+        items.push_back({name, isDirectory, isLink});
     }
     closedir(dir);
     return true;
@@ -44,7 +48,29 @@ std::optional<FileStatus> ReadFileStatus(const std::string& path) {
     return status;
 }
 
+namespace {
+
+// An absolute path without "." or ".." parts or doubled separators is its own full name.
+bool IsPlainAbsolute(const std::string& path) {
+    if (path.empty() || path[0] != '/')
+        return false;
+    for (size_t i = 0; i < path.size(); ++i) {
+        if (path[i] != '/')
+            continue;
+        const size_t next = path.find('/', i + 1);
+        const std::string_view part(path.data() + i + 1,
+                                    (next == std::string::npos ? path.size() : next) - i - 1);
+        if (part.empty() || part == "." || part == "..")
+            return path.size() == 1;
+    }
+    return true;
+}
+
+}  // namespace
+
 std::string FullPathName(const std::string& path) {
+    if (IsPlainAbsolute(path))
+        return path;
     std::string absolute = path;
     if (path.empty() || path[0] != '/') {
         std::vector<char> cwd(4096);

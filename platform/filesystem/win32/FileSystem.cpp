@@ -36,7 +36,8 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
         const std::string name = found.cFileName;
         if (name == "." || name == "..")
             continue;
-        items.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0});
+        items.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                         (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return true;
