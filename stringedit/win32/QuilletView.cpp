@@ -56,18 +56,23 @@ void CQuilletView::OnDocumentChanged() {
     ListView_DeleteAllItems(list_);
     while (ListView_DeleteColumn(list_, 0)) {
     }
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
-    column.fmt = LVCFMT_RIGHT;
-    column.cx = kIdColumnWidth;
-    column.pszText = const_cast<char*>("ID");
-    SendMessageA(list_, LVM_INSERTCOLUMNA, 0, reinterpret_cast<LPARAM>(&column));
-    column.fmt = LVCFMT_LEFT;
-    column.cx = ClientWidth(list_) - kIdColumnWidth;
-    column.pszText = const_cast<char*>("String");
-    SendMessageA(list_, LVM_INSERTCOLUMNA, 1, reinterpret_cast<LPARAM>(&column));
+    // The list keeps a first column left-aligned; a placeholder in front of "ID", removed
+    // again, lets the identifiers line up on the right.
+    InsertColumn(0, "", LVCFMT_LEFT, 0);
+    InsertColumn(1, "ID", LVCFMT_RIGHT, kIdColumnWidth);
+    InsertColumn(2, "String", LVCFMT_LEFT, ClientWidth(list_) - kIdColumnWidth);
+    ListView_DeleteColumn(list_, 0);
     editedRow_ = -1;
     ListView_SetItemCountEx(list_, doc_.RowCount(), 0);
+}
+
+void CQuilletView::InsertColumn(int index, const char* title, int format, int width) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+    column.fmt = format;
+    column.cx = width;
+    column.pszText = const_cast<char*>(title);
+    SendMessageA(list_, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
 }
 
 std::string CQuilletView::CellText(int row, int column) const {
@@ -171,6 +176,7 @@ void CQuilletView::OnBeginEdit(int row) {
         return;
     doc_.SetCurrentId(editedId_);
     HWND edit = EditBox();
+    textEdit_ = edit;
     const RECT cell = TextCell(row);
     editBox_ = {cell.left + TextIndent(), cell.top - 1, cell.right, cell.bottom};
     SendMessageA(edit, EM_LIMITTEXT, 0, 0);
@@ -184,7 +190,7 @@ bool CQuilletView::OnEditMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& r
     if (message != WM_WINDOWPOSCHANGING)
         return false;
     // The box stays over the String cell, one line of its text high.
-    HWND edit = EditBox();
+    HWND edit = textEdit_;
     HDC dc = GetDC(edit);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
     const std::string text = WindowText(edit);

@@ -40,6 +40,7 @@ class CQuilletView : public View {
     void OnBeginEdit(int row);
     void OnEndEdit(const char* typed);
     void StartEdit(int row);
+    void InsertColumn(int index, const char* title, int format, int width);
     void Refresh();
     void FitTextColumn();
     RECT TextCell(int row) const;
@@ -52,5 +53,6 @@ class CQuilletView : public View {
     int editedRow_ = -1;
     int editedId_ = -1;  // the string being edited, so edits land on it whatever the rows do
     bool textCell_ = false;
-    RECT editBox_{};  // where the text edit box is kept
+    HWND textEdit_ = nullptr;  // the list's edit box while it edits a text
+    RECT editBox_{};           // where the text edit box is kept
 };

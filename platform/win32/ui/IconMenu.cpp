@@ -28,6 +28,20 @@ char Mnemonic(const std::string& text) {
     return 0;
 }
 
+// A tick in the middle of box, drawn with lines so that it needs no symbol font.
+void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour) {
+    const int x = (box.left + box.right) / 2 - 4;
+    const int y = (box.top + box.bottom) / 2 - 1;
+    HPEN pen = CreatePen(PS_SOLID, 1, colour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    for (int row = 0; row < 3; ++row) {
+        const POINT tick[] = {{x, y + row}, {x + 3, y + 3 + row}, {x + 9, y - 3 + row}};
+        Polyline(dc, tick, 3);
+    }
+    SelectObject(dc, old);
+    DeleteObject(pen);
+}
+
 }  // namespace
 
 IconMenu::~IconMenu() {
@@ -173,14 +187,7 @@ bool IconMenu::OnDrawItem(const DRAWITEMSTRUCT& draw) const {
             ImageList_Draw(images_, item->image, dc, x, y, ILD_TRANSPARENT);
         }
     } else if (checked) {
-        HFONT marlett = CreateFontA(imageSize_.cy, 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0,
-                                    0, 0, 0, "Marlett");
-        HGDIOBJ old = SelectObject(dc, marlett);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, GetSysColor(COLOR_MENUTEXT));
-        DrawTextA(dc, "a", 1, &icon, DT_CENTER | DT_VCENTER | DT_SINGLELINE);  // check mark
-        SelectObject(dc, old);
-        DeleteObject(marlett);
+        DrawCheckMark(dc, icon, GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
     }
 
     HFONT font = MenuFont();

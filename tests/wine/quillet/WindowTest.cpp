@@ -211,6 +211,16 @@ TEST_F(WindowTest, EditsATextInPlace) {
     EXPECT_EQ(SavedString(3), "C:\\new\\folder");
 }
 
+TEST_F(WindowTest, LongTextsAreKeptWhole) {
+    Open();
+    const std::string text(3000, 'x');
+    Click(4, 1);
+    Type(text);
+    EXPECT_EQ(Doc().Text(12), text);
+    ASSERT_TRUE(Frame().Commands().Run(ID_FILE_SAVE));
+    EXPECT_EQ(SavedString(12), text.substr(0, 511));  // what the reading buffer holds
+}
+
 TEST_F(WindowTest, EscapeLeavesTheTextAlone) {
     Open();
     Click(1, 1);
