@@ -1,7 +1,8 @@
-// Shows Quillet's window with a loaded table until screenshot.sh has taken its picture:
-//   quillet_screenshot_host <module.dll> <list|menu> <ready-file> <done-file>
-// "list" opens a text for editing, "menu" drops the Edit menu down. The host writes
-// ready-file once the window is drawn and closes when done-file appears (30 s at most).
+// Shows Quillet's window with a loaded table until screenshot.sh has taken its pictures:
+//   quillet_screenshot_host <module.dll> <folder>
+// First a text is open for editing ("list"), then the Edit menu is dropped down ("menu").
+// For each the host writes <folder>/<name>.ready once the window is drawn and goes on when
+// <folder>/<name>.done appears; it gives up after 30 seconds.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -15,9 +16,14 @@
 
 namespace {
 
-std::string readyFile, doneFile;
+constexpr int kTicksUntilDrawn = 5;
+constexpr int kTicksAtMost = 300;
+
+std::string folder;
 HWND frame;
-int ticks = 0;
+const char* const kPhases[] = {"list", "menu"};
+int phase = 0;
+int ticks = 0, allTicks = 0;
 int exitCode = 0;
 
 bool Exists(const std::string& path) {
@@ -25,14 +31,19 @@ bool Exists(const std::string& path) {
 }
 
 void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    ++ticks;
-    if (ticks == 10) {
-        if (FILE* f = std::fopen(readyFile.c_str(), "w"))
+    const std::string name = folder + "\\" + kPhases[phase];
+    if (++ticks == kTicksUntilDrawn) {
+        if (FILE* f = std::fopen((name + ".ready").c_str(), "w"))
             std::fclose(f);
     }
-    if (Exists(doneFile) || ticks > 300) {
-        if (ticks > 300)
-            exitCode = 1;
+    if (++allTicks > kTicksAtMost)
+        exitCode = 1;
+    if (!Exists(name + ".done") && exitCode == 0)
+        return;
+    ticks = 0;
+    if (++phase == 1 && exitCode == 0) {
+        PostMessageA(frame, WM_SYSCOMMAND, SC_KEYMENU, 'e');
+    } else {
         EndMenu();
         PostMessageA(frame, WM_CLOSE, 0, 0);
     }
@@ -41,10 +52,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 5)
+    if (argc != 3)
         return 2;
-    readyFile = argv[3];
-    doneFile = argv[4];
+    folder = argv[2];
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
     InitCommonControlsEx(&controls);
     ScriptedPrompts prompts;
@@ -57,12 +67,7 @@ int main(int argc, char** argv) {
     if (app.Doc().RowCount() == 0)
         return 4;
     PumpMessages(app.Frame());
-    if (std::string(argv[2]) == "menu") {
-        PostMessageA(frame, WM_SYSCOMMAND, SC_KEYMENU, 'e');
-    } else {
-        ListView_SetItemState(app.View().List(), 3, LVIS_SELECTED, LVIS_SELECTED);
-        app.View().SelectAndEdit(1);
-    }
+    app.View().SelectAndEdit(1);
     SetTimer(nullptr, 0, 100, Tick);
     RunMessageLoop(app.Frame());
     return exitCode;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes screenshots of Quillet's window with a loaded table: the list with a text open for
-# editing, and the Edit menu. Saved as quillet-list.png and quillet-menu.png in the build dir.
+# editing, and the Edit menu. Saved as quillet-list.png and quillet-menu.png under
+# screenshots/ in the build dir.
 set -euo pipefail
 host=$1 dll=$2
 if [ -z "${DISPLAY:-}" ]; then
@@ -9,17 +10,22 @@ fi
 run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
 out=$TARVEX_BINARY_DIR/screenshots
 mkdir -p "$out"
+rm -f "$out"/*.ready "$out"/*.done "$out"/quillet-*.png
+"$run" "$host" "$dll" "Z:$out" &
+pid=$!
 for view in list menu; do
-    ready=$out/$view.ready done=$out/$view.done
-    rm -f "$ready" "$done" "$out/quillet-$view.png"
-    "$run" "$host" "$dll" "$view" "$ready" "$done" &
-    pid=$!
-    for _ in $(seq 200); do [ -e "$ready" ] && break; sleep 0.1; done
-    [ -e "$ready" ] || { echo "the window did not come up"; touch "$done"; wait $pid || true; exit 1; }
+    for _ in $(seq 200); do [ -e "$out/$view.ready" ] && break; sleep 0.1; done
+    if [ ! -e "$out/$view.ready" ]; then
+        echo "the window did not show the $view"
+        touch "$out/list.done" "$out/menu.done"
+        wait $pid || true
+        exit 1
+    fi
     import -window root -crop 680x460+0+0 "$out/quillet-$view.png"
-    touch "$done"
-    wait $pid
-    test -s "$out/quillet-$view.png"
+    touch "$out/$view.done"
+done
+wait $pid
+for view in list menu; do
     # A blank picture means nothing was drawn.
     colours=$(convert "$out/quillet-$view.png" -format %k info:)
     [ "$colours" -gt 8 ] || { echo "screenshot $view has only $colours colours"; exit 1; }
