@@ -16,11 +16,13 @@ class BinaryFile {
 
     // Opens an existing file for reading. Reads are not buffered: callers read in blocks.
     bool OpenRead(const std::string& path);
-    // Takes over a stream opened for reading at its start.
-    void Adopt(std::FILE* stream);
+#ifndef _WIN32
+    // Takes over a descriptor opened for reading at its start.
+    void AdoptDescriptor(int descriptor);
+#endif
     // Creates the file, or truncates it, for writing; writes are buffered.
     bool Create(const std::string& path);
-    bool IsOpen() const { return file_ != nullptr; }
+    bool IsOpen() const;
     // False when buffered data could not be written.
     bool Close();
 
@@ -37,7 +39,13 @@ class BinaryFile {
   private:
     static constexpr std::uint64_t kUnknown = UINT64_MAX;
 
-    std::FILE* file_ = nullptr;
+#ifdef _WIN32
+    std::FILE* file_ = nullptr;  // the C runtime's stream; it buffers writes in buffer_
+#else
+    bool WritePending();
+    int descriptor_ = -1;
+    std::size_t pending_ = 0;  // bytes at the start of buffer_ not yet written
+#endif
     std::unique_ptr<char[]> buffer_;
     // Where the stream stands, so that seeking to where it already is costs no system call.
     std::uint64_t position_ = kUnknown;

@@ -23,11 +23,6 @@ bool DiskFileOpener::Open(const std::string& path, BinaryFile& file) {
     const int handle = openat(folderHandle_, path.c_str() + slash + 1, O_RDONLY | O_CLOEXEC);
     if (handle < 0)
         return false;
-    std::FILE* stream = fdopen(handle, "rb");
-    if (!stream) {
-        close(handle);
-        return false;
-    }
-    file.Adopt(stream);
+    file.AdoptDescriptor(handle);
     return true;
 }

@@ -1,0 +1,156 @@
+// POSIX files through their descriptors: reads go straight to the system, writes through one
+// buffer of our own.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+#include "archive/BinaryFile.h"
+
+namespace {
+
+constexpr std::size_t kWriteBuffer = 1 << 18;
+
+bool WriteAll(int descriptor, const char* data, std::size_t count) {
+    while (count > 0) {
+        const ssize_t done = write(descriptor, data, count);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            return false;
+        data += done;
+        count -= static_cast<std::size_t>(done);
+    }
+    return true;
+}
+
+}  // namespace
+
+BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        descriptor_ = other.descriptor_;
+        pending_ = other.pending_;
+        buffer_ = std::move(other.buffer_);
+        position_ = other.position_;
+        other.descriptor_ = -1;
+        other.pending_ = 0;
+        other.position_ = kUnknown;
+    }
+    return *this;
+}
+
+bool BinaryFile::IsOpen() const {
+    return descriptor_ >= 0;
+}
+
+bool BinaryFile::OpenRead(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) {
+        Close();
+        return false;
+    }
+    AdoptDescriptor(descriptor);
+    return true;
+}
+
+void BinaryFile::AdoptDescriptor(int descriptor) {
+    Close();
+    descriptor_ = descriptor;
+    position_ = 0;
+}
+
+bool BinaryFile::Create(const std::string& path) {
+    Close();
+    descriptor_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (descriptor_ < 0)
+        return false;
+    buffer_.reset(new char[kWriteBuffer]);
+    position_ = 0;
+    return true;
+}
+
+bool BinaryFile::WritePending() {
+    const bool ok = WriteAll(descriptor_, buffer_.get(), pending_);
+    pending_ = 0;
+    if (!ok)
+        position_ = kUnknown;
+    return ok;
+}
+
+bool BinaryFile::Close() {
+    if (descriptor_ < 0)
+        return true;
+    bool ok = WritePending();
+    ok = close(descriptor_) == 0 && ok;
+    descriptor_ = -1;
+    buffer_.reset();
+    position_ = kUnknown;
+    return ok;
+}
+
+std::size_t BinaryFile::Read(void* buffer, std::size_t count) {
+    if (descriptor_ < 0 || count == 0 || !WritePending())
+        return 0;
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t done = read(descriptor_, static_cast<char*>(buffer) + got, count - got);
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            break;
+        got += static_cast<std::size_t>(done);
+    }
+    // At the end or after an error the system is asked again where the file stands.
+    position_ = got == count && position_ != kUnknown ? position_ + got : kUnknown;
+    return got;
+}
+
+bool BinaryFile::Write(const void* data, std::size_t count) {
+    if (descriptor_ < 0 || !buffer_)
+        return false;
+    if (count == 0)
+        return true;
+    bool ok = pending_ + count <= kWriteBuffer || WritePending();
+    if (ok && count <= kWriteBuffer) {
+        std::memcpy(buffer_.get() + pending_, data, count);
+        pending_ += count;
+    } else if (ok) {
+        ok = WriteAll(descriptor_, static_cast<const char*>(data), count);
+    }
+    position_ = ok && position_ != kUnknown ? position_ + count : kUnknown;
+    return ok;
+}
+
+bool BinaryFile::Flush() {
+    return descriptor_ >= 0 && WritePending();
+}
+
+bool BinaryFile::Seek(std::uint64_t offset) {
+    if (descriptor_ < 0 || offset > static_cast<std::uint64_t>(INT64_MAX))
+        return false;
+    if (offset == position_)
+        return true;
+    const bool ok = WritePending() && lseek(descriptor_, static_cast<off_t>(offset), SEEK_SET) >= 0;
+    position_ = ok ? offset : kUnknown;
+    return ok;
+}
+
+std::uint64_t BinaryFile::Tell() {
+    if (descriptor_ < 0)
+        return kUnknown;
+    if (position_ == kUnknown) {
+        const off_t at = lseek(descriptor_, 0, SEEK_CUR);
+        position_ = at < 0 ? kUnknown : static_cast<std::uint64_t>(at) + pending_;
+    }
+    return position_;
+}
+
+std::uint64_t BinaryFile::Size() {
+    struct stat status;
+    if (descriptor_ < 0 || !WritePending() || fstat(descriptor_, &status) != 0)
+        return kUnknown;
+    return static_cast<std::uint64_t>(status.st_size);
+}

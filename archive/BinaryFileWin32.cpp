@@ -1,0 +1,116 @@
+// The Windows build goes through the C runtime's streams, whose 64-bit seek and tell work on
+// 32-bit Windows too.
+#include "archive/BinaryFile.h"
+
+namespace {
+
+constexpr std::size_t kWriteBuffer = 1 << 18;
+
+int SeekTo(std::FILE* file, std::uint64_t offset, int whence) {
+    return _fseeki64(file, static_cast<__int64>(offset), whence);
+}
+
+std::uint64_t TellOf(std::FILE* file) {
+    const __int64 at = _ftelli64(file);
+    return at < 0 ? UINT64_MAX : static_cast<std::uint64_t>(at);
+}
+
+}  // namespace
+
+BinaryFile& BinaryFile::operator=(BinaryFile&& other) noexcept {
+    if (this != &other) {
+        Close();
+        file_ = other.file_;
+        buffer_ = std::move(other.buffer_);
+        position_ = other.position_;
+        other.file_ = nullptr;
+        other.position_ = kUnknown;
+    }
+    return *this;
+}
+
+bool BinaryFile::OpenRead(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "rb");
+    if (!file_)
+        return false;
+    std::setvbuf(file_, nullptr, _IONBF, 0);
+    position_ = 0;
+    return true;
+}
+
+bool BinaryFile::IsOpen() const {
+    return file_ != nullptr;
+}
+
+bool BinaryFile::Create(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "wb");
+    if (!file_)
+        return false;
+    buffer_.reset(new char[kWriteBuffer]);
+    std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
+    position_ = 0;
+    return true;
+}
+
+bool BinaryFile::Close() {
+    if (!file_)
+        return true;
+    const bool ok = std::fclose(file_) == 0;
+    file_ = nullptr;
+    buffer_.reset();
+    position_ = kUnknown;
+    return ok;
+}
+
+std::size_t BinaryFile::Read(void* buffer, std::size_t count) {
+    if (!file_ || count == 0)
+        return 0;
+    const std::size_t got = std::fread(buffer, 1, count, file_);
+    // At the end or after an error the stream is asked again where it stands.
+    position_ = got == count && position_ != kUnknown ? position_ + got : kUnknown;
+    return got;
+}
+
+bool BinaryFile::Write(const void* data, std::size_t count) {
+    if (!file_)
+        return false;
+    if (count == 0)
+        return true;
+    const bool ok = std::fwrite(data, 1, count, file_) == count;
+    position_ = ok && position_ != kUnknown ? position_ + count : kUnknown;
+    return ok;
+}
+
+bool BinaryFile::Flush() {
+    return file_ && std::fflush(file_) == 0;
+}
+
+bool BinaryFile::Seek(std::uint64_t offset) {
+    if (!file_ || offset > static_cast<std::uint64_t>(INT64_MAX))
+        return false;
+    if (offset == position_)
+        return true;
+    const bool ok = SeekTo(file_, offset, SEEK_SET) == 0;
+    position_ = ok ? offset : kUnknown;
+    return ok;
+}
+
+std::uint64_t BinaryFile::Tell() {
+    if (!file_)
+        return kUnknown;
+    if (position_ == kUnknown)
+        position_ = TellOf(file_);
+    return position_;
+}
+
+std::uint64_t BinaryFile::Size() {
+    const std::uint64_t here = Tell();
+    if (here == kUnknown || SeekTo(file_, 0, SEEK_END) != 0)
+        return kUnknown;
+    const std::uint64_t size = TellOf(file_);
+    if (SeekTo(file_, here, SEEK_SET) != 0)
+        position_ = kUnknown;
+    return size;
+}
