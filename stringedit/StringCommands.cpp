@@ -13,7 +13,7 @@ long long ParseTypedId(const std::string& text) {
         negative = text[i++] == '-';
     long long value = 0;
     for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        if (value < 1000000000000LL)
+        if (value < 100000000000000000LL)  // 18 digits stay exact
             value = value * 10 + (text[i] - '0');
     }
     return negative ? -value : value;

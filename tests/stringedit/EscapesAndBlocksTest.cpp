@@ -29,8 +29,10 @@ TEST(StringBlock, EncodesSixteenLengthPrefixedStrings) {
     block[1] = u"Hi";
     std::vector<uint8_t> bytes;
     ASSERT_TRUE(EncodeStringBlock(block, bytes));
-    std::vector<uint8_t> expected = {0, 0, 2, 0, 'H', 0, 'i', 0};
-    expected.resize(32 + 4, 0);
+    std::vector<uint8_t> expected(36, 0);  // 15 empty lengths and one of 2 with "Hi"
+    expected[2] = 2;
+    expected[4] = 'H';
+    expected[6] = 'i';
     EXPECT_EQ(bytes, expected);
 
     ASSERT_TRUE(EncodeStringBlock(StringBlock{}, bytes));

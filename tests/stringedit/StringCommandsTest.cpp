@@ -25,6 +25,7 @@ TEST(ParseTypedId, TakesTheLeadingDecimalNumber) {
     EXPECT_EQ(ParseTypedId("abc"), 0);
     EXPECT_EQ(ParseTypedId(""), 0);
     EXPECT_EQ(ParseTypedId("-3"), -3);
+    EXPECT_EQ(ParseTypedId("123456789012"), 123456789012LL);
     EXPECT_GT(ParseTypedId("99999999999999999999999"), 65534);
 }
 
