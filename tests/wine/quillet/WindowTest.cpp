@@ -18,6 +18,8 @@ namespace {
 constexpr int kFindWhatBox = 0x480;  // the Find dialog's edit box
 constexpr int kUpButton = 0x420;
 constexpr int kDownButton = 0x421;
+constexpr int kWholeWordBox = 0x410;
+constexpr int kMatchCaseBox = 0x411;
 
 std::string FullPath(const std::string& name) {
     char path[MAX_PATH];
@@ -311,6 +313,10 @@ TEST_F(WindowTest, FindDialogAndFindNext) {
     HWND dialog = Frame().Search().Dialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(IsDlgButtonChecked(dialog, kDownButton));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, kMatchCaseBox)));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, kWholeWordBox)));
+    EXPECT_EQ(Frame().Commands().Run(ID_EDIT_FIND), true);  // the open dialog comes forward
+    EXPECT_EQ(Frame().Search().Dialog(), dialog);
     SetDlgItemTextA(dialog, kFindWhatBox, "needle");
     SendMessageA(dialog, WM_COMMAND, IDOK, 0);
     ASSERT_NE(View().EditBox(), nullptr);
