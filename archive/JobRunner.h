@@ -23,7 +23,8 @@ class JobHost {
 
 // Starts a worker thread for the job and returns at once.
 void StartJob(std::unique_ptr<ArchiveJob> job, JobHost& host);
-// Blocks until no job is running or waiting.
+// Blocks until no job is running or waiting (every JobFinished has returned). Not for use on a
+// worker, e.g. inside JobFinished.
 void WaitForJobs();
 // The body of a job, run synchronously: LoadArchive into job.loaded, or SaveArchive.
 // Clears job.failed on success.

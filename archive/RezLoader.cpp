@@ -1,6 +1,5 @@
 #include "archive/RezLoader.h"
 
-#include <cstring>
 #include <map>
 #include <vector>
 
