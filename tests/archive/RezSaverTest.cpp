@@ -4,6 +4,13 @@
 
 #include "archive/ArchiveFixture.h"
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <csignal>
+#endif
+
 namespace {
 
 using namespace archive_test;
@@ -184,5 +191,45 @@ TEST_F(RezSaver, ProgressShowsTheOperationFoldersAndIndex) {
                                         "Writing Index", "Writing Index"}));
     EXPECT_EQ(sink.starts, 1);
 }
+
+TEST_F(RezSaver, LeftoversOfAnInterruptedSaveAreNeitherUsedNorDeleted) {
+    WriteAll(archive + ".0.saving", "left by a save that was killed");
+    ASSERT_TRUE(Save(document, archive, archive, JobSave));
+    EXPECT_EQ(ReadAll(archive), original);
+    EXPECT_EQ(ReadAll(archive + ".0.saving"), "left by a save that was killed");
+}
+
+#ifndef _WIN32
+TEST_F(RezSaver, SavingOverTheArchiveKeepsItsPermissions) {
+    ASSERT_EQ(chmod(archive.c_str(), 0640), 0);
+    ASSERT_TRUE(Save(document, archive, archive, JobSave));
+    struct stat status;
+    ASSERT_EQ(stat(archive.c_str(), &status), 0);
+    EXPECT_EQ(status.st_mode & 0777, 0640u);
+}
+
+TEST_F(RezSaver, AFullDiskLeavesArchiveAndDocumentAsTheyWere) {
+    document.Root()->entries.push_back(
+        NewEntry(DiskFile("big.dat", std::string(3000, 'b')), 3000, 4, 4));
+    const std::string before = Snapshot();
+    // The process may write no file longer than 1000 bytes, as on a full disk.
+    rlimit saved;
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool savedOk = Save(document, archive, archive, JobSave);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(savedOk);
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Error writing Rez File: " + archive});
+    EXPECT_EQ(ReadAll(archive), original);
+    EXPECT_EQ(Snapshot(), before);
+    for (const std::string& name : dir.Files())
+        EXPECT_EQ(name.find(".saving"), std::string::npos);
+}
+#endif
 
 }  // namespace
