@@ -16,9 +16,10 @@ void RemoveFile(const std::string& path) {
 }
 
 std::string TemporaryPathBeside(const std::string& target) {
-    for (unsigned attempt = 0;; ++attempt) {
+    for (unsigned attempt = 0; attempt < 1000; ++attempt) {
         std::string candidate = Format("%s.%u.saving", target.c_str(), attempt);
         if (!PathExists(candidate))
             return candidate;
     }
+    return std::string();
 }

@@ -8,5 +8,5 @@ bool PathExists(const std::string& path);
 // platform has them. False when the move failed; both files are then as they were.
 bool ReplaceFileWith(const std::string& source, const std::string& target);
 void RemoveFile(const std::string& path);
-// A path beside target that names no existing file.
+// A path beside target that names no existing file; empty when none could be found.
 std::string TemporaryPathBeside(const std::string& target);
