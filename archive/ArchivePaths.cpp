@@ -14,8 +14,3 @@ std::string FileTitleOf(const std::string& path) {
     const size_t dot = name.rfind('.');
     return (dot == std::string::npos || dot == 0) ? name : name.substr(0, dot);
 }
-
-std::string FolderOf(const std::string& path) {
-    const size_t slash = path.find_last_of(kSeparators);
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}

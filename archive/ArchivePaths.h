@@ -6,5 +6,3 @@
 std::string FileNameOf(const std::string& path);
 // The file name without its extension.
 std::string FileTitleOf(const std::string& path);
-// The folder part including its last separator; empty when the path has none.
-std::string FolderOf(const std::string& path);
