@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "platform/Format.h"
@@ -25,6 +26,11 @@ int ClientWidth(HWND window) {
     RECT client;
     GetClientRect(window, &client);
     return client.right;
+}
+
+// What is left of the client area beside the ID column; never negative.
+int TextColumnWidth(HWND list, int idWidth) {
+    return std::max(0, ClientWidth(list) - idWidth);
 }
 
 std::string WindowText(HWND window) {
@@ -60,7 +66,7 @@ void CQuilletView::OnDocumentChanged() {
     // again, lets the identifiers line up on the right.
     InsertColumn(0, "", LVCFMT_LEFT, 0);
     InsertColumn(1, "ID", LVCFMT_RIGHT, kIdColumnWidth);
-    InsertColumn(2, "String", LVCFMT_LEFT, ClientWidth(list_) - kIdColumnWidth);
+    InsertColumn(2, "String", LVCFMT_LEFT, TextColumnWidth(list_, kIdColumnWidth));
     ListView_DeleteColumn(list_, 0);
     editedRow_ = -1;
     ListView_SetItemCountEx(list_, doc_.RowCount(), 0);
@@ -88,7 +94,7 @@ void CQuilletView::Refresh() {
 }
 
 void CQuilletView::FitTextColumn() {
-    ListView_SetColumnWidth(list_, 1, ClientWidth(list_) - ListView_GetColumnWidth(list_, 0));
+    ListView_SetColumnWidth(list_, 1, TextColumnWidth(list_, ListView_GetColumnWidth(list_, 0)));
 }
 
 RECT CQuilletView::TextCell(int row) const {
