@@ -53,9 +53,9 @@ class NameIndex {
   public:
     explicit NameIndex(const RezFolder& folder) {
         for (const RezEntry& entry : folder.entries)
-            Add(entry);
+            Add(FileNameOf(entry.name));
     }
-    void Add(const RezEntry& entry) { names_.insert(UpperCase(FileNameOf(entry.name))); }
+    void Add(const std::string& fileName) { names_.insert(UpperCase(fileName)); }
     bool MayConflict(const std::string& shortName) const {
         return names_.count(UpperCase(shortName)) != 0;
     }
@@ -121,14 +121,14 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
             Fail(Format("Error adding: %s", path.c_str()));
             continue;
         }
+        const std::string fullName = FullPathName(path);
+        const std::string shortName = FileNameOf(fullName);
         // The archive itself: its data would be read back while it is being replaced.
-        if (!archivePath_.empty() && EqualNoCase(FileNameOf(path), archiveName) &&
+        if (!archivePath_.empty() && EqualNoCase(shortName, archiveName) &&
             IsSameFile(path, archivePath_)) {
             host_.Prompts().Show(Format("Skipping the archive itself: %s", path.c_str()));
             continue;
         }
-        const std::string fullName = FullPathName(path);
-        const std::string shortName = FileNameOf(fullName);
         if (names.MayConflict(shortName)) {
             bool cancelled = false;
             const bool add = ReplaceConflicts(folder, fullName, shortName, *status, cancelled);
@@ -147,7 +147,7 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
         entry.typeCode = TypeCodeOf(path);
         entry.typeName = TypeNameFor(entry.typeCode, path);
         folder.entries.push_back(std::move(entry));
-        names.Add(folder.entries.back());
+        names.Add(shortName);
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
     }
     modified_ = true;

@@ -18,10 +18,32 @@ void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& 
     modified_ = true;
 }
 
-void CTarvexDoc::DeleteFolderCommand(RezFolder* folder) {
-    folders_.DeleteFolder(folders_.Resolve(folder));
+bool CTarvexDoc::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                     const std::vector<const RezEntry*>& entries) {
+    if (folders.empty() && entries.empty()) {
+        host_.Prompts().Show(kNoSelection);
+        return false;
+    }
+    if (host_.Prompts().Ask("Are you sure you wish to delete the selected files?",
+                            PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return false;
+    DeleteItems(current, folders, entries);
+    return true;
+}
+
+bool CTarvexDoc::DeleteTreeSelection(RezFolder* selected) {
+    if (!selected) {
+        host_.Prompts().Show(kNoSelection);
+        return false;
+    }
+    if (host_.Prompts().Ask(
+            "Are you sure you wish to delete the selected Folder and all the files there-in?",
+            PromptButtons::OkCancel) != PromptAnswer::Ok)
+        return false;
+    folders_.DeleteFolder(selected);
     host_.UpdateAllViews();
     modified_ = true;
+    return true;
 }
 
 RezFolder* CTarvexDoc::InsertEmptyFolder(RezFolder* selected) {

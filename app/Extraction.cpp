@@ -174,3 +174,39 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
     }
     return complete;
 }
+
+bool CTarvexDoc::ExtractListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                      const std::vector<const RezEntry*>& entries,
+                                      ProgressSink& progress) {
+    if (folders.empty() && entries.empty()) {
+        host_.Prompts().Show(kNoSelection);
+        return false;
+    }
+    const std::string destination = ChooseExtractionFolder();
+    if (destination.empty())
+        return false;
+    progress.Start(host_.Owner());
+    progress.SetLine(2, "Extracting...", false);
+    const bool complete = ExtractSelection(current, folders, entries, destination, progress);
+    progress.Stop();
+    return complete;
+}
+
+bool CTarvexDoc::ExtractTreeSelection(RezFolder* selected, ProgressSink& progress) {
+    if (!selected) {
+        host_.Prompts().Show(kNoSelection);
+        return false;
+    }
+    if (host_.Prompts().Ask(
+            "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
+            PromptButtons::YesNo) != PromptAnswer::Yes)
+        return false;
+    const std::string destination = ChooseExtractionFolder();
+    if (destination.empty())
+        return false;
+    progress.Start(host_.Owner());
+    progress.SetLine(2, "Extracting...", false);
+    const bool complete = ExtractArchive(selected, destination, progress);
+    progress.Stop();
+    return complete;
+}

@@ -13,6 +13,9 @@
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
 
+// Shown when a command finds nothing selected in the active pane.
+inline constexpr const char* kNoSelection = "No selection in active frame!";
+
 class CTarvexDoc {
   public:
     explicit CTarvexDoc(DocumentHost& host);
@@ -69,8 +72,16 @@ class CTarvexDoc {
     // Deletes folders (with everything below them) and entries of the current folder.
     void DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
                      const std::vector<const RezEntry*>& entries);
-    // The folder tree's Delete; the root is emptied instead of removed.
-    void DeleteFolderCommand(RezFolder* folder);
+    // The Delete command once the window has gathered the selection: of the file list (its
+    // folder's selected subfolders and entries) or of the folder tree (null: nothing
+    // selected; the root is emptied, not removed). Asks first; false when nothing changed.
+    bool DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                             const std::vector<const RezEntry*>& entries);
+    bool DeleteTreeSelection(RezFolder* selected);
+    // The Extract command, the same way; false when nothing or not everything was extracted.
+    bool ExtractListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                              const std::vector<const RezEntry*>& entries, ProgressSink& progress);
+    bool ExtractTreeSelection(RezFolder* selected, ProgressSink& progress);
     // Insert Empty Folder: "New Folder" below the selected folder, reused when it exists.
     RezFolder* InsertEmptyFolder(RezFolder* selected);
     void RenameFolder(RezFolder* folder, const std::string& name);

@@ -40,10 +40,31 @@ TEST_F(EditingTest, DeletingASelectionRemovesBothSubtreesAndTheEntries) {
     EXPECT_GT(host.viewUpdates, updates);
 }
 
+TEST_F(EditingTest, DeleteAsksAndNeedsASelection) {
+    RezEntry& entry = AddEntry(nullptr, "X.TXT", 5);
+    EXPECT_FALSE(doc.DeleteListSelection(nullptr, {}, {}));
+    EXPECT_FALSE(doc.DeleteTreeSelection(nullptr));
+    host.prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
+    EXPECT_FALSE(doc.DeleteListSelection(nullptr, {}, {&entry}));
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+    EXPECT_TRUE(doc.DeleteListSelection(nullptr, {}, {&entry}));
+    EXPECT_EQ(doc.TotalEntryCount(), 0u);
+    const std::vector<std::string> expected = {
+        "No selection in active frame!", "No selection in active frame!",
+        "Are you sure you wish to delete the selected files?",
+        "Are you sure you wish to delete the selected files?"};
+    EXPECT_EQ(host.prompts.Texts(), expected);
+    EXPECT_EQ(host.prompts.asked[2].buttons, PromptButtons::OkCancel);
+}
+
 TEST_F(EditingTest, DeletingTheRootEmptiesItAndKeepsIt) {
     doc.FindOrCreateSubfolder("A", nullptr);
     AddEntry(nullptr, "X.TXT", 5);
-    doc.DeleteFolderCommand(doc.Root());
+    EXPECT_TRUE(doc.DeleteTreeSelection(doc.Root()));
+    EXPECT_EQ(
+        host.prompts.Texts(),
+        std::vector<std::string>{
+            "Are you sure you wish to delete the selected Folder and all the files there-in?"});
     ASSERT_EQ(doc.Folders().Size(), 1u);
     EXPECT_EQ(doc.Root()->name, "Untitled");
     EXPECT_TRUE(doc.Root()->entries.empty());

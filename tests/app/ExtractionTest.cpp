@@ -88,6 +88,29 @@ TEST_F(ExtractionTest, SelectionExtractsFoldersFirstThenFiles) {
     EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
 }
 
+TEST_F(ExtractionTest, TheExtractCommandAsksForConfirmationAndAFolder) {
+    progress.line2.clear();
+    EXPECT_FALSE(doc.ExtractTreeSelection(nullptr, progress));
+    host.prompts.answers = {PromptAnswer::No};
+    EXPECT_FALSE(doc.ExtractTreeSelection(Folder("MAPS"), progress));
+    host.prompts.folders.push_back(dir.MakeDir("cmd"));
+    EXPECT_TRUE(doc.ExtractTreeSelection(Folder("MAPS"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("cmd/MAPS/M1.DAT")), "map data");
+    EXPECT_EQ(progress.line2.front(), "Extracting...");
+    EXPECT_FALSE(progress.started);
+    const std::vector<std::string> expected = {
+        "No selection in active frame!",
+        "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
+        "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
+        "Select an extraction Folder"};
+    EXPECT_EQ(host.prompts.Texts(), expected);
+
+    EXPECT_FALSE(doc.ExtractListSelection(doc.Root(), {}, {}, progress));
+    host.prompts.folders.push_back(dir.MakeDir("list"));
+    EXPECT_TRUE(doc.ExtractListSelection(doc.Root(), {}, {Entry(doc.Root(), "R1.TXT")}, progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("list/R1.TXT")), "root one");
+}
+
 TEST_F(ExtractionTest, BatchSelectionGoesBelowTheFolderPath) {
     doc.SetBatchFlag(true);
     RezFolder* sub = Folder("MAPS\\SUB");
