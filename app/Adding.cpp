@@ -1,5 +1,6 @@
 // Adding disk files and folder trees to the archive in memory. Nothing is written here: a new
 // entry records where its data lies on disk until the next save.
+#include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <unordered_set>
@@ -46,22 +47,34 @@ bool Conflicts(const RezEntry& entry, const std::string& fullName, const std::st
            (entry.dataPosition == 0 && EqualNoCase(FileNameOf(entry.name), shortName));
 }
 
-// The file names of the folder's entries in upper case, so that a large folder is not walked
-// once per added file just to learn that nothing conflicts. Every entry that conflicts with a
-// disk file has that file's name as its own last part.
+// The file names of the folder's entries, compared without regard to case, so that a large
+// folder is not walked once per added file just to learn that nothing conflicts. Every entry
+// that conflicts with a disk file has that file's name as its own last part.
 class NameIndex {
   public:
     explicit NameIndex(const RezFolder& folder) {
         for (const RezEntry& entry : folder.entries)
             Add(FileNameOf(entry.name));
     }
-    void Add(const std::string& fileName) { names_.insert(UpperCase(fileName)); }
-    bool MayConflict(const std::string& shortName) const {
-        return names_.count(UpperCase(shortName)) != 0;
-    }
+    void Add(std::string fileName) { names_.insert(std::move(fileName)); }
+    bool MayConflict(const std::string& shortName) const { return names_.count(shortName) != 0; }
 
   private:
-    std::unordered_set<std::string> names_;
+    // Folds ASCII letters only: names equal without regard to case always hash alike.
+    struct FoldedHash {
+        std::size_t operator()(const std::string& text) const {
+            std::size_t hash = 14695981039346656037ull;
+            for (unsigned char c : text)
+                hash = (hash ^ static_cast<unsigned char>(std::toupper(c))) * 1099511628211ull;
+            return hash;
+        }
+    };
+    struct SameNoCase {
+        bool operator()(const std::string& a, const std::string& b) const {
+            return EqualNoCase(a, b);
+        }
+    };
+    std::unordered_set<std::string, FoldedHash, SameNoCase> names_;
 };
 
 bool IsLinkToAncestor(const std::string& path, const std::vector<std::string>& ancestors) {
@@ -121,8 +134,7 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
             Fail(Format("Error adding: %s", path.c_str()));
             continue;
         }
-        const std::string fullName = FullPathName(path);
-        const std::string shortName = FileNameOf(fullName);
+        std::string shortName = FileNameOf(path);
         // The archive itself: its data would be read back while it is being replaced.
         if (!archivePath_.empty() && EqualNoCase(shortName, archiveName) &&
             IsSameFile(path, archivePath_)) {
@@ -131,7 +143,8 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
         }
         if (names.MayConflict(shortName)) {
             bool cancelled = false;
-            const bool add = ReplaceConflicts(folder, fullName, shortName, *status, cancelled);
+            const bool add =
+                ReplaceConflicts(folder, FullPathName(path), shortName, *status, cancelled);
             names = NameIndex(folder);
             if (cancelled)
                 return false;
@@ -147,7 +160,7 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
         entry.typeCode = TypeCodeOf(path);
         entry.typeName = TypeNameFor(entry.typeCode, path);
         folder.entries.push_back(std::move(entry));
-        names.Add(shortName);
+        names.Add(std::move(shortName));
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
     }
     modified_ = true;
