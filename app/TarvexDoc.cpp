@@ -149,7 +149,8 @@ void CTarvexDoc::CompleteJob(std::unique_ptr<ArchiveJob> job) {
     } else if (!job->failed) {
         SetArchivePath(job->path);
         title_ = PathLeaf(job->path);
-        modified_ = false;
+        // Entries whose disk file could not be read are still only in the document.
+        modified_ = job->pendingEntries > 0;
     }
     host_.JobCompleted(*job);
     host_.UpdateAllViews();

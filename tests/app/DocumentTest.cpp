@@ -51,6 +51,19 @@ TEST_F(DocumentTest, SaveOfANeverSavedDocumentAsksForANameAndWritesFromDisk) {
     EXPECT_EQ(EntryNames(*doc.Root()), (std::vector<std::string>{"ONE.TXT", "TWO.DAT"}));
 }
 
+TEST_F(DocumentTest, AnEntryWhoseFileVanishedStaysUnsavedAndKeepsTheDocumentModified) {
+    const std::string gone = dir.Write("in/gone.txt", "soon gone");
+    doc.AddFiles({dir.Write("in/kept.txt", "kept"), gone}, nullptr, progress);
+    std::filesystem::remove(gone);
+    host.prompts.saveFiles.push_back(dir.Path("base.rez"));
+    doc.FileSave();
+    doc.FinishJobs();
+    EXPECT_EQ(host.prompts.Texts().back(), "Error adding: " + gone);
+    EXPECT_TRUE(doc.IsModified());
+    // The vanished entry still names its disk file, so a later save can pick it up again.
+    EXPECT_EQ(EntryNames(*doc.Root()), (std::vector<std::string>{"KEPT.TXT", gone}));
+}
+
 TEST_F(DocumentTest, SavingUnderAnotherSpellingOfTheOpenArchiveReplacesItSafely) {
     const std::string path = SavedArchive();
     doc.AddFile(dir.Write("in/three.txt", "third"), nullptr, progress);
