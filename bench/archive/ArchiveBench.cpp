@@ -9,22 +9,19 @@
 // peak memory are its own.
 #include <dirent.h>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "BenchTrees.h"
+#include "ChildRun.h"
 #include "archive/RezLoader.h"
 #include "archive/RezSaver.h"
 #include "platform/progress/ConsoleProgress.h"
@@ -101,119 +98,6 @@ int LoadChild(const std::string& archive) {
     return 0;
 }
 
-struct Run {
-    double seconds = 0;
-    long peakKiB = 0;
-};
-
-// Runs a program and measures its wall time and peak resident memory.
-// Dirty pages of earlier steps are written out first, so each step pays only for its own.
-Run Measure(std::vector<std::string> args, const char* outputFile = nullptr) {
-    std::fflush(stdout);
-    sync();
-    const auto start = std::chrono::steady_clock::now();
-    const pid_t child = fork();
-    if (child == 0) {
-        if (outputFile) {
-            FILE* out = std::freopen(outputFile, "w", stdout);
-            (void)out;
-        }
-        std::vector<char*> argv;
-        for (std::string& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
-    int status = 0;
-    rusage usage{};
-    wait4(child, &status, 0, &usage);
-    Run run;
-    run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKiB = usage.ru_maxrss;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "  '%s' failed\n", args[0].c_str());
-        std::exit(1);
-    }
-    return run;
-}
-
-// Fills files with varied bytes, so nothing is sparse or trivially compressible.
-class Filler {
-  public:
-    void Write(const fs::path& path, std::size_t size) {
-        std::ofstream out(path, std::ios::binary);
-        while (size > 0) {
-            const std::size_t chunk = std::min(size, buffer_.size());
-            for (std::size_t i = 0; i < chunk; i += 8) {
-                const std::uint64_t value = random_();
-                std::memcpy(&buffer_[i], &value, std::min<std::size_t>(8, chunk - i));
-            }
-            out.write(buffer_.data(), static_cast<std::streamsize>(chunk));
-            size -= chunk;
-        }
-    }
-    std::size_t Below(std::size_t limit) { return random_() % limit; }
-
-  private:
-    std::mt19937_64 random_{20261208};
-    std::vector<char> buffer_ = std::vector<char>(1 << 20);
-};
-
-const char* const kExtensions[] = {".dat", ".dtx", ".abc", ".spr", ".txt", ".lto", ""};
-
-std::string FileName(Filler& filler, int index) {
-    return "file" + std::to_string(index) + kExtensions[filler.Below(7)];
-}
-
-// (a) 200,000 small files in 20,000 folders: 200 folders of 99 subfolders, 10 files each.
-void MakeSmallFiles(const fs::path& tree) {
-    Filler filler;
-    int index = 0;
-    for (int top = 0; top < 200; ++top) {
-        const fs::path topPath = tree / ("dir" + std::to_string(top));
-        for (int sub = 0; sub < 100; ++sub) {
-            const fs::path folder = sub == 0 ? topPath : topPath / ("sub" + std::to_string(sub));
-            fs::create_directories(folder);
-            for (int i = 0; i < 10; ++i) {
-                filler.Write(folder / FileName(filler, index++), filler.Below(2048));
-            }
-        }
-    }
-}
-
-// (b) about 1 GiB: 4 files of 128 MiB, 50 of 4 MiB, 3,000 of 0 to 200 KiB, in 60 folders.
-void MakeMixedSizes(const fs::path& tree) {
-    Filler filler;
-    int index = 0;
-    fs::create_directories(tree / "large");
-    for (int i = 0; i < 4; ++i)
-        filler.Write(tree / "large" / FileName(filler, index++), 128 << 20);
-    fs::create_directories(tree / "medium");
-    for (int i = 0; i < 50; ++i)
-        filler.Write(tree / "medium" / FileName(filler, index++), 4 << 20);
-    for (int f = 0; f < 60; ++f) {
-        const fs::path folder = tree / "small" / ("dir" + std::to_string(f));
-        fs::create_directories(folder);
-        for (int i = 0; i < 50; ++i) {
-            filler.Write(folder / FileName(filler, index++), filler.Below(200 << 10));
-        }
-    }
-}
-
-std::uint64_t TreeBytes(const fs::path& tree) {
-    std::uint64_t total = 0;
-    for (const auto& item : fs::recursive_directory_iterator(tree)) {
-        if (item.is_regular_file())
-            total += item.file_size();
-    }
-    return total;
-}
-
-Run Best(const Run& a, const Run& b) {
-    return {std::min(a.seconds, b.seconds), std::max(a.peakKiB, b.peakKiB)};
-}
-
 void Bench(const std::string& title, const fs::path& work, void (*make)(const fs::path&)) {
     const fs::path tree = work / "tree";
     fs::remove_all(work);
@@ -226,7 +110,7 @@ void Bench(const std::string& title, const fs::path& work, void (*make)(const fs
     const std::string self = fs::read_symlink("/proc/self/exe").string();
     const std::string tar = (work / "tree.tar").string();
     const std::string rez = (work / "tree.rez").string();
-    Run tarBuild{1e9, 0}, engineBuild{1e9, 0}, tarList{1e9, 0}, engineOpen{1e9, 0};
+    Run tarBuild, engineBuild, tarList, engineOpen;
     const int rounds = 5;
     for (int round = 0; round < rounds; ++round) {
         fs::remove(tar);
