@@ -122,12 +122,22 @@ bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName
 
 bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* target,
                           ProgressSink& progress) {
+    std::vector<DiskFile> files;
+    files.reserve(paths.size());
+    for (const std::string& path : paths)
+        files.push_back({path, std::nullopt});
+    return AddDiskFiles(files, target, progress);
+}
+
+bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* target,
+                              ProgressSink& progress) {
     RezFolder& folder = *folders_.Resolve(target);
     NameIndex names(folder);
     const std::string archiveName = FileNameOf(archivePath_);
-    for (std::size_t i = 0; i < paths.size(); ++i) {
-        const std::string& path = paths[i];
-        const std::optional<FileStatus> status = ReadFileStatus(path);
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        const std::string& path = files[i].path;
+        const std::optional<FileStatus> status =
+            files[i].status ? files[i].status : ReadFileStatus(path);
         // A path that cannot be read, a folder, or a file too large for an archive would
         // become an entry the save cannot write.
         if (!status || status->isDirectory || status->size > UINT32_MAX) {
@@ -195,7 +205,7 @@ void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
     std::vector<DirectoryItem> items;
     ListDirectory(path, items);
     ancestors.push_back(path);
-    std::vector<std::string> files;
+    std::vector<DiskFile> files;
     for (const DirectoryItem& item : items) {
         const std::string itemPath = JoinPath(path, item.name);
         if (item.isDirectory) {
@@ -204,11 +214,11 @@ void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
                 continue;
             AddFolderBelow(itemPath, destination, false, progress, ancestors);
         } else {
-            files.push_back(itemPath);
+            files.push_back({itemPath, item.status});
         }
     }
     ancestors.pop_back();
-    AddFiles(files, destination, progress);
+    AddDiskFiles(files, destination, progress);
 }
 
 RezFolder* CTarvexDoc::FindOrCreateSubfolder(const std::string& name, RezFolder* parent) {

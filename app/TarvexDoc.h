@@ -4,6 +4,7 @@
 // the model side of the editing commands.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
+#include "platform/FileSystem.h"
 
 // Shown when a command finds nothing selected in the active pane.
 inline constexpr const char* kNoSelection = "No selection in active frame!";
@@ -116,8 +118,14 @@ class CTarvexDoc {
   private:
     void Fail(const std::string& message);
     bool ReplaceConflicts(RezFolder& folder, const std::string& fullName,
-                          const std::string& shortName, const struct FileStatus& status,
-                          bool& cancelled);
+                          const std::string& shortName, const FileStatus& status, bool& cancelled);
+    // A file to add, with its status when a directory listing already gave it.
+    struct DiskFile {
+        std::string path;
+        std::optional<FileStatus> status;
+    };
+    bool AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* folder,
+                      ProgressSink& progress);
     bool ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
                       const std::string& path);
     bool ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,

@@ -1,12 +1,11 @@
 #include "archive/ArchivePaths.h"
 
-namespace {
-constexpr const char* kSeparators = "\\/";
-}
-
+// Called for every entry of a save: a plain backward scan beats find_last_of here.
 std::string FileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of(kSeparators);
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    size_t start = path.size();
+    while (start > 0 && path[start - 1] != '\\' && path[start - 1] != '/')
+        --start;
+    return path.substr(start);
 }
 
 std::string FileTitleOf(const std::string& path) {

@@ -16,20 +16,24 @@ std::string PathLeaf(const std::string& path);
 // The part before the last separator; empty when there is none.
 std::string PathParent(const std::string& path);
 
-struct DirectoryItem {
-    std::string name;
-    bool isDirectory = false;  // a link to a directory counts as one
-    bool isLink = false;       // a symbolic link, junction or other reparse point
-};
-// The items of a directory in the order the file system returns them, without "." and "..".
-// Empty (and false) when the directory cannot be read.
-bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items);
-
 struct FileStatus {
     bool isDirectory = false;
     std::uint64_t size = 0;
     std::uint32_t modified = 0;  // seconds since 1970-01-01 UTC
 };
+
+struct DirectoryItem {
+    std::string name;
+    bool isDirectory = false;  // a link to a directory counts as one
+    bool isLink = false;       // a symbolic link, junction or other reparse point
+    // A file's size and time as the listing found them, so that adding a folder tree need not
+    // look every file up again by its full path. Empty when the listing could not tell.
+    std::optional<FileStatus> status;
+};
+// The items of a directory in the order the file system returns them, without "." and "..".
+// Empty (and false) when the directory cannot be read.
+bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items);
+
 // Nothing when the path does not exist or cannot be read.
 std::optional<FileStatus> ReadFileStatus(const std::string& path);
 

@@ -1,5 +1,6 @@
 #include <dirent.h>
 #include <errno.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,24 +15,42 @@ bool IsPathSeparator(char c) {
     return c == '/';
 }
 
+namespace {
+
+FileStatus StatusOf(const struct stat& st) {
+    FileStatus status;
+    status.isDirectory = S_ISDIR(st.st_mode);
+    status.size = static_cast<std::uint64_t>(st.st_size);
+    status.modified = static_cast<std::uint32_t>(st.st_mtime);
+    return status;
+}
+
+}  // namespace
+
 bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
     items.clear();
     DIR* dir = opendir(path.c_str());
     if (!dir)
         return false;
     while (const dirent* found = readdir(dir)) {
-        const std::string name = found->d_name;
-        if (name == "." || name == "..")
+        DirectoryItem item;
+        item.name = found->d_name;
+        if (item.name == "." || item.name == "..")
             continue;
-        bool isDirectory = found->d_type == DT_DIR;
-        bool isLink = found->d_type == DT_LNK;
-        if (found->d_type == DT_UNKNOWN || isLink) {
-            const std::string itemPath = JoinPath(path, name);
-            struct stat st;
-            isDirectory = stat(itemPath.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
-            isLink = isLink || (lstat(itemPath.c_str(), &st) == 0 && S_ISLNK(st.st_mode));
+        item.isDirectory = found->d_type == DT_DIR;
+        item.isLink = found->d_type == DT_LNK;
+        struct stat st;
+        if (found->d_type == DT_UNKNOWN) {
+            item.isLink = fstatat(dirfd(dir), found->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                          S_ISLNK(st.st_mode);
         }
-        items.push_back({name, isDirectory, isLink});
+        // Looked up relative to the open directory: cheaper than by full path.
+        if (!item.isDirectory && fstatat(dirfd(dir), found->d_name, &st, 0) == 0) {
+            item.isDirectory = S_ISDIR(st.st_mode);
+            if (!item.isDirectory)
+                item.status = StatusOf(st);
+        }
+        items.push_back(std::move(item));
     }
     closedir(dir);
     return true;
@@ -41,11 +60,7 @@ std::optional<FileStatus> ReadFileStatus(const std::string& path) {
     struct stat st;
     if (path.empty() || stat(path.c_str(), &st) != 0)
         return std::nullopt;
-    FileStatus status;
-    status.isDirectory = S_ISDIR(st.st_mode);
-    status.size = static_cast<std::uint64_t>(st.st_size);
-    status.modified = static_cast<std::uint32_t>(st.st_mtime);
-    return status;
+    return StatusOf(st);
 }
 
 namespace {

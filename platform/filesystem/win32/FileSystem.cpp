@@ -20,6 +20,14 @@ std::uint32_t UnixSeconds(const FILETIME& time) {
     return static_cast<std::uint32_t>((value.QuadPart - kEpochDifference) / 10000000ULL);
 }
 
+FileStatus StatusOf(DWORD attributes, DWORD sizeHigh, DWORD sizeLow, const FILETIME& written) {
+    FileStatus status;
+    status.isDirectory = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    status.size = (static_cast<std::uint64_t>(sizeHigh) << 32) | sizeLow;
+    status.modified = UnixSeconds(written);
+    return status;
+}
+
 bool IsDriveRoot(const std::string& path) {
     return (path.size() == 2 || (path.size() == 3 && IsPathSeparator(path[2]))) && path[1] == ':';
 }
@@ -36,8 +44,15 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
         const std::string name = found.cFileName;
         if (name == "." || name == "..")
             continue;
-        items.push_back({name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                         (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0});
+        DirectoryItem item;
+        item.name = name;
+        item.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        item.isLink = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        // A link's own find data says nothing of the file it leads to.
+        if (!item.isDirectory && !item.isLink)
+            item.status = StatusOf(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
+                                   found.ftLastWriteTime);
+        items.push_back(std::move(item));
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return true;
@@ -48,11 +63,8 @@ std::optional<FileStatus> ReadFileStatus(const std::string& path) {
     if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
         return std::nullopt;
     }
-    FileStatus status;
-    status.isDirectory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-    status.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    status.modified = UnixSeconds(data.ftLastWriteTime);
-    return status;
+    return StatusOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
+                    data.ftLastWriteTime);
 }
 
 std::string FullPathName(const std::string& path) {
