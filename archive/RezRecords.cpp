@@ -136,9 +136,13 @@ void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t 
     AppendU32(block, entry.size);
     AppendU32(block, entry.time);
     AppendU32(block, entry.identifier);
-    AppendTypeField(block, entry.typeCode);
+    // The type field holds what the base name leaves out, so the name reads back as written
+    // even after a rename or for a name such as ".dat".
+    const std::string baseName = BaseNameOf(name);
+    AppendTypeField(
+        block, baseName.size() < name.size() ? name.substr(baseName.size() + 1) : std::string());
     AppendU32(block, 0);  // no key values follow
-    block.append(BaseNameOf(name));
+    block.append(baseName);
     block.append(2, '\0');  // terminator and the empty description
 }
 
@@ -152,7 +156,8 @@ std::uint32_t EntryRecordSize(const std::string& name) {
 
 std::string BaseNameOf(const std::string& name) {
     const size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0 || name.size() - dot - 1 > 4)
+    const size_t typeLength = dot == std::string::npos ? 0 : name.size() - dot - 1;
+    if (dot == 0 || typeLength < 1 || typeLength > 4)
         return name;
     return name.substr(0, dot);
 }

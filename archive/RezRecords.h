@@ -45,8 +45,8 @@ bool ReadEntryRecord(RecordCursor& cursor, RezEntry& entry);
 
 // Appends a folder record; name is written as given.
 void AppendFolderRecord(std::string& block, const FolderRecord& record);
-// Appends an entry record; the base name comes from name, the type field from the entry's
-// type code (upper-cased).
+// Appends an entry record; the base name and the type field both come from name (upper-cased
+// type), so that loading gives name back.
 void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t dataPosition,
                        const std::string& name);
 // Lengths of the records AppendFolderRecord and AppendEntryRecord write.
@@ -54,5 +54,5 @@ std::uint32_t FolderRecordSize(const std::string& name);
 std::uint32_t EntryRecordSize(const std::string& name);
 
 // The name without its last '.' and what follows, when that '.' is not the first character
-// and at most 4 characters follow it; otherwise the whole name.
+// and 1 to 4 characters follow it; otherwise the whole name.
 std::string BaseNameOf(const std::string& name);

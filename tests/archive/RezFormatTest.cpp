@@ -116,10 +116,10 @@ TEST_F(RezFormat, NamesTypeFieldsAndBaseNames) {
     std::string block;
     std::uint32_t at = 168;
     block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "README");
-    block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "FILE");
+    block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "FILE.");
     block += EntryRecordBytes(at++, 1, 0, 0, TypeField("DCBA"), "TEX");
     block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "LONG.ABCDE");
-    block += EntryRecordBytes(at++, 1, 0, 0, TypeField("TAD"), ".DAT");
+    block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), ".DAT");
     EXPECT_EQ(ReadAll(dir.Path("names.rez")).substr(173), block);
     EXPECT_EQ(header.largestEntryName, 10u);
 
@@ -129,7 +129,30 @@ TEST_F(RezFormat, NamesTypeFieldsAndBaseNames) {
     for (const RezEntry& entry : loaded.Root()->entries)
         read.push_back(entry.name);
     EXPECT_EQ(read,
-              (std::vector<std::string>{"README", "FILE", "TEX.ABCD", "LONG.ABCDE", ".DAT.DAT"}));
+              (std::vector<std::string>{"README", "FILE.", "TEX.ABCD", "LONG.ABCDE", ".DAT"}));
+}
+
+TEST_F(RezFormat, EveryNameReadsBackAsSaved) {
+    // Loaded names whose type field does not match their base name, and a renamed entry whose
+    // type code still names its old extension.
+    std::string block;
+    block += EntryRecordBytes(168, 0, 0, 0, TypeField("\x07"), "");
+    block += EntryRecordBytes(168, 0, 0, 0, Zeros(4), "A.B");
+    block += EntryRecordBytes(168, 0, 0, 0, TypeField("B."), "C");
+    block += EntryRecordBytes(168, 0, 0, 0, TypeField("XTD"), "OLD");
+    const std::string source = dir.Path("odd.rez");
+    WriteAll(source, RawArchive(168, static_cast<std::uint32_t>(block.size()), block));
+    FolderList folders;
+    ASSERT_TRUE(Load(source, folders));
+    FolderList::RenameItem(folders.Root()->entries.back(), "NEW.TXT");
+    ASSERT_TRUE(Save(folders, dir.Path("saved.rez"), source));
+
+    FolderList loaded;
+    ASSERT_TRUE(Load(dir.Path("saved.rez"), loaded));
+    std::vector<std::string> read;
+    for (const RezEntry& entry : loaded.Root()->entries)
+        read.push_back(entry.name);
+    EXPECT_EQ(read, (std::vector<std::string>{".\x07", "A.B", "C..B", "NEW.TXT"}));
 }
 
 }  // namespace
