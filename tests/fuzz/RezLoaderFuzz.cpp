@@ -1,0 +1,62 @@
+// The archive loader on hostile files: it must fail cleanly, and whatever it accepts must save
+// and load back with the same folders and entries.
+#include <vector>
+
+#include "FuzzScratch.h"
+#include "QuietProgress.h"
+#include "archive/RezLoader.h"
+#include "archive/RezSaver.h"
+#include "platform/TextCase.h"
+#include "support/ScriptedPrompts.h"
+
+namespace {
+
+// Every folder's name and entry names in list order; names upper-cased as saving writes them.
+std::vector<std::string> Outline(const FolderList& folders) {
+    std::vector<std::string> outline;
+    folders.ForEach([&](const RezFolder& folder) {
+        outline.push_back(folder.parent ? "D " + UpperCase(folder.name) : "D");
+        for (const RezEntry& entry : folder.entries) {
+            outline.push_back("E " + UpperCase(entry.name) + " " + std::to_string(entry.size) +
+                              " " + std::to_string(entry.identifier));
+        }
+    });
+    return outline;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const fuzz::fs::path scratch = fuzz::FreshScratch();
+    const std::string input = fuzz::WriteInput(scratch / "input.rez", data, size);
+    ScriptedPrompts prompts;
+    QuietProgress progress;
+    RezHeader header{};
+    FolderList folders;
+    if (!LoadArchive(input, header, folders, progress, prompts, 0)) {
+        fuzz::Expect(prompts.asked.size() == 1, "a failed load shows one message");
+        return 0;
+    }
+    fuzz::Expect(prompts.asked.empty(), "a successful load shows no message");
+    const std::vector<std::string> loaded = Outline(folders);
+
+    ArchiveJob job;
+    job.kind = JobSaveAs;
+    job.folders = &folders;
+    job.path = (scratch / "saved.rez").string();
+    job.sourcePath = input;
+    fuzz::Expect(SaveArchive(job, progress, prompts, 0), "a loaded archive saves");
+
+    FolderList reloaded;
+    fuzz::Expect(LoadArchive(job.path, header, reloaded, progress, prompts, 0),
+                 "a saved archive loads");
+    const std::vector<std::string> saved = Outline(reloaded);
+    if (saved != loaded) {
+        for (const std::string& line : loaded)
+            std::fprintf(stderr, "loaded: %s\n", line.c_str());
+        for (const std::string& line : saved)
+            std::fprintf(stderr, "saved:  %s\n", line.c_str());
+        fuzz::Broken("saving keeps folders and entries");
+    }
+    return 0;
+}

@@ -1,0 +1,19 @@
+// The translators' text file parser on hostile files.
+#include "FuzzScratch.h"
+#include "stringedit/StringBlock.h"
+#include "stringedit/TranslationFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string file(reinterpret_cast<const char*>(data), size);
+    // Kept between runs: a fresh table of 65535 strings each time would dominate the run time.
+    static std::vector<std::string> texts;
+    std::string error;
+    const bool ok = ParseTranslation(file, texts, error);
+    fuzz::Expect(texts.size() == std::size_t(kStringTableSize), "the table keeps its size");
+    fuzz::Expect(ok == error.empty(), "a refused file says why, an accepted one does not");
+    std::size_t textBytes = 0;
+    for (const std::string& text : texts)
+        textBytes += text.size();
+    fuzz::Expect(textBytes <= size, "texts come from the file");
+    return 0;
+}
