@@ -29,10 +29,11 @@ class IndexReader {
   private:
     bool LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block);
     // Stored data must lie in the data area or later and end inside the file. An empty entry
-    // needs no bytes; it only must not look like one still to be read from disk (position 0).
+    // needs no bytes; it only must not look like one still to be read from disk (position 0)
+    // nor point past the end, where extracting it would count as a read beyond the file.
     bool CheckDataPosition(RezEntry& entry) const {
         if (entry.size == 0) {
-            if (entry.dataPosition < kDataStart)
+            if (entry.dataPosition < kDataStart || entry.dataPosition > fileSize_)
                 entry.dataPosition = kDataStart;
             return true;
         }

@@ -212,13 +212,17 @@ TEST_F(RezLoader, RefusesPositionsAndSizesOutsideTheFile) {
     ExpectCorrupt(RawArchive(168, 18, FolderRecordBytes(168, 0xFFFFFFFFu, 0, "A")));
 }
 
-TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDisk) {
+TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDiskNorLiePastTheEnd) {
+    // Extraction and saving read every entry's range from the file, so it must lie inside.
     const std::string block = EntryRecordBytes(0, 0, 0, 0, Zeros(4), "EMPTY") +
-                              EntryRecordBytes(0xFFFFFFF0u, 0, 0, 0, Zeros(4), "FAR");
+                              EntryRecordBytes(0xFFFFFFF0u, 0, 0, 0, Zeros(4), "FAR") +
+                              EntryRecordBytes(170, 0, 0, 0, Zeros(4), "INSIDE");
     WriteAll(dir.Path("z.rez"), RawArchive(168, block.size(), block));
     ASSERT_TRUE(Load(dir.Path("z.rez"), folders));
-    EXPECT_EQ(folders.Root()->entries.front().dataPosition, 168u);
-    EXPECT_EQ(folders.Root()->entries.back().dataPosition, 0xFFFFFFF0u);
+    std::vector<std::uint32_t> positions;
+    for (const RezEntry& entry : folders.Root()->entries)
+        positions.push_back(entry.dataPosition);
+    EXPECT_EQ(positions, (std::vector<std::uint32_t>{168, 168, 170}));
 }
 
 TEST_F(RezLoader, RefusesTruncatedRecordsAndUnterminatedNames) {

@@ -11,14 +11,18 @@
 
 namespace {
 
-// Every folder's name and entry names in list order; names upper-cased as saving writes them.
-std::vector<std::string> Outline(const FolderList& folders) {
+// Every folder's name and its entries' names, sizes, identifiers and data (taken from file, the
+// archive's bytes) in list order; names upper-cased as saving writes them.
+std::vector<std::string> Outline(const FolderList& folders, const std::string& file) {
     std::vector<std::string> outline;
     folders.ForEach([&](const RezFolder& folder) {
         outline.push_back(folder.parent ? "D " + UpperCase(folder.name) : "D");
         for (const RezEntry& entry : folder.entries) {
+            fuzz::Expect(entry.dataPosition + std::uint64_t{entry.size} <= file.size(),
+                         "entries lie inside their file");
             outline.push_back("E " + UpperCase(entry.name) + " " + std::to_string(entry.size) +
-                              " " + std::to_string(entry.identifier));
+                              " " + std::to_string(entry.identifier) + " " +
+                              file.substr(entry.dataPosition, entry.size));
         }
     });
     return outline;
@@ -38,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     fuzz::Expect(prompts.asked.empty(), "a successful load shows no message");
-    const std::vector<std::string> loaded = Outline(folders);
+    const std::vector<std::string> loaded =
+        Outline(folders, std::string(reinterpret_cast<const char*>(data), size));
 
     ArchiveJob job;
     job.kind = JobSaveAs;
@@ -50,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FolderList reloaded;
     fuzz::Expect(LoadArchive(job.path, header, reloaded, progress, prompts, 0),
                  "a saved archive loads");
-    const std::vector<std::string> saved = Outline(reloaded);
+    const std::vector<std::string> saved = Outline(reloaded, fuzz::ReadFile(job.path));
     if (saved != loaded) {
         for (const std::string& line : loaded)
             std::fprintf(stderr, "loaded: %s\n", line.c_str());
