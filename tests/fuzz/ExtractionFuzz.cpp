@@ -3,11 +3,52 @@
 #include "FuzzScratch.h"
 #include "QuietProgress.h"
 #include "app/AppTestHost.h"
+#include "app/ItemNames.h"
 
 namespace {
 
 bool IsEmptyFolder(const fuzz::fs::path& path) {
     return fuzz::fs::is_directory(path) && fuzz::fs::is_empty(path);
+}
+
+// True when name can become exactly one item and no sibling (entry or folder) shares it, so
+// the item on disk can only have come from this one.
+bool IsOnlyItemNamed(const RezFolder& parent, const std::string& name) {
+    if (!IsSafeItemName(name) || name.size() > 255)
+        return false;
+    int count = 0;
+    for (const RezFolder* sub : parent.subfolders)
+        count += sub->name == name;
+    for (const RezEntry& entry : parent.entries)
+        count += entry.name == name;
+    return count == 1;
+}
+
+// Where folder is extracted below out; empty when that is not known for certain.
+fuzz::fs::path DiskPathOf(const RezFolder& folder, const fuzz::fs::path& out) {
+    if (!folder.parent)
+        return out;
+    const fuzz::fs::path parent = DiskPathOf(*folder.parent, out);
+    if (parent.empty() || !IsOnlyItemNamed(*folder.parent, folder.name))
+        return {};
+    return parent / folder.name;
+}
+
+// Every entry that has a certain place on disk holds its data from the archive there.
+void CheckExtractedData(const CTarvexDoc& doc, const fuzz::fs::path& out,
+                        const std::string& archive) {
+    doc.Folders().ForEach([&](const RezFolder& folder) {
+        const fuzz::fs::path path = DiskPathOf(folder, out);
+        if (path.empty() || path.string().size() > 3000)
+            return;
+        for (const RezEntry& entry : folder.entries) {
+            if (!IsOnlyItemNamed(folder, entry.name))
+                continue;
+            fuzz::Expect(fuzz::ReadFile((path / entry.name).string()) ==
+                             archive.substr(entry.dataPosition, entry.size),
+                         "an extracted file holds its entry's data");
+        }
+    });
 }
 
 }  // namespace
@@ -28,6 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     QuietProgress progress;
     doc.ExtractArchive(nullptr, out.string(), progress);
+    CheckExtractedData(doc, out, std::string(reinterpret_cast<const char*>(data), size));
 
     fuzz::Expect(IsEmptyFolder(sentinel), "the sibling folder stays empty");
     std::size_t items = 0;
