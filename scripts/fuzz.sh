@@ -7,6 +7,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build="$root/build/fuzz"
 seconds=${FUZZ_SECONDS:-60}
 jobs=${JOBS:-2}
+# A smaller quarantine keeps the sanitizer's own memory well below the 512 MB limit.
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DTARVEX_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -17,7 +19,7 @@ declare -A max_len=(
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(fuzz_rez_loader fuzz_rez_extract fuzz_dtx_reader
                                       fuzz_string_block fuzz_translation fuzz_command_line)
-cmake --build "$build" -j"$jobs" --target "${targets[@]}"
+cmake --build "$build" -j"$jobs" --target "${targets[@]}" >/dev/null
 python3 "$root/tests/fuzz/make_corpus.py" "$build/corpus"
 
 status=0
