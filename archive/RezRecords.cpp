@@ -156,8 +156,8 @@ std::uint32_t EntryRecordSize(const std::string& name) {
 
 std::string BaseNameOf(const std::string& name) {
     const size_t dot = name.rfind('.');
-    const size_t typeLength = dot == std::string::npos ? 0 : name.size() - dot - 1;
-    if (dot == 0 || typeLength < 1 || typeLength > 4)
+    // A trailing dot goes too (FILE. is stored as FILE), as Windows drops it from file names.
+    if (dot == std::string::npos || dot == 0 || name.size() - dot - 1 > 4)
         return name;
     return name.substr(0, dot);
 }

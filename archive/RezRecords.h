@@ -54,5 +54,5 @@ std::uint32_t FolderRecordSize(const std::string& name);
 std::uint32_t EntryRecordSize(const std::string& name);
 
 // The name without its last '.' and what follows, when that '.' is not the first character
-// and 1 to 4 characters follow it; otherwise the whole name.
+// and at most 4 characters follow it; otherwise the whole name.
 std::string BaseNameOf(const std::string& name);

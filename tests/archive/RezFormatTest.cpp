@@ -116,7 +116,7 @@ TEST_F(RezFormat, NamesTypeFieldsAndBaseNames) {
     std::string block;
     std::uint32_t at = 168;
     block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "README");
-    block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "FILE.");
+    block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "FILE");
     block += EntryRecordBytes(at++, 1, 0, 0, TypeField("DCBA"), "TEX");
     block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), "LONG.ABCDE");
     block += EntryRecordBytes(at++, 1, 0, 0, Zeros(4), ".DAT");
@@ -129,7 +129,7 @@ TEST_F(RezFormat, NamesTypeFieldsAndBaseNames) {
     for (const RezEntry& entry : loaded.Root()->entries)
         read.push_back(entry.name);
     EXPECT_EQ(read,
-              (std::vector<std::string>{"README", "FILE.", "TEX.ABCD", "LONG.ABCDE", ".DAT"}));
+              (std::vector<std::string>{"README", "FILE", "TEX.ABCD", "LONG.ABCDE", ".DAT"}));
 }
 
 TEST_F(RezFormat, EveryNameReadsBackAsSaved) {

@@ -5,22 +5,35 @@
 #include "FuzzScratch.h"
 #include "QuietProgress.h"
 #include "archive/RezLoader.h"
+#include "archive/RezRecords.h"
 #include "archive/RezSaver.h"
 #include "platform/TextCase.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
 
+// An entry's name as saving stores it: upper case, and a trailing dot dropped.
+std::string AsStored(const std::string& name) {
+    const std::string base = BaseNameOf(name);
+    return UpperCase(base.size() + 1 == name.size() ? base : name);
+}
+
+// A name as it was read: already as stored.
+std::string AsRead(const std::string& name) {
+    return name;
+}
+
 // Every folder's name and its entries' names, sizes, identifiers and data (taken from file, the
-// archive's bytes) in list order; names upper-cased as saving writes them.
-std::vector<std::string> Outline(const FolderList& folders, const std::string& file) {
+// archive's bytes) in list order; names as saving writes them.
+std::vector<std::string> Outline(const FolderList& folders, const std::string& file,
+                                 std::string (*entryName)(const std::string&)) {
     std::vector<std::string> outline;
     folders.ForEach([&](const RezFolder& folder) {
         outline.push_back(folder.parent ? "D " + UpperCase(folder.name) : "D");
         for (const RezEntry& entry : folder.entries) {
             fuzz::Expect(entry.dataPosition + std::uint64_t{entry.size} <= file.size(),
                          "entries lie inside their file");
-            outline.push_back("E " + UpperCase(entry.name) + " " + std::to_string(entry.size) +
+            outline.push_back("E " + entryName(entry.name) + " " + std::to_string(entry.size) +
                               " " + std::to_string(entry.identifier) + " " +
                               file.substr(entry.dataPosition, entry.size));
         }
@@ -43,7 +56,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     fuzz::Expect(prompts.asked.empty(), "a successful load shows no message");
     const std::vector<std::string> loaded =
-        Outline(folders, std::string(reinterpret_cast<const char*>(data), size));
+        Outline(folders, std::string(reinterpret_cast<const char*>(data), size), AsStored);
 
     ArchiveJob job;
     job.kind = JobSaveAs;
@@ -55,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FolderList reloaded;
     fuzz::Expect(LoadArchive(job.path, header, reloaded, progress, prompts, 0),
                  "a saved archive loads");
-    const std::vector<std::string> saved = Outline(reloaded, fuzz::ReadFile(job.path));
+    const std::vector<std::string> saved = Outline(reloaded, fuzz::ReadFile(job.path), AsRead);
     if (saved != loaded) {
         for (const std::string& line : loaded)
             std::fprintf(stderr, "loaded: %s\n", line.c_str());
