@@ -28,7 +28,11 @@ std::string CTarvexDoc::ChooseExtractionFolder() {
 }
 
 bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
-                              const std::string& path) {
+                              const std::string& folder, std::string& path) {
+    const std::string name = DiskNameOf(entry);
+    path = JoinPath(folder, name);
+    if (!IsSafeItemName(name))
+        return false;
     BinaryFile source;
     BinaryFile* from = &archive;
     if (entry.dataPosition == 0) {
@@ -100,9 +104,8 @@ bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSiz
         progress.SetProgress(n, total);
         if (progress.HasUserCancelled())
             return false;
-        const std::string name = DiskNameOf(entry);
-        const std::string path = JoinPath(target, name);
-        if (IsSafeItemName(name) && ExtractEntry(archive, archiveSize, entry, path)) {
+        std::string path;
+        if (ExtractEntry(archive, archiveSize, entry, target, path)) {
             ++n;
         } else {
             Fail(Format("Extraction error on file: %s\n!", path.c_str()));
@@ -163,9 +166,8 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
     const std::uint64_t archiveSize = SizeOf(archive);
     std::uint32_t n = 1;
     for (const RezEntry* entry : entries) {
-        const std::string name = DiskNameOf(*entry);
-        const std::string path = JoinPath(target, name);
-        if (IsSafeItemName(name) && ExtractEntry(archive, archiveSize, *entry, path)) {
+        std::string path;
+        if (ExtractEntry(archive, archiveSize, *entry, target, path)) {
             progress.SetProgressDone(n++);
         } else {
             Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));

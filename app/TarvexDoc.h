@@ -126,8 +126,10 @@ class CTarvexDoc {
     };
     bool AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* folder,
                       ProgressSink& progress);
+    // Writes the entry into folder under its disk name; path receives the output path, for
+    // messages. False when the name is unsafe or the data cannot be read or written.
     bool ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
-                      const std::string& path);
+                      const std::string& folder, std::string& path);
     bool ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,
                            const std::string& base, ProgressSink& progress);
     void AddFolderBelow(const std::string& path, RezFolder* folder, bool topLevel,
