@@ -120,18 +120,23 @@ PromptAnswer ConsolePrompts::Ask(const std::string& text, PromptButtons buttons)
     }
 }
 
-std::string ConsolePrompts::ChooseFolder(const std::string& title) {
-    err_ << title << "\n";
-    if (!answers_.folder.empty()) {
-        err_ << "(answered " << answers_.folder << " by option)\n";
-        return answers_.folder;
+std::string ConsolePrompts::AskForName(const std::string& byOption, const char* howToGive,
+                                       const char* what) {
+    if (!byOption.empty()) {
+        err_ << "(answered " << byOption << " by option)\n";
+        return byOption;
     }
     if (!interactive_) {
-        err_ << "(no terminal: cancelled; give the folder with --folder=DIR)\n";
+        err_ << "(no terminal: cancelled; give the " << howToGive << ")\n";
         return {};
     }
-    err_ << "folder (empty to cancel): " << std::flush;
+    err_ << what << " (empty to cancel): " << std::flush;
     return ReadLine().value_or("");
+}
+
+std::string ConsolePrompts::ChooseFolder(const std::string& title) {
+    err_ << title << "\n";
+    return AskForName(answers_.folder, "folder with --folder=DIR", "folder");
 }
 
 std::vector<std::string> ConsolePrompts::ChooseOpenFiles(const FileDialogOptions& options) {
@@ -152,19 +157,11 @@ std::vector<std::string> ConsolePrompts::ChooseOpenFiles(const FileDialogOptions
 
 std::string ConsolePrompts::ChooseSaveFile(const FileDialogOptions& options) {
     err_ << (options.title.empty() ? "Save As" : options.title) << "\n";
-    if (!answers_.saveFile.empty()) {
-        err_ << "(answered " << answers_.saveFile << " by option)\n";
-        return answers_.saveFile;
-    }
-    if (!interactive_) {
-        err_ << "(no terminal: cancelled; give the file name with --save-as=FILE)\n";
-        return {};
-    }
-    err_ << "file name (empty to cancel): " << std::flush;
-    std::string path = ReadLine().value_or("");
-    // The dialog adds the default extension to a name without one.
+    const bool typed = answers_.saveFile.empty();
+    std::string path = AskForName(answers_.saveFile, "file name with --save-as=FILE", "file name");
+    // The dialog adds the default extension to a typed name without one.
     const std::string leaf = path.substr(path.find_last_of("\\/") + 1);
-    if (!path.empty() && leaf.find('.') == std::string::npos)
+    if (typed && !path.empty() && leaf.find('.') == std::string::npos)
         path += options.defaultExtension;
     return path;
 }

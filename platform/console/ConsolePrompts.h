@@ -29,6 +29,9 @@ class ConsolePrompts : public UserPrompts {
 
   private:
     std::optional<std::string> ReadLine();
+    // A folder or file name: the option's answer when one was given, none without a
+    // terminal, else a line the user types (empty cancels).
+    std::string AskForName(const std::string& byOption, const char* howToGive, const char* what);
 
     std::istream& in_;
     std::ostream& err_;
