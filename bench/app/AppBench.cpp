@@ -16,6 +16,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Runs both steps, the first one first when firstFirst is set.
+template <typename First, typename Second>
+void InOrder(bool firstFirst, First first, Second second) {
+    if (firstFirst) {
+        first();
+        second();
+    } else {
+        second();
+        first();
+    }
+}
+
 void Bench(const char* title, const std::string& tarvex, const fs::path& work,
            void (*make)(const fs::path&)) {
     fs::remove_all(work);
@@ -39,13 +51,7 @@ void Bench(const char* title, const std::string& tarvex, const fs::path& work,
         auto createRez = [&] {
             rezCreate = Best(rezCreate, Measure({tarvex, "/C", rez, tree.string()}));
         };
-        if (tarFirst) {
-            createTar();
-            createRez();
-        } else {
-            createRez();
-            createTar();
-        }
+        InOrder(tarFirst, createTar, createRez);
         fs::remove_all(tarOut);
         fs::remove_all(rezOut);
         fs::create_directories(tarOut);
@@ -55,13 +61,7 @@ void Bench(const char* title, const std::string& tarvex, const fs::path& work,
         auto extractRez = [&] {
             rezExtract = Best(rezExtract, Measure({tarvex, "/X", rez, rezOut.string()}));
         };
-        if (tarFirst) {
-            extractTar();
-            extractRez();
-        } else {
-            extractRez();
-            extractTar();
-        }
+        InOrder(tarFirst, extractTar, extractRez);
     }
     std::printf("  %-26s %8s\n", "(best of 4)", "seconds");
     std::printf("  %-26s %8.3f\n", "create: tar -cf", tarCreate.seconds);
