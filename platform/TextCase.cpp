@@ -15,7 +15,9 @@ bool IsLeadByte(unsigned char c) {
 #endif
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+char AsciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 }  // namespace
 
@@ -31,6 +33,20 @@ std::string UpperCase(const std::string& text) {
     return result;
 }
 
+// Compared in place: this runs for every file added, and copies would dominate.
 bool EqualNoCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && UpperCase(a) == UpperCase(b);
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (IsLeadByte(static_cast<unsigned char>(a[i]))) {
+            // A double-byte character matches only byte for byte.
+            if (a[i] != b[i] || (i + 1 < a.size() && a[i + 1] != b[i + 1]))
+                return false;
+            ++i;
+            continue;
+        }
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
+            return false;
+    }
+    return true;
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "archive/RezTree.h"
+#include "platform/TextCase.h"
 
 namespace {
 
@@ -96,6 +97,19 @@ TEST(TypeNames, EngineKindsAndShellFallback) {
     EXPECT_EQ(TypeCodeOf("A.DAT"), "DAT");
     EXPECT_EQ(TypeCodeOf("FILE."), "");
     EXPECT_EQ(TypeCodeOf("README"), "");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TextCase, NamesCompareWithoutCaseOfAsciiLettersOnly) {
+    EXPECT_TRUE(EqualNoCase("Maps\\World.dat", "MAPS\\WORLD.DAT"));
+    EXPECT_TRUE(EqualNoCase("", ""));
+    EXPECT_FALSE(EqualNoCase("a.dat", "a.da"));
+    EXPECT_FALSE(EqualNoCase("a[", "A{"));  // '[' and '{' differ by the case bit but are no letters
+    EXPECT_FALSE(EqualNoCase("\xE9t\xE9", "\xC9T\xC9"));  // Latin-1 accents are not folded
+    EXPECT_EQ(UpperCase("tex_01.dtx"), "TEX_01.DTX");
 }
 
 }  // namespace
