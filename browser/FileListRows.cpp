@@ -25,32 +25,59 @@ KeyKind KeyKindOf(int column, bool folders) {
     }
 }
 
-// One item with its sort key, taken once so that comparing touches only this vector.
+// The items of one list with their sort keys, taken once so that comparing touches only
+// these vectors: numbers, or texts folded to lower case into one buffer.
 template <typename Item>
-struct Keyed {
-    std::string_view text;
-    std::int64_t number = 0;
-    Item item;
-};
-
-// Sorts items by their keys. Descending is the ascending order reversed, equal items keeping
-// their order either way.
-template <typename Item>
-void SortKeyed(std::vector<Keyed<Item>>& keyed, KeyKind kind, bool ascending,
-               const NameCollation& collation) {
-    auto before = [kind, &collation](const Keyed<Item>& a, const Keyed<Item>& b) {
-        if (kind == KeyKind::Text)
-            return collation.CompareNoCase(a.text, b.text) < 0;
-        return a.number < b.number;
-    };
-    if (ascending) {
-        std::stable_sort(keyed.begin(), keyed.end(), before);
-    } else {
-        std::stable_sort(
-            keyed.begin(), keyed.end(),
-            [&before](const Keyed<Item>& a, const Keyed<Item>& b) { return before(b, a); });
+class SortKeys {
+  public:
+    SortKeys(size_t count, const NameCollation& collation) : collation_(collation) {
+        keys_.reserve(count);
     }
-}
+
+    void AddText(std::string_view text, Item item) {
+        const size_t offset = folded_.size();
+        collation_.AppendLowerCase(text, folded_);
+        keys_.push_back({offset, folded_.size() - offset, 0, item});
+    }
+    void AddNumber(std::int64_t number, Item item) { keys_.push_back({0, 0, number, item}); }
+
+    // Sorts the items; descending is the ascending order reversed, equal items keeping their
+    // order either way.
+    void Sort(KeyKind kind, bool ascending) {
+        const char* folded = folded_.data();
+        auto before = [kind, folded](const Key& a, const Key& b) {
+            if (kind == KeyKind::Text) {
+                return std::string_view(folded + a.offset, a.length) <
+                       std::string_view(folded + b.offset, b.length);
+            }
+            return a.number < b.number;
+        };
+        if (ascending) {
+            std::stable_sort(keys_.begin(), keys_.end(), before);
+        } else {
+            std::stable_sort(keys_.begin(), keys_.end(),
+                             [&before](const Key& a, const Key& b) { return before(b, a); });
+        }
+    }
+
+    template <typename Visit>
+    void ForEach(Visit visit) const {
+        for (const Key& key : keys_)
+            visit(key.item);
+    }
+
+  private:
+    struct Key {
+        size_t offset;
+        size_t length;
+        std::int64_t number;
+        Item item;
+    };
+
+    const NameCollation& collation_;
+    std::string folded_;
+    std::vector<Key> keys_;
+};
 
 }  // namespace
 
@@ -58,77 +85,81 @@ FileListRows::FileListRows(const NameCollation& collation) : collation_(collatio
 
 void FileListRows::ShowFolder(RezFolder* folder) {
     shown_ = folder;
-    SortRows();
-    BuildRows();
+    rows_.clear();
+    if (shown_)
+        BuildRows(SortRows());
 }
 
-void FileListRows::SortRows() {
-    if (!shown_)
-        return;
+std::vector<RezEntry*> FileListRows::SortRows() {
     SortSubfolders(shown_->subfolders);
-    SortEntries(shown_->entries);
+    return SortEntries(shown_->entries);
 }
 
 void FileListRows::SortSubfolders(std::vector<RezFolder*>& subfolders) const {
     const KeyKind kind = KeyKindOf(sortColumn_, true);
     if (kind == KeyKind::None || subfolders.size() < 2)
         return;
-    std::vector<Keyed<RezFolder*>> keyed;
-    keyed.reserve(subfolders.size());
+    SortKeys<RezFolder*> keys(subfolders.size(), collation_);
     for (RezFolder* folder : subfolders) {
-        const std::int64_t number = sortColumn_ == static_cast<int>(ListColumn::Size)
-                                        ? std::int64_t{folder->directorySize}
-                                        : std::int64_t{static_cast<std::int32_t>(folder->time)};
-        keyed.push_back({folder->name, number, folder});
+        if (kind == KeyKind::Text)
+            keys.AddText(folder->name, folder);
+        else if (sortColumn_ == static_cast<int>(ListColumn::Size))
+            keys.AddNumber(folder->directorySize, folder);
+        else
+            keys.AddNumber(static_cast<std::int32_t>(folder->time), folder);
     }
-    SortKeyed(keyed, kind, ascending_, collation_);
-    for (size_t i = 0; i < keyed.size(); ++i)
-        subfolders[i] = keyed[i].item;
+    keys.Sort(kind, ascending_);
+    size_t next = 0;
+    keys.ForEach([&](RezFolder* folder) { subfolders[next++] = folder; });
 }
 
-void FileListRows::SortEntries(EntryList& entries) const {
+std::vector<RezEntry*> FileListRows::SortEntries(EntryList& entries) const {
+    std::vector<RezEntry*> order;
+    order.reserve(entries.size());
     const KeyKind kind = KeyKindOf(sortColumn_, false);
-    if (kind == KeyKind::None || entries.size() < 2)
-        return;
-    std::vector<Keyed<EntryList::iterator>> keyed;
-    keyed.reserve(entries.size());
+    if (kind == KeyKind::None || entries.size() < 2) {
+        for (RezEntry& entry : entries)
+            order.push_back(&entry);
+        return order;
+    }
+    SortKeys<EntryList::iterator> keys(entries.size(), collation_);
     for (auto it = entries.begin(); it != entries.end(); ++it) {
-        Keyed<EntryList::iterator> key{{}, 0, it};
         switch (static_cast<ListColumn>(sortColumn_)) {
             case ListColumn::Name:
                 // By the name the row shows: a new entry's name is still its disk path.
-                key.text = ShownName(it->name);
+                keys.AddText(ShownName(it->name), it);
                 break;
             case ListColumn::Type:
-                key.text = it->typeName;
+                keys.AddText(it->typeName, it);
                 break;
             case ListColumn::Size:
-                key.number = it->size;
+                keys.AddNumber(it->size, it);
                 break;
             case ListColumn::Modified:
-                key.number = static_cast<std::int32_t>(it->time);
+                keys.AddNumber(static_cast<std::int32_t>(it->time), it);
                 break;
         }
-        keyed.push_back(key);
     }
-    SortKeyed(keyed, kind, ascending_, collation_);
+    keys.Sort(kind, ascending_);
     // Moving the nodes keeps every entry where it is in memory, so references stay valid.
-    for (const auto& key : keyed)
-        entries.splice(entries.end(), entries, key.item);
+    keys.ForEach([&](EntryList::iterator it) {
+        entries.splice(entries.end(), entries, it);
+        order.push_back(&*it);
+    });
+    return order;
 }
 
-void FileListRows::BuildRows() {
-    rows_.clear();
-    if (!shown_)
-        return;
-    rows_.reserve(shown_->subfolders.size() + shown_->entries.size());
+// The rows come from the sorted vectors: walking the entry list again would cost a cache miss
+// per entry.
+void FileListRows::BuildRows(const std::vector<RezEntry*>& entries) {
+    rows_.reserve(shown_->subfolders.size() + entries.size());
     auto addSubfolders = [this] {
         for (RezFolder* folder : shown_->subfolders)
             rows_.push_back({folder, nullptr});
     };
-    auto addEntries = [this] {
-        for (RezEntry& entry : shown_->entries)
-            rows_.push_back({nullptr, &entry});
+    auto addEntries = [this, &entries] {
+        for (RezEntry* entry : entries)
+            rows_.push_back({nullptr, entry});
     };
     if (ascending_) {
         addSubfolders();
@@ -195,7 +226,7 @@ int FileListRows::SetSortColumn(int column, bool ascending) {
 
 void FileListRows::ClickColumn(int column) {
     SetSortColumn(column, column == sortColumn_ ? !ascending_ : ascending_);
-    Refresh();
+    RefreshList();
 }
 
 RezFolder* FileListRows::FolderOfFolderRow(int row) const {

@@ -4,7 +4,7 @@
 // Sorting rewrites the order of the folder's subfolder list and entry list themselves; the
 // entry order is what a later save writes.
 //
-// The rows point into the archive tree: call Refresh after every change of the model.
+// The rows point into the archive tree: call RefreshList after every change of the model.
 #include <string>
 #include <vector>
 
@@ -47,7 +47,7 @@ class FileListRows {
     // Shows the folder's contents sorted; null shows no rows.
     void ShowFolder(RezFolder* folder);
     // Sorts and lists the shown folder again (Refresh, view updates, after renames and drops).
-    void Refresh() { ShowFolder(shown_); }
+    void RefreshList() { ShowFolder(shown_); }
     RezFolder* ShownFolder() const { return shown_; }
 
     int RowCount() const { return static_cast<int>(rows_.size()); }
@@ -82,10 +82,11 @@ class FileListRows {
     RezFolder* DropTarget(int dropRow) const;
 
   private:
-    void SortRows();
+    // Sorts the shown folder's two lists; returns its entries in their new order.
+    std::vector<RezEntry*> SortRows();
     void SortSubfolders(std::vector<RezFolder*>& subfolders) const;
-    void SortEntries(EntryList& entries) const;
-    void BuildRows();
+    std::vector<RezEntry*> SortEntries(EntryList& entries) const;
+    void BuildRows(const std::vector<RezEntry*>& entries);
     RezFolder* FolderOfFolderRow(int row) const;
 
     const NameCollation& collation_;

@@ -30,6 +30,6 @@ bool CommitListLabel(CTarvexDoc& doc, FileListRows& rows, int row,
     } else {
         return false;
     }
-    rows.Refresh();
+    rows.RefreshList();
     return true;
 }

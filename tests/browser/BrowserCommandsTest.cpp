@@ -71,6 +71,7 @@ TEST_F(BrowserCommandsTest, UpOneLevelNeedsASelectedFolderBelowTheRoot) {
 
 TEST_F(BrowserCommandsTest, ViewModesMarkTheListsStyle) {
     EXPECT_FALSE(Enabled(59409));
+    EXPECT_FALSE(Checked(59411));  // no list, no mark
     state.listExists = true;
     state.viewMode = ViewMode::SmallIcons;
     EXPECT_TRUE(Enabled(59409));

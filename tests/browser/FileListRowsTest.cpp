@@ -80,7 +80,7 @@ TEST_F(FileListRowsTest, AClickOnAnotherColumnKeepsTheDirection) {
 
 TEST_F(FileListRowsTest, DescendingBySizePutsEntriesLargestFirstAboveFolders) {
     RezFolder* small = AddFolder("Small", 10);
-    RezFolder* big = AddFolder("Big", 4000);
+    RezFolder* big = AddFolder("Big", 0x90000000u);
     AddEntry("mid.dat", 2048);
     AddEntry("huge.dat", 0xFFFFFFF0u);  // sizes are unsigned
     AddEntry("tiny.dat", 1);
@@ -240,7 +240,7 @@ TEST_F(FileListRowsTest, RefreshSeesEntriesAddedSince) {
     rows.ShowFolder(root);
     AddEntry("a.dat");
     AddFolder("c");
-    rows.Refresh();
+    rows.RefreshList();
     EXPECT_EQ(Names(), (std::vector<std::string>{"c", "a.dat", "b.dat"}));
 }
 

@@ -35,6 +35,7 @@ TEST(MenuHelp, TheMessagePaneSpansTheBarWhileAMenuIsOpen) {
     EXPECT_EQ(restored->style, 0x0100u);
     EXPECT_EQ(restored->width, 300);
     // Restored once; the next popup needs a menu selection first.
+    EXPECT_EQ(pane.PopupShowing(normal, kHelpStyle), std::nullopt);
     EXPECT_EQ(pane.MenuSelected(true), std::nullopt);
     EXPECT_TRUE(pane.PopupShowing(normal, kHelpStyle));
 }

@@ -69,14 +69,22 @@ TEST_F(ListLabelEditTest, ALongOrMissingExtensionLeavesNoTypeCode) {
     EXPECT_EQ(rows.IconKey(1), "");
 }
 
-TEST_F(ListLabelEditTest, AFolderRowRenamesTheFolderAndListsAgain) {
+TEST_F(ListLabelEditTest, AFolderRowRenamesTheFolderToAnyName) {
     EXPECT_TRUE(CommitListLabel(doc, rows, 0, std::string("")));
     EXPECT_EQ(sub->name, "");
     EXPECT_TRUE(doc.IsModified());
-    // The list is sorted again at once: an entry renamed before the folder stays below it.
-    EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string("AAA.dat")));
-    EXPECT_EQ(rows.Text(0, ListColumn::Name), "");
-    EXPECT_EQ(rows.Text(1, ListColumn::Name), "AAA.dat");
+    EXPECT_EQ(skin->name, "skin.dtx");
+}
+
+TEST_F(ListLabelEditTest, TheListIsSortedAgainAtOnce) {
+    RezEntry other;
+    other.name = "m.dat";
+    doc.Root()->entries.push_back(other);
+    rows.RefreshList();
+    ASSERT_EQ(rows.Text(2, ListColumn::Name), "skin.dtx");
+    EXPECT_TRUE(CommitListLabel(doc, rows, 2, std::string("a.dtx")));
+    EXPECT_EQ(rows.Text(1, ListColumn::Name), "a.dtx");
+    EXPECT_EQ(rows.Text(2, ListColumn::Name), "m.dat");
 }
 
 TEST_F(ListLabelEditTest, ACancelledEditOrAStaleRowChangesNothing) {
