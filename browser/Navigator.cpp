@@ -3,6 +3,19 @@
 Navigator::Navigator(const FolderList& folders, FileTypeIcons& icons, NavigationHost& host)
     : folders_(folders), icons_(icons), host_(host) {}
 
+void Navigator::SelectFolder(RezFolder* folder, bool record) {
+    record_ = record;
+    host_.SelectTreeFolder(folder);
+}
+
+void Navigator::TreeSelectionChanged(RezFolder* folder) {
+    if (!record_) {
+        record_ = true;
+        return;
+    }
+    RecordVisit(folder, folders_.FolderPath(folder, true));
+}
+
 void Navigator::RecordVisit(RezFolder* folder, const std::string& path) {
     if (!history_.RecordVisit(folder, path))
         return;
@@ -23,7 +36,7 @@ bool Navigator::NavigateToPath(const std::string& path, bool record) {
     RezFolder* folder = folders_.FindFolderByPath(path, true);
     if (!folder)
         return false;
-    host_.SelectTreeFolder(folder, record);
+    SelectFolder(folder, record);
     const int index = ItemIndexOf(folders_.FolderPath(folder, true));
     if (index >= 0)
         host_.SelectLocationItem(index);
@@ -47,7 +60,7 @@ void Navigator::Forward() {
 
 void Navigator::UpOneLevel(RezFolder* selected) {
     if (selected && selected->parent)
-        host_.SelectTreeFolder(selected->parent, true);
+        SelectFolder(selected->parent, true);
 }
 
 void Navigator::ChooseGoToItem(int index) {
@@ -60,7 +73,7 @@ void Navigator::ChooseLocationItem(int index) {
     // An item outlives its folder when the folder is deleted; selecting it then does nothing.
     RezFolder* folder = items_[static_cast<size_t>(index)].folder;
     if (!folder || IsFolderOfList(folder))
-        host_.SelectTreeFolder(folder, true);
+        SelectFolder(folder, true);
 }
 
 void Navigator::Clear() {

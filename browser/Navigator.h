@@ -20,9 +20,9 @@ struct LocationItem {
 class NavigationHost {
   public:
     virtual ~NavigationHost() = default;
-    // Selects the folder's item in the folder tree (null: the tree's root); the selection
-    // change then records a visit unless record is false.
-    virtual void SelectTreeFolder(RezFolder* folder, bool record) = 0;
+    // Selects the folder's item in the folder tree (null: the tree's root marker). A folder
+    // given here is always one of the folder list.
+    virtual void SelectTreeFolder(RezFolder* folder) = 0;
     virtual void AppendLocationItem(const LocationItem& item) = 0;
     virtual void SelectLocationItem(int index) = 0;
     // Removes every item and empties the edit field.
@@ -33,8 +33,15 @@ class Navigator {
   public:
     Navigator(const FolderList& folders, FileTypeIcons& icons, NavigationHost& host);
 
-    // After a recorded selection change in the folder tree: a new visit, and the combo's
-    // item of that path selected, appended first when there is none.
+    // Selects a folder in the tree; its selection change is recorded unless record is false.
+    // Every selection the program makes goes through here.
+    void SelectFolder(RezFolder* folder, bool record);
+    // The tree's selection changed (folder null: to no item). Records a visit of the folder's
+    // path, unless the selection was made with the record flag off: that change only turns
+    // the flag back on. A selection that changed nothing leaves the flag off.
+    void TreeSelectionChanged(RezFolder* folder);
+    // A new visit, and the combo's item of that path selected, appended first when there is
+    // none.
     void RecordVisit(RezFolder* folder, const std::string& path);
     // Selects the folder the path names (with the root's name); false, and nothing changes,
     // when it names none.
@@ -63,4 +70,5 @@ class Navigator {
     NavigationHost& host_;
     NavigationHistory history_;
     std::vector<LocationItem> items_;
+    bool record_ = true;
 };

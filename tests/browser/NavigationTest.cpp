@@ -5,31 +5,22 @@
 
 namespace {
 
-// A folder tree and combo box as the window has them: selecting a folder records a visit
-// unless the record flag was cleared, and the flag comes back after one selection change.
+// A folder tree and combo box as the window has them: a selection that changes the tree's
+// item tells the navigator.
 class FakeWindow : public NavigationHost {
   public:
-    FolderList& folders;
     Navigator* navigator = nullptr;
     RezFolder* selected = nullptr;
-    bool record = true;
     std::vector<std::string> comboTexts;
     int comboSelection = -1;
     int calls = 0;
 
-    explicit FakeWindow(FolderList& list) : folders(list) {}
-
-    void SelectTreeFolder(RezFolder* folder, bool recordFlag) override {
+    void SelectTreeFolder(RezFolder* folder) override {
         ++calls;
-        record = recordFlag;
         if (folder == selected)
             return;  // no selection change
         selected = folder;
-        if (!record) {
-            record = true;
-            return;
-        }
-        navigator->RecordVisit(folder, folders.FolderPath(folder, true));
+        navigator->TreeSelectionChanged(folder);
     }
     void AppendLocationItem(const LocationItem& item) override {
         ++calls;
@@ -55,12 +46,16 @@ struct NavigationTest : ::testing::Test {
     RezFolder* d = &folders.Append("D", root);
     FakeIconImages images;
     FileTypeIcons icons{images};
-    FakeWindow window{folders};
+    FakeWindow window;
     Navigator navigator{folders, icons, window};
 
     NavigationTest() { window.navigator = &navigator; }
 
-    void UserSelects(RezFolder* folder) { window.SelectTreeFolder(folder, true); }
+    // A click in the tree changes its selection without the program's SelectFolder.
+    void UserSelects(RezFolder* folder) {
+        window.selected = folder;
+        navigator.TreeSelectionChanged(folder);
+    }
     const std::string& CurrentPath() const { return navigator.History().Current()->path; }
     std::vector<std::string> VisitPaths() const {
         std::vector<std::string> paths;
@@ -98,8 +93,7 @@ TEST_F(NavigationTest, SelectingTheNewestVisitAgainRecordsNothing) {
     navigator.Back();
     EXPECT_EQ(window.selected, b);
     const int calls = window.calls;
-    window.selected = nullptr;  // the user clicks C in the tree
-    navigator.RecordVisit(c, "MAPS\\B\\C");
+    UserSelects(c);
     EXPECT_EQ(window.calls, calls);
     EXPECT_EQ(VisitPaths().size(), 3u);
     EXPECT_EQ(CurrentPath(), "MAPS\\B");
@@ -218,7 +212,7 @@ TEST_F(NavigationTest, AComboItemOfADeletedFolderSelectsNothing) {
     UserSelects(a);
     UserSelects(c);
     folders.DeleteFolder(b);
-    window.selected = nullptr;
+    window.selected = nullptr;  // the tree was rebuilt
     navigator.ChooseLocationItem(1);
     EXPECT_EQ(window.selected, nullptr);
     navigator.ChooseLocationItem(0);
@@ -234,6 +228,35 @@ TEST_F(NavigationTest, AComboItemOfADeletedFolderSelectsNothing) {
     EXPECT_EQ(window.selected, a);
 }
 
+TEST_F(NavigationTest, SelectionsMadeWithoutRecordingAreNotRecorded) {
+    navigator.SelectFolder(a, false);
+    EXPECT_EQ(window.selected, a);
+    EXPECT_TRUE(navigator.History().Empty());
+    UserSelects(b);  // the flag came back with the first change
+    EXPECT_EQ(VisitPaths(), std::vector<std::string>{"MAPS\\B"});
+}
+
+TEST_F(NavigationTest, AnUnrecordedSelectionThatChangesNothingSkipsTheNextChange) {
+    UserSelects(a);
+    navigator.SelectFolder(a, false);  // already selected: no change, the flag stays off
+    UserSelects(b);
+    EXPECT_EQ(VisitPaths(), std::vector<std::string>{"MAPS\\A"});
+    UserSelects(c);
+    EXPECT_EQ(VisitPaths(), (std::vector<std::string>{"MAPS\\A", "MAPS\\B\\C"}));
+    // Any selection the program makes with recording on sets the flag again.
+    navigator.SelectFolder(c, false);
+    navigator.SelectFolder(d, true);
+    EXPECT_EQ(CurrentPath(), "MAPS\\D");
+}
+
+TEST_F(NavigationTest, ASelectionOfNoItemRecordsTheRootsPath) {
+    UserSelects(a);
+    UserSelects(nullptr);
+    EXPECT_EQ(VisitPaths(), (std::vector<std::string>{"MAPS\\A", "MAPS"}));
+    EXPECT_EQ(navigator.LocationItems().back().image, 1);
+    EXPECT_EQ(navigator.LocationItems().back().folder, nullptr);
+}
+
 TEST_F(NavigationTest, ClearEmptiesHistoryAndCombo) {
     UserSelects(a);
     UserSelects(b);
@@ -244,7 +267,6 @@ TEST_F(NavigationTest, ClearEmptiesHistoryAndCombo) {
     EXPECT_TRUE(window.comboTexts.empty());
     EXPECT_FALSE(navigator.History().CanGoBack());
     // The same folder as before the clear is a new visit.
-    window.selected = nullptr;
     UserSelects(b);
     EXPECT_EQ(VisitPaths(), std::vector<std::string>{"MAPS\\B"});
 }
