@@ -16,6 +16,15 @@ enum class ListColumn { Name = 0, Size = 1, Type = 2, Modified = 3 };
 inline constexpr int kListColumnCount = 4;
 inline constexpr int kNoSortColumn = -1;
 
+// The report view's columns, in index order.
+struct ListColumnFormat {
+    const char* title;
+    bool alignRight;
+    int width;  // pixels
+};
+inline constexpr ListColumnFormat kListColumns[kListColumnCount] = {
+    {"Name", false, 150}, {"Size", true, 60}, {"Type", false, 80}, {"Modified", false, 150}};
+
 // What one row shows: a subfolder or an entry of the shown folder; both null for a row
 // outside the list.
 struct ListItem {

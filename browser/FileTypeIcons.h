@@ -38,19 +38,8 @@ class IconImages {
 
 class FileTypeIcons {
   public:
-    // Index of each default key.
-    enum : int {
-        kAny,
-        kArchive,
-        kModel,
-        kModelLtb,
-        kWorld,
-        kTexture,
-        kSprite,
-        kFolder,
-        kOpenFolder,
-        kDefaultCount
-    };
+    static constexpr int kDefaultCount = 9;
+    // The first keys, in index order.
     static const DefaultIcon kDefaults[kDefaultCount];
 
     FileTypeIcons(IconImages& images, const NameCollation& collation = PlatformNameCollation());

@@ -83,14 +83,14 @@ void Bench(int entries, const fs::path& work) {
                 root.subfolders.size(), kRounds);
     std::printf("  %-22s %10s %10s\n", "sort by", "ascending", "descending");
     FileListRows rows;
-    static const char* const kColumns[] = {"Name", "Size", "Type", "Modified"};
     double nameSeconds = 0;
     for (int column = 0; column < kListColumnCount; ++column) {
         const double up = SortSeconds(rows, root, column, true, random);
         const double down = SortSeconds(rows, root, column, false, random);
         if (column == 0)
             nameSeconds = up;
-        std::printf("  %-22s %8.1f ms %8.1f ms\n", kColumns[column], up * 1e3, down * 1e3);
+        std::printf("  %-22s %8.1f ms %8.1f ms\n", kListColumns[column].title, up * 1e3,
+                    down * 1e3);
     }
 
     // The same names, one a line, for sort(1); its time includes starting the process.
