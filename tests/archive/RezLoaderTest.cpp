@@ -145,7 +145,7 @@ TEST_F(RezLoader, CancellingWhileFoldersAreReadEndsTheLoad) {
     std::string body;
     // Ten empty folders in the root.
     for (int i = 0; i < 10; ++i)
-        body += FolderRecordBytes(168, 0, 0, "F" + std::to_string(i));
+        body += FolderRecordBytes(168, 0, 0, std::string(1, 'F') + std::to_string(i));
     WriteAll(dir.Path("c.rez"), RawArchive(168, body.size(), body));
     RecordingProgress cancelling(3);
     EXPECT_FALSE(Load(dir.Path("c.rez"), folders, &cancelling));
