@@ -1,7 +1,7 @@
 #include "app/ArchiveEditor.h"
 
+#include <algorithm>
 #include <istream>
-#include <map>
 
 #include "archive/ArchivePaths.h"
 #include "platform/FileSystem.h"
@@ -164,14 +164,19 @@ bool ArchiveEditor::Move(const std::vector<std::string>& args, std::string& erro
         error = "not a folder: " + args.back();
         return false;
     }
+    // Entries go by their folders, in the order the folders first appear.
     std::vector<RezFolder*> folders;
-    std::map<RezFolder*, std::vector<RezEntry*>> entriesBySource;
+    std::vector<std::pair<RezFolder*, std::vector<RezEntry*>>> entriesBySource;
     for (const ArchiveItem& item : items) {
-        if (item.entry) {
-            entriesBySource[item.folder].push_back(item.entry);
-        } else {
+        if (!item.entry) {
             folders.push_back(item.folder);
+            continue;
         }
+        auto group = std::find_if(entriesBySource.begin(), entriesBySource.end(),
+                                  [&item](const auto& g) { return g.first == item.folder; });
+        if (group == entriesBySource.end())
+            group = entriesBySource.insert(entriesBySource.end(), {item.folder, {}});
+        group->second.push_back(item.entry);
     }
     bool moved = doc_.MoveItems(folders, nullptr, {}, target.folder);
     for (const auto& [source, entries] : entriesBySource) {

@@ -73,6 +73,25 @@ TEST_F(ExtractionTest, AnEmptyDestinationAsksAndCancelExtractsNothing) {
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/R1.TXT")), "root one");
 }
 
+TEST_F(ExtractionTest, AChosenFolderThatDoesNotExistIsMadeAsAGivenOneIs) {
+    host.prompts.folders.push_back(dir.Path("chosen/not/yet"));
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R1.TXT")), "root one");
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/MAPS/M1.DAT")), "map data");
+    EXPECT_EQ(doc.FailuresReported(), 0);
+}
+
+TEST_F(ExtractionTest, NamedItemsGoWhereExtractingEverythingPutsThem) {
+    RezFolder* sub = Folder("MAPS\\SUB");
+    RezFolder* root = doc.Root();
+    ASSERT_TRUE(doc.ExtractItems({{sub, nullptr}, {root, Entry(root, "R2.TXT")}}, dir.Path("sel"),
+                                 progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
+    EXPECT_FALSE(fs::exists(dir.Path("sel/MAPS/M1.DAT")));
+    EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
+}
+
 TEST_F(ExtractionTest, AnExistingOutputFileIsReplaced) {
     dir.Write("out/R1.TXT", "an older and longer content");
     ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
