@@ -238,7 +238,8 @@ bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
             // Only a link can lead back to a folder being added, which would never end.
             if (item.isLink && LeadsBackUp(itemPath, path, ancestors))
                 continue;
-            complete = AddFolderBelow(itemPath, destination, false, progress, ancestors) && complete;
+            complete =
+                AddFolderBelow(itemPath, destination, false, progress, ancestors) && complete;
         } else {
             files.push_back({itemPath, item.status});
         }

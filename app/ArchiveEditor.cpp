@@ -184,8 +184,9 @@ bool ArchiveEditor::Move(const std::vector<std::string>& args, std::string& erro
             moved = doc_.MoveItems({}, source, entries, target.folder);
     }
     if (!moved)
-        error = "refused: a folder cannot go into itself or below itself, nor an item beside "
-                "another of its name";
+        error =
+            "refused: a folder cannot go into itself or below itself, nor an item beside "
+            "another of its name";
     return moved;
 }
 

@@ -198,8 +198,8 @@ bool CTarvexDoc::MakeDiskFolder(const std::string& base, RezFolder* folder, bool
     return CreateDirectories(path);
 }
 
-bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items,
-                              const std::string& destination, ProgressSink& progress) {
+bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items, const std::string& destination,
+                              ProgressSink& progress) {
     BinaryFile archive;
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
@@ -219,8 +219,8 @@ bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items,
             continue;
         }
         if (!item.entry) {
-            complete = ExtractFolderTree(archive, archiveSize, folder, directory, progress) &&
-                       complete;
+            complete =
+                ExtractFolderTree(archive, archiveSize, folder, directory, progress) && complete;
             continue;
         }
         std::string path;

@@ -77,7 +77,8 @@ bool RecordCursor::Fill() {
         return true;
     if (consumed_ >= size_)
         return false;
-    const std::size_t want = static_cast<std::size_t>(std::min<std::uint64_t>(size_ - consumed_, kWindow));
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(size_ - consumed_, kWindow));
     window_.resize(want);
     at_ = 0;
     if (!file_.Seek(start_ + consumed_) || file_.Read(window_.data(), want) != want) {

@@ -27,9 +27,10 @@ std::unique_ptr<IconvNames> IconvNames::ForCodePage(int codePage, std::string& e
     for (int byte = 0x80; byte < 0x100; ++byte) {
         std::string ignored;
         if (!names->ToDisk(std::string(1, static_cast<char>(byte)), ignored) && errno == EINVAL) {
-            error = Format("code page %d is a double-byte code page; only single-byte code "
-                           "pages are supported here",
-                           codePage);
+            error = Format(
+                "code page %d is a double-byte code page; only single-byte code "
+                "pages are supported here",
+                codePage);
             return nullptr;
         }
     }

@@ -56,10 +56,9 @@ TEST_F(ArchiveEditorTest, AddPutsFilesFirstThenTreesBelowTheFolder) {
     const std::string loose = dir.Write("loose.txt", "l");
     dir.Write("Maps/m.dat", "m");
     ASSERT_TRUE(Run({"add", "Worlds/Multi", dir.Path("Maps"), loose})) << error;
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"\\", "Worlds\\", "Worlds\\Multi\\",
-                                                 "Worlds\\Multi\\loose.txt",
-                                                 "Worlds\\Multi\\Maps\\",
-                                                 "Worlds\\Multi\\Maps\\m.dat"}));
+    EXPECT_EQ(Paths(), (std::vector<std::string>{
+                           "\\", "Worlds\\", "Worlds\\Multi\\", "Worlds\\Multi\\loose.txt",
+                           "Worlds\\Multi\\Maps\\", "Worlds\\Multi\\Maps\\m.dat"}));
     EXPECT_FALSE(Run({"add", "/", dir.Path("missing.txt")}));
     EXPECT_EQ(error, "not every file could be added");
 }
@@ -83,8 +82,8 @@ TEST_F(ArchiveEditorTest, RenameFollowsTheNameAndRefusesClashesAndTheRoot) {
     EXPECT_FALSE(Run({"rename", "Maps/none.txt", "x"}));
     EXPECT_EQ(error, "no such item: Maps/none.txt");
     ASSERT_TRUE(Run({"rename", "MAPS", "Worlds"}));
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"\\", "Worlds\\", "Worlds\\level.dat",
-                                                 "Worlds\\b.txt"}));
+    EXPECT_EQ(Paths(),
+              (std::vector<std::string>{"\\", "Worlds\\", "Worlds\\level.dat", "Worlds\\b.txt"}));
 }
 
 TEST_F(ArchiveEditorTest, DeleteTakesEntriesAndWholeFoldersInAnyOrder) {
@@ -106,8 +105,8 @@ TEST_F(ArchiveEditorTest, MoveTakesEntriesOfSeveralFoldersAndRefusesAFolderBelow
     Run({"add", "A", dir.Write("a.txt", "a")});
     Run({"add", "", dir.Write("r.txt", "r")});
     ASSERT_TRUE(Run({"move", "A/a.txt", "r.txt", "a/b", "t"})) << error;
-    EXPECT_EQ(Paths(), (std::vector<std::string>{"\\", "T\\", "T\\a.txt", "T\\r.txt", "T\\B\\",
-                                                 "A\\"}));
+    EXPECT_EQ(Paths(),
+              (std::vector<std::string>{"\\", "T\\", "T\\a.txt", "T\\r.txt", "T\\B\\", "A\\"}));
     EXPECT_FALSE(Run({"move", "T", "T/B"}));
     EXPECT_FALSE(Run({"move", "T", "T"}));
     EXPECT_FALSE(Run({"move", "T/a.txt", "T/r.txt"}));
@@ -164,10 +163,17 @@ TEST(CodePages, WindowsLatinRoundTripsAndNamesWithoutAFormAreRefused) {
     const std::unique_ptr<IconvNames> names = IconvNames::ForCodePage(1252, error);
     ASSERT_TRUE(names) << error;
     std::string archive, disk;
-    ASSERT_TRUE(names->ToArchive("caf\xC3\xA9 stra\xC3\x9F" "e \xE2\x82\xAC.dat", archive));
-    EXPECT_EQ(archive, "caf\xE9 stra\xDF" "e \x80.dat");
+    ASSERT_TRUE(
+        names->ToArchive("caf\xC3\xA9 stra\xC3\x9F"
+                         "e \xE2\x82\xAC.dat",
+                         archive));
+    EXPECT_EQ(archive,
+              "caf\xE9 stra\xDF"
+              "e \x80.dat");
     ASSERT_TRUE(names->ToDisk(archive, disk));
-    EXPECT_EQ(disk, "caf\xC3\xA9 stra\xC3\x9F" "e \xE2\x82\xAC.dat");
+    EXPECT_EQ(disk,
+              "caf\xC3\xA9 stra\xC3\x9F"
+              "e \xE2\x82\xAC.dat");
     EXPECT_FALSE(names->ToArchive("\xCE\xA9mega.txt", archive));  // Greek capital omega
     EXPECT_FALSE(names->ToArchive("bad \xC3", archive));          // cut-off UTF-8
     EXPECT_FALSE(names->ToDisk("\x81", disk));                    // no character in 1252
@@ -199,7 +205,8 @@ TEST(CodePages, AddingStoresAnsiAndExtractionWritesUtf8) {
     doc.AddFolder(dir.Path("Cartes"), nullptr, true, progress);
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Error adding: " + dir.Path("Cartes/\xCE\xA9.txt")});
-    const std::optional<ArchiveItem> item = doc.FindItemNamed("cartes/\xC3\x89T\xC3\xA9/N\xC3\xAEME.DAT");
+    const std::optional<ArchiveItem> item =
+        doc.FindItemNamed("cartes/\xC3\x89T\xC3\xA9/N\xC3\xAEME.DAT");
     ASSERT_TRUE(item && item->entry);
     EXPECT_EQ(item->folder->name, "\xC9t\xE9");
     EXPECT_EQ(ItemNameOf(*item->entry), "n\xEEme.dat");
@@ -219,8 +226,7 @@ TEST(CodePages, AddingStoresAnsiAndExtractionWritesUtf8) {
     EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out2"), progress));
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Extraction error on file: " +
-                                       dir.Path("out2/CARTES/\xC3\x89T\xC3\xA9/\x81.DAT") +
-                                       "\n!"});
+                                       dir.Path("out2/CARTES/\xC3\x89T\xC3\xA9/\x81.DAT") + "\n!"});
 }
 #endif
 

@@ -80,8 +80,9 @@ TEST_F(EditSequenceTest, ReAddingAFolderAfterASaveReusesItAndAsksForEveryFile) {
 
     auto saved = Reopen("maps.rez");
     std::vector<std::string> paths;
-    saved->Folders().ForEach(
-        [&](const RezFolder& folder) { paths.push_back(saved->Folders().FolderPath(&folder, false)); });
+    saved->Folders().ForEach([&](const RezFolder& folder) {
+        paths.push_back(saved->Folders().FolderPath(&folder, false));
+    });
     EXPECT_EQ(paths, (std::vector<std::string>{"maps", "MAPS", "MAPS\\SUB"}));
     EXPECT_EQ(saved->TotalEntryCount(), 2u);
 }

@@ -148,9 +148,9 @@ TEST_F(EditingTest, AMoveIntoItselfBelowItselfOrOntoANameIsRefusedAndChangesNoth
                                              doc.Folders().FolderPath(deep, false)};
     EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, a));
     EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, deep));
-    EXPECT_FALSE(doc.MoveItems({deep}, nullptr, {}, b));         // B holds a DEEP already
-    EXPECT_FALSE(doc.MoveItems({b}, nullptr, {&x}, b));          // x.dat meets X.DAT in B
-    EXPECT_FALSE(doc.MoveItems({}, nullptr, {&other}, b));       // not the source's entry
+    EXPECT_FALSE(doc.MoveItems({deep}, nullptr, {}, b));        // B holds a DEEP already
+    EXPECT_FALSE(doc.MoveItems({b}, nullptr, {&x}, b));         // x.dat meets X.DAT in B
+    EXPECT_FALSE(doc.MoveItems({}, nullptr, {&other}, b));      // not the source's entry
     EXPECT_FALSE(doc.MoveItems({doc.Root()}, nullptr, {}, a));  // the root stays the root
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Folders().FolderPath(deep, false), before[1]);
@@ -165,7 +165,8 @@ TEST_F(EditingTest, ItemsAreFoundByPathWithoutRegardToCase) {
     RezEntry& pending = AddEntry(maps, "/home/me/Sub", 1);  // a new entry, named by its path
     pending.dataPosition = 0;
     const FolderList& list = doc.Folders();
-    for (const char* path : {"maps/sub/level.dat", "\\MAPS\\SUB\\Level.Dat", "Maps//Sub/LEVEL.DAT"}) {
+    for (const char* path :
+         {"maps/sub/level.dat", "\\MAPS\\SUB\\Level.Dat", "Maps//Sub/LEVEL.DAT"}) {
         const std::optional<ArchiveItem> item = FindItem(list, path);
         ASSERT_TRUE(item) << path;
         EXPECT_EQ(item->folder, sub);

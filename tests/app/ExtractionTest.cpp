@@ -74,10 +74,12 @@ TEST_F(ExtractionTest, AnEmptyDestinationAsksAndCancelExtractsNothing) {
 }
 
 TEST_F(ExtractionTest, AChosenFolderThatDoesNotExistIsMadeAsAGivenOneIs) {
+    // Only the root's own files: no subfolder's directory makes the destination on the way.
+    doc.DeleteFolder(Folder("MAPS"));
     host.prompts.folders.push_back(dir.Path("chosen/not/yet"));
     ASSERT_TRUE(doc.ExtractArchive(nullptr, "", progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R1.TXT")), "root one");
-    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/MAPS/M1.DAT")), "map data");
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R2.TXT")), "root two");
     EXPECT_EQ(doc.FailuresReported(), 0);
 }
 

@@ -267,7 +267,7 @@ TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDiskNorLiePastTheEnd) {
     RecordingProgress loading;
     const bool ok = LoadArchive(path, read, list, loading, quiet, 0);
     std::_Exit(ok && list.TotalEntryCount() == 1 && list.Root()->entries.front().name == name ? 0
-                                                                                             : 1);
+                                                                                              : 1);
 }
 
 TEST_F(RezLoader, ABlockAsLargeAsTheFileIsReadInLittleMemory) {

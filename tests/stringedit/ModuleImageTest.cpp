@@ -72,11 +72,13 @@ struct ModuleFile {
     std::filesystem::path path;
     explicit ModuleFile(const std::vector<uint8_t>& bytes) {
         static int counter = 0;
-        path = std::filesystem::temp_directory_path() /
-               ("tarvex-module-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + std::to_string(++counter) + ".dll");
+        path =
+            std::filesystem::temp_directory_path() /
+            ("tarvex-module-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + std::to_string(++counter) + ".dll");
         std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
     }
     ~ModuleFile() {
         std::error_code ignored;

@@ -7,8 +7,8 @@
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <optional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,7 +106,6 @@ int Failed(const char* what) {
     std::fprintf(stderr, "tarvex: %s\n", what);
     return 1;
 }
-
 
 // The options, wherever they stand, and the other words in order.
 struct Options {
