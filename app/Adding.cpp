@@ -263,15 +263,8 @@ RezFolder* CTarvexDoc::FindOrCreateFolderPath(const std::string& path, RezFolder
     if (RezFolder* found = folders_.FindFolderByPath(path, false))
         return found;
     RezFolder* folder = folders_.Resolve(start);
-    std::size_t begin = 0;
-    while (begin <= path.size()) {
-        std::size_t end = path.find('\\', begin);
-        if (end == std::string::npos)
-            end = path.size();
-        if (end > begin)
-            folder = FindOrCreateSubfolder(path.substr(begin, end - begin), folder);
-        begin = end + 1;
-    }
+    for (const std::string& part : ArchivePathParts(path))
+        folder = FindOrCreateSubfolder(part, folder);
     return folder;
 }
 

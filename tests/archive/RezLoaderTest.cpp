@@ -2,11 +2,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 
-#if !defined(_WIN32)
-#include <sys/resource.h>
-#endif
+#include "support/AddressSpace.h"
 
 #include "archive/ArchiveFixture.h"
 
@@ -253,14 +250,7 @@ TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDiskNorLiePastTheEnd) {
 // In a child process: leaves far less address space than a block of the file would take,
 // loads the file and ends with 0 when it held exactly one entry named name.
 [[noreturn]] void LoadWithLittleMemory(const std::string& path, const std::string& name) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
-    while (std::getline(status, line)) {
-        if (line.rfind("VmSize:", 0) == 0)
-            limit.rlim_cur = std::stoull(line.substr(7)) * 1024 + (256u << 20);
-    }
-    setrlimit(RLIMIT_AS, &limit);
+    LimitAddressSpace(256u << 20);
     FolderList list;
     RezHeader read{};
     ScriptedPrompts quiet;

@@ -5,10 +5,7 @@
 
 #include "stringedit/ModuleImage.h"
 
-#if !defined(_WIN32)
-#include <sys/resource.h>
-#include <unistd.h>
-#endif
+#include "support/AddressSpace.h"
 
 namespace {
 
@@ -102,14 +99,7 @@ TEST(ModuleImage, AFileIsJudgedAsItsBytesAre) {
 // In a child process: leaves far less address space than the file's size, and ends with 0
 // when the file is judged a whole image.
 [[noreturn]] void JudgeWithLittleMemory(const std::string& path) {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
-    while (std::getline(status, line)) {
-        if (line.rfind("VmSize:", 0) == 0)
-            limit.rlim_cur = std::stoull(line.substr(7)) * 1024 + (256u << 20);
-    }
-    setrlimit(RLIMIT_AS, &limit);
+    LimitAddressSpace(256u << 20);
     std::_Exit(IsWholeModuleFile(path) ? 0 : 1);
 }
 

@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # Script tests of tarvex edit, cat and selective /X: building, editing and taking apart an
 # archive on Linux with names in code page 1252. Usage: tarvex_edit.sh path/to/tarvex
-set -uo pipefail
-tarvex=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "${BASH_SOURCE[0]}")/script_common.sh"
 # Runs tarvex with no terminal on stdin (unless stdin is given); keeps stdout, stderr, status.
 run() {
     timeout 60 "$tarvex" "$@" </dev/null >out.txt 2>err.txt
@@ -161,8 +154,4 @@ failed "/A onto an existing file answered No"
 [ "$(cat taken.rez)" = precious ] || fail "the existing file was overwritten"
 grep -q 'taken.rez already exists.' err.txt || fail "the overwrite question was asked"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all tarvex edit checks passed"
+finish "all tarvex edit checks passed"
