@@ -157,6 +157,39 @@ TEST_F(ArchiveEditorTest, AMissingArchiveStartsEmptyAndAnUnreadableOneIsNotRepla
     EXPECT_FALSE(OpenForEditing(doc, bogus));
 }
 
+TEST_F(ArchiveEditorTest, WhatNoCommandTouchedKeepsItsIdentifiersAndTimes) {
+    Run({"add", "Maps", dir.Write("a.dat", "aaa"), dir.Write("b.dat", "bb")});
+    RezFolder* maps = doc.FindItemNamed("Maps")->folder;
+    maps->time = 123456;
+    maps->entries.front().identifier = 4242;
+    maps->entries.front().time = 654321;
+    host.prompts.saveFiles.push_back(dir.Path("kept.rez"));
+    doc.FileSaveAs();
+    doc.FinishJobs();
+
+    CTarvexDoc edited(host);
+    ASSERT_TRUE(OpenForEditing(edited, dir.Path("kept.rez")));
+    ArchiveEditor second(edited, progress);
+    ASSERT_TRUE(second.Run({"rename", "maps/b.dat", "c.dat"}, error));
+    edited.FileSave();
+    edited.FinishJobs();
+    ASSERT_FALSE(edited.IsModified());
+
+    CTarvexDoc reopened(host);
+    ASSERT_TRUE(OpenForEditing(reopened, dir.Path("kept.rez")));
+    const RezFolder* kept = reopened.FindItemNamed("MAPS")->folder;
+    EXPECT_EQ(kept->time, 123456u);
+    ASSERT_EQ(EntryNames(*kept), (std::vector<std::string>{"A.DAT", "C.DAT"}));
+    EXPECT_EQ(kept->entries.front().identifier, 4242u);
+    EXPECT_EQ(kept->entries.front().time, 654321u);
+    EXPECT_EQ(kept->entries.back().identifier, 10000001u);
+    BinaryFile data;
+    ASSERT_TRUE(data.Create(dir.Path("a.out")));
+    ASSERT_TRUE(reopened.CopyEntryTo(kept->entries.front(), data));
+    data.Close();
+    EXPECT_EQ(ReadWholeFile(dir.Path("a.out")), "aaa");
+}
+
 #if !defined(_WIN32)
 TEST(CodePages, WindowsLatinRoundTripsAndNamesWithoutAFormAreRefused) {
     std::string error;
