@@ -3,11 +3,8 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <fstream>
 #include <iostream>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,10 +12,9 @@
 #include "app/ArchiveEditor.h"
 #include "app/ArchiveListing.h"
 #include "app/BatchCommand.h"
-#include "archive/QueuedJobHost.h"
-#include "platform/console/ConsolePrompts.h"
 #include "platform/posix/IconvNames.h"
-#include "platform/progress/ConsoleProgress.h"
+#include "tools/tarvex/ConsoleHost.h"
+#include "tools/tarvex/Options.h"
 
 namespace {
 
@@ -50,52 +46,6 @@ const char kNativeUsage[] =
     "  --codepage=N             the code page of names in archives (default 1252); names on\n"
     "                           disk and on the command line are UTF-8\n";
 
-// Settings last for one run only.
-class RunSettings : public Settings {
-  public:
-    std::string GetString(const std::string& section, const std::string& name,
-                          const std::string& fallback) override {
-        auto it = strings_.find(section + "\\" + name);
-        return it == strings_.end() ? fallback : it->second;
-    }
-    int GetInt(const std::string&, const std::string&, int fallback) override { return fallback; }
-    bool SetString(const std::string& section, const std::string& name,
-                   const std::string& value) override {
-        strings_[section + "\\" + name] = value;
-        return true;
-    }
-    bool SetInt(const std::string&, const std::string&, int) override { return true; }
-
-  private:
-    std::map<std::string, std::string> strings_;
-};
-
-class ConsoleHost : public DocumentHost {
-  public:
-    ConsoleHost(ConsolePrompts& prompts, const NameCodec& names)
-        : prompts_(prompts), names_(names) {}
-
-    UserPrompts& Prompts() override { return prompts_; }
-    const NameCodec& Names() override { return names_; }
-    Settings& Profile() override { return settings_; }
-    std::unique_ptr<ProgressSink> MakeProgress() override {
-        return std::make_unique<ConsoleProgress>();
-    }
-    std::uintptr_t Owner() override { return 0; }
-    void StartJob(std::unique_ptr<ArchiveJob> job) override { ::StartJob(std::move(job), jobs_); }
-    std::vector<std::unique_ptr<ArchiveJob>> WaitForJobs() override {
-        ::WaitForJobs();
-        return jobs_.Completed().Drain();
-    }
-    void UpdateAllViews() override {}
-
-  private:
-    ConsolePrompts& prompts_;
-    const NameCodec& names_;
-    RunSettings settings_;
-    QueuedJobHost jobs_{prompts_, [] { return std::make_unique<ConsoleProgress>(); }};
-};
-
 int Usage(std::FILE* out, int status) {
     std::fputs(UsageText("Tarvex").c_str(), out);
     std::fputs(kNativeUsage, out);
@@ -105,52 +55,6 @@ int Usage(std::FILE* out, int status) {
 int Failed(const char* what) {
     std::fprintf(stderr, "tarvex: %s\n", what);
     return 1;
-}
-
-// The options, wherever they stand, and the other words in order.
-struct Options {
-    ConsoleAnswers answers;
-    int codePage = 1252;
-    std::optional<std::string> script;  // edit --script FILE
-    bool help = false;
-    std::vector<std::string> words;
-};
-
-bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        const auto value = [&arg](const char* option) { return arg.substr(std::strlen(option)); };
-        if (arg.rfind("--answer=", 0) == 0) {
-            options.answers.answer = ParsePromptAnswer(value("--answer="));
-            if (!options.answers.answer) {
-                error = "--answer takes yes, no, cancel or ok";
-                return false;
-            }
-        } else if (arg.rfind("--folder=", 0) == 0) {
-            options.answers.folder = value("--folder=");
-        } else if (arg.rfind("--save-as=", 0) == 0) {
-            options.answers.saveFile = value("--save-as=");
-        } else if (arg.rfind("--codepage=", 0) == 0) {
-            char* end = nullptr;
-            const std::string number = value("--codepage=");
-            options.codePage = static_cast<int>(std::strtol(number.c_str(), &end, 10));
-            if (number.empty() || *end != '\0' || options.codePage <= 0) {
-                error = "--codepage takes a code page number, such as 1252";
-                return false;
-            }
-        } else if (arg == "--script" || arg.rfind("--script=", 0) == 0) {
-            if (arg == "--script" && i + 1 >= argc) {
-                error = "--script takes a file name (- for standard input)";
-                return false;
-            }
-            options.script = arg == "--script" ? argv[++i] : value("--script=");
-        } else if (arg == "--help") {
-            options.help = true;
-        } else {
-            options.words.push_back(arg);
-        }
-    }
-    return true;
 }
 
 // Saves the edited archive over itself; false when the save failed or left something out.
