@@ -48,16 +48,17 @@ struct ListLabelEditTest : ::testing::Test {
     }
 };
 
-TEST_F(ListLabelEditTest, RenamingAnEntryTakesTheNewTypeFromTheShell) {
+TEST_F(ListLabelEditTest, RenamingAnEntryGivesItTheTypeOfTheNewName) {
     ASSERT_EQ(rows.ItemAtRow(1).entry, skin);
     EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string("skin.spr")));
     EXPECT_EQ(skin->name, "skin.spr");
     EXPECT_EQ(skin->typeCode, "spr");
-    // The shell's name, not the engine's "Sprite".
-    EXPECT_EQ(skin->typeName, ShellTypeName("skin.spr"));
-    EXPECT_NE(skin->typeName, "Sprite");
+    // The same type a reload of the saved archive shows.
+    EXPECT_EQ(skin->typeName, "Sprite");
     EXPECT_EQ(rows.IconKey(1), ".spr");
     EXPECT_TRUE(doc.IsModified());
+    EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string("skin.qqq")));
+    EXPECT_EQ(skin->typeName, ShellTypeName("skin.qqq"));
 }
 
 TEST_F(ListLabelEditTest, ALongOrMissingExtensionLeavesNoTypeCode) {
@@ -69,11 +70,29 @@ TEST_F(ListLabelEditTest, ALongOrMissingExtensionLeavesNoTypeCode) {
     EXPECT_EQ(rows.IconKey(1), "");
 }
 
-TEST_F(ListLabelEditTest, AFolderRowRenamesTheFolderToAnyName) {
-    EXPECT_TRUE(CommitListLabel(doc, rows, 0, std::string("")));
-    EXPECT_EQ(sub->name, "");
+TEST_F(ListLabelEditTest, AFolderRowRenamesTheFolder) {
+    EXPECT_TRUE(CommitListLabel(doc, rows, 0, std::string("Maps")));
+    EXPECT_EQ(sub->name, "Maps");
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(skin->name, "skin.dtx");
+}
+
+// Names that could not be saved and read back as the same item are refused, and nothing
+// changes: an empty name, separators, dot names, and a name its neighbour already has.
+TEST_F(ListLabelEditTest, NamesThatCannotBeAnItemAreRefused) {
+    for (const char* name : {"", "a\\b", "a/b", ".", ".."}) {
+        EXPECT_FALSE(CommitListLabel(doc, rows, 0, std::string(name))) << name;
+        EXPECT_FALSE(CommitListLabel(doc, rows, 1, std::string(name))) << name;
+    }
+    RezEntry other;
+    other.name = "m.dat";
+    doc.Root()->entries.push_back(other);
+    rows.RefreshList();
+    ASSERT_EQ(rows.ItemAtRow(2).entry, skin);
+    EXPECT_FALSE(CommitListLabel(doc, rows, 2, std::string("M.DAT")));
+    EXPECT_EQ(sub->name, "Sub");
+    EXPECT_EQ(skin->name, "skin.dtx");
+    EXPECT_FALSE(doc.IsModified());
 }
 
 TEST_F(ListLabelEditTest, TheListIsSortedAgainAtOnce) {
@@ -95,12 +114,17 @@ TEST_F(ListLabelEditTest, ACancelledEditOrAStaleRowChangesNothing) {
     EXPECT_FALSE(doc.IsModified());
 }
 
-TEST_F(ListLabelEditTest, AnEntryTypedFolderIsRenamedLikeAFolder) {
+// An entry whose type name reads "Folder" is still an entry: its rename never touches the
+// folder list.
+TEST_F(ListLabelEditTest, AnEntryTypedFolderIsRenamedAsAnEntry) {
     skin->typeName = "Folder";
+    const std::size_t folders = doc.Folders().Size();
     EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string("other.abc")));
     EXPECT_EQ(skin->name, "other.abc");
-    EXPECT_EQ(skin->typeCode, "DTX");
-    EXPECT_EQ(skin->typeName, "Folder");
+    EXPECT_EQ(skin->typeCode, "abc");
+    EXPECT_EQ(skin->typeName, "3D Model");
+    EXPECT_EQ(sub->name, "Sub");
+    EXPECT_EQ(doc.Folders().Size(), folders);
 }
 
 }  // namespace
