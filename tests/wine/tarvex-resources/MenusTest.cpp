@@ -4,12 +4,14 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <set>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "Canvas.h"
 #include "ResourceBytes.h"
 #include "platform/win32/ui/IconMenu.h"
 #include "platform/win32/ui/Toolbar.h"
@@ -194,41 +196,35 @@ TEST(Toolbars, ButtonsInOrder) {
     EXPECT_EQ(Words(177), location);
 }
 
-// The bitmap of a toolbar as 24-bit pixels, top row first.
-struct Pixels {
+// The bitmap of a toolbar, copied onto a canvas of its size.
+struct Strip {
     int width = 0, height = 0;
-    std::vector<COLORREF> colours;
-    COLORREF At(int x, int y) const { return colours[y * width + x]; }
+    std::unique_ptr<Canvas> pixels;
+    COLORREF At(int x, int y) const { return pixels->At(x, y); }
 };
 
-Pixels BitmapPixels(int id) {
-    Pixels pixels;
+Strip BitmapPixels(int id) {
+    Strip strip;
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageA(Instance(), MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (bitmap == nullptr)
-        return pixels;
+        return strip;
     BITMAP info{};
     GetObjectA(bitmap, sizeof(info), &info);
-    pixels.width = info.bmWidth;
-    pixels.height = info.bmHeight;
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    format.bmiHeader.biWidth = info.bmWidth;
-    format.bmiHeader.biHeight = -info.bmHeight;
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    std::vector<DWORD> bgra(info.bmWidth * info.bmHeight);
-    HDC dc = GetDC(nullptr);
-    GetDIBits(dc, bitmap, 0, info.bmHeight, bgra.data(), &format, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, dc);
+    strip.width = info.bmWidth;
+    strip.height = info.bmHeight;
+    strip.pixels = std::make_unique<Canvas>(info.bmWidth, info.bmHeight, RGB(0, 0, 0));
+    HDC source = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(source, bitmap);
+    BitBlt(strip.pixels->Dc(), 0, 0, info.bmWidth, info.bmHeight, source, 0, 0, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
     DeleteObject(bitmap);
-    for (DWORD p : bgra)
-        pixels.colours.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    return pixels;
+    return strip;
 }
 
 // Pixels of one image that are not the grey the toolbar makes transparent.
-int DrawnPixels(const Pixels& strip, int image, int width) {
+int DrawnPixels(const Strip& strip, int image, int width) {
     int drawn = 0;
     for (int y = 0; y < strip.height; ++y) {
         for (int x = image * width; x < (image + 1) * width; ++x)
@@ -238,12 +234,12 @@ int DrawnPixels(const Pixels& strip, int image, int width) {
 }
 
 TEST(Toolbars, OneDrawnImagePerButton) {
-    const Pixels main = BitmapPixels(128);
+    const Strip main = BitmapPixels(128);
     EXPECT_EQ(main.width, 18 * 16);
     EXPECT_EQ(main.height, 15);
     for (int image = 0; image < main.width / 16; ++image)
         EXPECT_GT(DrawnPixels(main, image, 16), 25) << "image " << image;
-    const Pixels location = BitmapPixels(177);
+    const Strip location = BitmapPixels(177);
     EXPECT_EQ(location.width, 3 * 46);
     EXPECT_EQ(location.height, 16);
     EXPECT_EQ(DrawnPixels(location, 0, 46), 0);  // the label and the combo box show none
@@ -258,12 +254,7 @@ TEST(Toolbars, OneDrawnImagePerButton) {
 
 class FrameworkToolbars : public ::testing::Test {
   protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 100, nullptr, nullptr,
-                                 Instance(), nullptr);
-    }
+    void SetUp() override { parent = HiddenParent(ICC_BAR_CLASSES); }
     void TearDown() override { DestroyWindow(parent); }
     HWND parent = nullptr;
 };

@@ -2,6 +2,8 @@
 // Reading this program's own resources: Tarvex's resources are linked into the test.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <optional>
 #include <string>
 
@@ -28,4 +30,12 @@ inline std::optional<std::string> LoadedString(int id) {
     if (length <= 0)
         return std::nullopt;
     return std::string(text, length);
+}
+
+// A hidden window to hold controls of the given common-control classes.
+inline HWND HiddenParent(DWORD controlClasses) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), controlClasses};
+    InitCommonControlsEx(&controls);
+    return CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 600, 100, nullptr, nullptr, Instance(),
+                           nullptr);
 }
