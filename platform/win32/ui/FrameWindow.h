@@ -31,6 +31,7 @@ class FrameWindow : public Window, public PaneHost {
     StatusBar& Status() { return status_; }
     const Toolbar& Tools() const { return toolbar_; }
     Rebar& Bars() { return rebar_; }
+    const IconMenu& Menu() const { return menu_; }
     const std::string& ProgramTitle() const { return title_; }
 
     // "<name> - <program>", or the program alone for an empty name.
