@@ -64,14 +64,13 @@ void Toolbar::UpdateStates(const CommandRouter& commands) {
 }
 
 bool Toolbar::OnNotify(NMHDR& header, LRESULT&) {
-    // Windows names the tip control as the sender, Wine the toolbar that passes the question on.
-    if (header.code == TTN_GETDISPINFOA &&
-        (header.hwndFrom == Tips() || header.hwndFrom == hwnd_)) {
+    // Only the toolbar and its tips are bound to this wrapper: no other tip is answered.
+    if (header.code == TTN_GETDISPINFOA) {
         tip_ = LoadResourceText(instance_, static_cast<UINT>(header.idFrom), 1);
         reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = tip_.data();
         return true;
     }
-    if (header.code == TBN_HOTITEMCHANGE && header.hwndFrom == hwnd_ && onHotItem) {
+    if (header.code == TBN_HOTITEMCHANGE && onHotItem) {
         const auto& hot = reinterpret_cast<NMTBHOTITEM&>(header);
         onHotItem((hot.dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(hot.idNew));
     }

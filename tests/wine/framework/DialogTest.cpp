@@ -2,6 +2,8 @@
 // of bound controls handed to their wrappers, and a page inside a host dialog.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,12 +26,19 @@ void Post(HWND dialog, WORD command) {
     PostMessageA(dialog, WM_COMMAND, command, 0);
 }
 
-// The wrapper of the "Bound" button: its clicks come here instead of the dialog.
+// The wrapper of the "Bound" button: its clicks and notifications come here instead of the
+// dialog.
 class ButtonEvents : public ControlEvents {
   public:
     std::vector<WORD> codes;
+    std::vector<UINT> notified;
     bool OnCommand(WORD code, HWND, LRESULT&) override {
         codes.push_back(code);
+        return true;
+    }
+    bool OnNotify(NMHDR& header, LRESULT& result) override {
+        notified.push_back(header.code);
+        result = 5;
         return true;
     }
 };
@@ -40,6 +49,7 @@ class TypingDialog : public ModalDialog {
   public:
     int refusals = 0;
     int oks = 0;
+    LRESULT notifyResult = 0;
     std::string typed;
     std::vector<WORD> commands;  // what reached OnCommand
     ButtonEvents bound;
@@ -47,6 +57,9 @@ class TypingDialog : public ModalDialog {
   private:
     bool OnInit() override {
         binding_.Bind(Item(IDC_TEST_BOUND), bound);
+        NMHDR header{Item(IDC_TEST_BOUND), IDC_TEST_BOUND, NM_SETFOCUS};
+        notifyResult =
+            SendMessageA(Handle(), WM_NOTIFY, IDC_TEST_BOUND, reinterpret_cast<LPARAM>(&header));
         SetWindowTextA(Item(IDC_TEST_EDIT), "typed in");
         PostMessageA(Item(IDC_TEST_BOUND), BM_CLICK, 0, 0);
         PostMessageA(Item(IDC_TEST_PLAIN), BM_CLICK, 0, 0);
@@ -78,6 +91,8 @@ TEST(ModalDialog, EndsWithOkWhenOnOkAgreesAndHandsControlCommandsToTheirWrappers
     EXPECT_EQ(dialog.oks, 2);
     EXPECT_EQ(dialog.typed, "typed in");
     EXPECT_EQ(dialog.bound.codes, std::vector<WORD>{BN_CLICKED});
+    EXPECT_EQ(dialog.bound.notified, std::vector<UINT>{NM_SETFOCUS});
+    EXPECT_EQ(dialog.notifyResult, 5);  // the wrapper's answer is the dialog's
     EXPECT_EQ(dialog.commands, std::vector<WORD>{IDC_TEST_PLAIN});
     EXPECT_EQ(dialog.Handle(), nullptr);
 }
@@ -125,6 +140,7 @@ class HostDialog : public ModalDialog {
   public:
     Page page;
     bool created = false;
+    HWND pageAfterCreate = nullptr;
     RECT area{}, placed{};
     std::string pageText;
     HWND pageParent = nullptr;
@@ -133,6 +149,7 @@ class HostDialog : public ModalDialog {
     bool OnInit() override {
         Post(Handle(), IDOK);
         created = page.Create(Handle(), IDD_TEST_PAGE);
+        pageAfterCreate = page.Handle();
         if (!created)
             return true;
         page.PlaceOver(Item(IDC_TEST_PAGE_AREA));
@@ -171,7 +188,7 @@ TEST(ChildDialog, APageThatCannotBeSetUpIsNotCreated) {
     host.page.refuse = true;
     EXPECT_EQ(host.Show(nullptr, IDD_TEST_HOST), IDOK);
     EXPECT_FALSE(host.created);
-    EXPECT_EQ(host.page.Handle(), nullptr);
+    EXPECT_EQ(host.pageAfterCreate, nullptr);
 }
 
 }  // namespace

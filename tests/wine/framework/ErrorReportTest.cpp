@@ -75,8 +75,11 @@ TEST_F(ErrorReportTest, AFailingDialogHandlerIsReported) {
 
       private:
         bool OnInit() override {
-            if (failInit)
+            if (failInit) {
+                // Should the failure be missed, Cancel still ends the dialog.
+                PostMessageA(Handle(), WM_COMMAND, IDCANCEL, 0);
                 throw std::runtime_error("no set-up");
+            }
             PostMessageA(Handle(), WM_COMMAND, IDC_TEST_PLAIN, 0);
             PostMessageA(Handle(), WM_COMMAND, IDOK, 0);
             return true;
