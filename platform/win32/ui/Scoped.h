@@ -201,10 +201,11 @@ class ComPtr {
         object_ = object;
     }
     T* Detach() { return std::exchange(object_, nullptr); }
-    // For CoCreateInstance, QueryInterface and the like.
-    void** Receive() {
+    // For functions that hand out a new reference through a pointer; CoCreateInstance and
+    // QueryInterface take it as void**.
+    T** Receive() {
         Reset();
-        return reinterpret_cast<void**>(&object_);
+        return &object_;
     }
 
   private:

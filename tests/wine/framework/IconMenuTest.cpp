@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "DrawnMenuItem.h"
 #include "fixtures/TestResources.h"
 #include "platform/win32/ui/IconMenu.h"
 #include "platform/win32/ui/Scoped.h"
@@ -27,43 +28,8 @@ class IconMenuPopupTest : public ::testing::Test {
         ASSERT_NE(popup, nullptr);
     }
 
-    ULONG_PTR ItemData(int position) {
-        MENUITEMINFOA info{};
-        info.cbSize = sizeof(info);
-        info.fMask = MIIM_DATA | MIIM_FTYPE;
-        GetMenuItemInfoA(popup, position, TRUE, &info);
-        EXPECT_TRUE(info.fType & MFT_OWNERDRAW) << position;
-        return info.dwItemData;
-    }
-
-    // Draws the item at position into a bitmap of its measured size; the number of pixels
-    // of the colour in the image column beside the text.
     int PixelsOf(int position, COLORREF colour, UINT state = 0) {
-        MEASUREITEMSTRUCT measure{ODT_MENU, 0, GetMenuItemID(popup, position),
-                                  0,        0, ItemData(position)};
-        EXPECT_TRUE(menu.OnMeasureItem(measure));
-        EXPECT_GT(measure.itemWidth, 60u);
-        EXPECT_GE(measure.itemHeight, 18u);
-        WindowDC screen(nullptr);
-        ScopedBitmap bitmap(
-            CreateCompatibleBitmap(screen.Get(), measure.itemWidth, measure.itemHeight));
-        MemoryDC dc(CreateCompatibleDC(screen.Get()));
-        SelectedObject selected(dc.Get(), bitmap.Get());
-        DRAWITEMSTRUCT draw{};
-        draw.CtlType = ODT_MENU;
-        draw.itemID = measure.itemID;
-        draw.itemState = state;
-        draw.hDC = dc.Get();
-        draw.rcItem = {0, 0, static_cast<LONG>(measure.itemWidth),
-                       static_cast<LONG>(measure.itemHeight)};
-        draw.itemData = measure.itemData;
-        EXPECT_TRUE(menu.OnDrawItem(draw));
-        int count = 0;
-        for (int y = 0; y < draw.rcItem.bottom; ++y) {
-            for (int x = 0; x < 24; ++x)
-                count += GetPixel(dc.Get(), x, y) == colour;
-        }
-        return count;
+        return ImagePixelsOf(menu, popup, position, colour, state);
     }
 
     ToolbarLayout layout;

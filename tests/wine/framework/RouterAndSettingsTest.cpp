@@ -7,6 +7,7 @@
 #include "platform/win32/ui/CommandRouter.h"
 #include "platform/win32/ui/OpenFileNames.h"
 #include "platform/win32/ui/RegistrySettings.h"
+#include "platform/win32/ui/Scoped.h"
 
 namespace {
 
@@ -45,7 +46,16 @@ TEST(OpenFileNames, SinglePathOrFolderWithNames) {
     EXPECT_TRUE(ParseOpenFileNames("\0", 2).empty());
 }
 
+// Removes the test program's key, whatever the test did.
+struct RemoveProgramKey {
+    ~RemoveProgramKey() {
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest\\Window");
+        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest");
+    }
+};
+
 TEST(RegistrySettings, KeepsValuesUnderTheMakersKey) {
+    const RemoveProgramKey cleanup;
     RegistrySettings settings("QuilletTest");
     EXPECT_EQ(settings.GetString("Window", "Missing", "fallback"), "fallback");
     EXPECT_EQ(settings.GetInt("Window", "Missing", 7), 7);
@@ -55,19 +65,16 @@ TEST(RegistrySettings, KeepsValuesUnderTheMakersKey) {
     EXPECT_EQ(settings.GetInt("Window", "Width", 0), -640);
     EXPECT_EQ(settings.GetInt("Window", "Name", 5), 5);  // a string is no integer
 
-    HKEY key;
+    ScopedKey key;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest\\Window",
-                            0, KEY_READ, &key),
+                            0, KEY_READ, key.Receive()),
               ERROR_SUCCESS);
     char value[32] = "";
     DWORD size = sizeof(value);
-    EXPECT_EQ(
-        RegQueryValueExA(key, "Name", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
-        ERROR_SUCCESS);
+    EXPECT_EQ(RegQueryValueExA(key.Get(), "Name", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
+                               &size),
+              ERROR_SUCCESS);
     EXPECT_STREQ(value, "Cres.DLL");
-    RegCloseKey(key);
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest\\Window");
-    RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest");
 }
 
 }  // namespace

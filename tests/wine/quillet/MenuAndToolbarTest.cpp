@@ -8,6 +8,7 @@
 #include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 #include "resources/quillet/resource.h"
+#include "wine/framework/DrawnMenuItem.h"
 
 namespace {
 
@@ -62,35 +63,8 @@ TEST(IconMenu, KeepsItemsAndCommandsAndDrawsTheToolbarImages) {
     EXPECT_EQ(result, MAKELRESULT(2, MNC_EXECUTE));
     EXPECT_FALSE(menu.OnMenuChar('q', edit, result));
 
-    MENUITEMINFOA info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA;
-    GetMenuItemInfoA(edit, 2, TRUE, &info);
-    MEASUREITEMSTRUCT measure{ODT_MENU, 0, ID_EDIT_INSERT, 0, 0, info.dwItemData};
-    ASSERT_TRUE(menu.OnMeasureItem(measure));
-    EXPECT_GT(measure.itemWidth, 60u);
-    EXPECT_GE(measure.itemHeight, 18u);
-
-    // The Insert item drawn into a bitmap shows the green of its toolbar image.
-    WindowDC screen(nullptr);
-    const ScopedBitmap bitmap(
-        CreateCompatibleBitmap(screen.Get(), measure.itemWidth, measure.itemHeight));
-    const MemoryDC dc(CreateCompatibleDC(screen.Get()));
-    SelectedObject selected(dc.Get(), bitmap.Get());
-    DRAWITEMSTRUCT draw{};
-    draw.CtlType = ODT_MENU;
-    draw.itemID = ID_EDIT_INSERT;
-    draw.hDC = dc.Get();
-    draw.rcItem = {0, 0, static_cast<LONG>(measure.itemWidth),
-                   static_cast<LONG>(measure.itemHeight)};
-    draw.itemData = info.dwItemData;
-    ASSERT_TRUE(menu.OnDrawItem(draw));
-    int green = 0;
-    for (int y = 0; y < draw.rcItem.bottom; ++y) {
-        for (int x = 0; x < 24; ++x)
-            green += GetPixel(dc.Get(), x, y) == RGB(0, 128, 0);
-    }
-    EXPECT_GT(green, 10);
+    // The Insert item shows the green of its toolbar image.
+    EXPECT_GT(ImagePixelsOf(menu, edit, 2, RGB(0, 128, 0)), 10);
 }
 
 }  // namespace
