@@ -213,14 +213,15 @@ class ComPtr {
 };
 
 // COM or OLE initialised on this thread for the life of the owner, when that succeeded.
-class ComScope {
+template <HRESULT(WINAPI* Initialize)(LPVOID), void(WINAPI* Uninitialize)()>
+class InitializedScope {
   public:
-    ComScope() : result_(CoInitialize(nullptr)) {}
-    ComScope(const ComScope&) = delete;
-    ComScope& operator=(const ComScope&) = delete;
-    ~ComScope() {
+    InitializedScope() : result_(Initialize(nullptr)) {}
+    InitializedScope(const InitializedScope&) = delete;
+    InitializedScope& operator=(const InitializedScope&) = delete;
+    ~InitializedScope() {
         if (SUCCEEDED(result_))
-            CoUninitialize();
+            Uninitialize();
     }
     bool Succeeded() const { return SUCCEEDED(result_); }
 
@@ -228,17 +229,5 @@ class ComScope {
     HRESULT result_;
 };
 
-class OleScope {
-  public:
-    OleScope() : result_(OleInitialize(nullptr)) {}
-    OleScope(const OleScope&) = delete;
-    OleScope& operator=(const OleScope&) = delete;
-    ~OleScope() {
-        if (SUCCEEDED(result_))
-            OleUninitialize();
-    }
-    bool Succeeded() const { return SUCCEEDED(result_); }
-
-  private:
-    HRESULT result_;
-};
+using ComScope = InitializedScope<CoInitialize, CoUninitialize>;
+using OleScope = InitializedScope<OleInitialize, OleUninitialize>;
