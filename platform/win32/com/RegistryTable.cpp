@@ -4,19 +4,19 @@
 
 #include "platform/Format.h"
 #include "platform/win32/com/RegistryKeys.h"
+#include "platform/win32/ui/Scoped.h"
 
 HRESULT WriteRegistryTable(const RegistryRow* rows, const std::string& keyArgument,
                            const std::string& dataArgument) {
     for (const RegistryRow* row = rows; row->root; ++row) {
         std::string keyName = Format(row->keyPattern, keyArgument.c_str());
-        HKEY key = nullptr;
+        ScopedKey key;
         if (RegCreateKeyExA(row->root, keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+                            KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
             return SELFREG_E_CLASS;
         }
-        SetStringValue(key, row->valueName ? row->valueName : "",
+        SetStringValue(key.Get(), row->valueName ? row->valueName : "",
                        Format(row->dataPattern, dataArgument.c_str()));
-        RegCloseKey(key);
     }
     return S_OK;
 }
