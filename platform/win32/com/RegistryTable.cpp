@@ -14,11 +14,27 @@ HRESULT WriteRegistryTable(const RegistryRow* rows, const std::string& keyArgume
                             KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
             return SELFREG_E_CLASS;
         }
-        SetStringValue(key, row->valueName ? row->valueName : "",
+        SetStringValue(key, row->valueName ? Format(row->valueName, keyArgument.c_str()) : "",
                        Format(row->dataPattern, dataArgument.c_str()));
         RegCloseKey(key);
     }
     return S_OK;
+}
+
+bool DeleteRegistryValues(const RegistryRow* rows, const std::string& keyArgument) {
+    bool ok = true;
+    for (const RegistryRow* row = rows; row->root; ++row) {
+        HKEY key = nullptr;
+        if (RegOpenKeyExA(row->root, Format(row->keyPattern, keyArgument.c_str()).c_str(), 0,
+                          KEY_SET_VALUE, &key) != ERROR_SUCCESS) {
+            continue;  // no key, no value
+        }
+        const std::string name = row->valueName ? Format(row->valueName, keyArgument.c_str()) : "";
+        LONG deleted = RegDeleteValueA(key, name.empty() ? nullptr : name.c_str());
+        RegCloseKey(key);
+        ok = ok && (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND);
+    }
+    return ok;
 }
 
 HRESULT DeleteRegistryKeys(HKEY root, const char* const* keyPatterns,
