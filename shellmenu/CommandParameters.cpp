@@ -43,7 +43,7 @@ std::string QuoteArgument(const std::string& text, LeadByteTest isLeadByte) {
 std::optional<std::string> CommandParameters(unsigned offset,
                                              const std::vector<std::string>& selection,
                                              LeadByteTest isLeadByte) {
-    if (selection.empty()) {
+    if (!IsUsableSelection(selection)) {
         return std::nullopt;
     }
     const std::string& path = selection.front();

@@ -17,7 +17,8 @@ std::string QuoteArgument(const std::string& text, LeadByteTest isLeadByte = IsL
 //   1  "A.rez" /C "P"
 //   2  "P" /E
 //   3  "P" /X "D"
-// nullopt for an offset that is not Cravel's or an empty selection: nothing is started.
+// nullopt for an offset that is not Cravel's or a selection that is not usable: nothing is
+// started.
 std::optional<std::string> CommandParameters(unsigned offset,
                                              const std::vector<std::string>& selection,
                                              LeadByteTest isLeadByte = IsLeadByte);

@@ -47,10 +47,19 @@ bool FlagsAddEntries(unsigned flags) {
 
 }  // namespace
 
+bool IsUsableSelection(const std::vector<std::string>& selection) {
+    for (const std::string& path : selection) {
+        if (path.empty()) {
+            return false;
+        }
+    }
+    return !selection.empty();
+}
+
 MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
                   const DirectoryTest& isDirectory, LeadByteTest isLeadByte) {
     MenuPlan plan;
-    if (selection.empty() || !FlagsAddEntries(flags)) {
+    if (!IsUsableSelection(selection) || !FlagsAddEntries(flags)) {
         return plan;
     }
     if (selection.size() != 1) {
@@ -90,7 +99,7 @@ std::optional<std::string> CommandString(unsigned offset, CommandText kind,
     if (offset != kAddToNamed && offset != kExtractToNamed) {
         return command.help;
     }
-    if (selection.empty()) {
+    if (!IsUsableSelection(selection)) {
         return std::nullopt;
     }
     const std::string& path = selection.front();

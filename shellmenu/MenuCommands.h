@@ -36,19 +36,22 @@ struct MenuPlan {
     unsigned identifiersUsed = 0;
 };
 
+// A selection Cravel acts on: at least one path, and none that Explorer's list failed to give.
+bool IsUsableSelection(const std::vector<std::string>& selection);
+
 // Asked about the first path only, and only when entries are to be added.
 using DirectoryTest = std::function<bool(const std::string& path)>;
 
 // One archive gets the extract entries; one file or folder (a folder named *.rez too) gets
-// the add entries; several items get "Add to &Rez" alone. Nothing for an empty selection or
-// when the flags ask for the default entry alone or for no verbs.
+// the add entries; several items get "Add to &Rez" alone. Nothing for a selection that is not
+// usable or when the flags ask for the default entry alone or for no verbs.
 MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
                   const DirectoryTest& isDirectory, LeadByteTest isLeadByte = IsLeadByte);
 
 enum class CommandText { Verb, HelpText };
 
 // The verb or status-bar help text of offset; nullopt when the help text names the selection
-// and there is none.
+// and it is not usable.
 std::optional<std::string> CommandString(unsigned offset, CommandText kind,
                                          const std::vector<std::string>& selection,
                                          LeadByteTest isLeadByte = IsLeadByte);

@@ -37,6 +37,8 @@ TEST(CommandParameters, NothingToStart) {
     EXPECT_EQ(CommandParameters(0xFFFF, {"C:\\x"}), std::nullopt);
     for (unsigned offset = 0; offset < 4; ++offset) {
         EXPECT_EQ(CommandParameters(offset, {}), std::nullopt) << offset;
+        EXPECT_EQ(CommandParameters(offset, {""}), std::nullopt) << offset;
+        EXPECT_EQ(CommandParameters(offset, {"C:\\x", ""}), std::nullopt) << offset;
     }
 }
 

@@ -77,8 +77,14 @@ TEST(MenuPlan, FlagsDecideWhetherEntriesAreAdded) {
     }
 }
 
-TEST(MenuPlan, EmptySelectionAddsNothing) {
+TEST(MenuPlan, EmptyOrUnreadableSelectionAddsNothing) {
     ExpectPlan(PlanMenu({}, 0, kDisk.Test()), {}, 0);
+    // A path the dropped-file list could not give stays empty: no item to act on.
+    ExpectPlan(PlanMenu({""}, 0, kDisk.Test()), {}, 0);
+    ExpectPlan(PlanMenu({"C:\\Docs\\notes.txt", ""}, 0, kDisk.Test()), {}, 0);
+    EXPECT_FALSE(IsUsableSelection({}));
+    EXPECT_FALSE(IsUsableSelection({"C:\\a", ""}));
+    EXPECT_TRUE(IsUsableSelection({"C:\\a"}));
 }
 
 TEST(MenuPlan, AmpersandInANameIsShownAsOne) {
@@ -117,6 +123,7 @@ TEST(CommandStrings, VerbsAndHelpTexts) {
 TEST(CommandStrings, HelpTextsThatNameTheSelectionNeedOne) {
     EXPECT_EQ(CommandString(1, CommandText::HelpText, {}), std::nullopt);
     EXPECT_EQ(CommandString(3, CommandText::HelpText, {}), std::nullopt);
+    EXPECT_EQ(CommandString(3, CommandText::HelpText, Paths{""}), std::nullopt);
     EXPECT_EQ(CommandString(0, CommandText::HelpText, {}),
               "Add the selected item(s) to an Archive");
     EXPECT_EQ(CommandString(1, CommandText::Verb, {}), "AddTo ");
