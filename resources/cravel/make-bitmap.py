@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
 """Draws Cravel's menu bitmap (Menu.bmp, 13 x 13, 16 colours): an archive chest.
 
-Run from this folder; the generated file is committed beside it. Light grey is the background,
-which the extension turns into the menu colour, so the drawing does not use it.
+Run from this folder; the generated file is committed beside it. The background is white: the
+menu combines check-mark bitmaps with AND, which leaves white transparent.
 """
 import struct
 
@@ -13,7 +13,7 @@ PALETTE = [
     (128, 128, 128), (255, 0, 0), (0, 255, 0), (255, 255, 0),
     (0, 0, 255), (255, 0, 255), (0, 255, 255), (255, 255, 255),
 ]
-KEYS = {'k': 0, 'm': 1, 'Y': 3, 'b': 4, '.': 7, 'g': 8, 'y': 11, 'w': 15}
+KEYS = {'k': 0, 'm': 1, 'Y': 3, 'y': 11, 'w': 15, '.': 15}
 
 IMAGE = """
 .............

@@ -21,28 +21,6 @@ class ScopedBitmap {
     HBITMAP bitmap_;
 };
 
-// A memory device context with one object selected into it, deselected and deleted together.
-class ScopedMemoryDc {
-  public:
-    explicit ScopedMemoryDc(HGDIOBJ selected)
-        : dc_(CreateCompatibleDC(nullptr)),
-          previous_(dc_ ? SelectObject(dc_, selected) : nullptr) {}
-    ~ScopedMemoryDc() {
-        if (dc_) {
-            SelectObject(dc_, previous_);
-            DeleteDC(dc_);
-        }
-    }
-    ScopedMemoryDc(const ScopedMemoryDc&) = delete;
-    ScopedMemoryDc& operator=(const ScopedMemoryDc&) = delete;
-
-    HDC Get() const { return dc_; }
-
-  private:
-    HDC dc_;
-    HGDIOBJ previous_;
-};
-
 class ScopedRegKey {
   public:
     ScopedRegKey() = default;

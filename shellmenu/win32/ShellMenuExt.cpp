@@ -13,10 +13,17 @@
 #include "shellmenu/TarvexProgram.h"
 #include "shellmenu/win32/CravelIds.h"
 #include "shellmenu/win32/DroppedFiles.h"
-#include "shellmenu/win32/MenuBitmap.h"
 #include "shellmenu/win32/RegisteredServer.h"
 
 namespace {
+
+// Bitmap 129 at the size of the menu's check marks, which is where the menu draws it. Its
+// white background is transparent: the menu combines check-mark bitmaps with AND.
+HBITMAP LoadMenuBitmap() {
+    return static_cast<HBITMAP>(LoadImageA(ModuleInstance(), MAKEINTRESOURCEA(IDB_CRAVEL_MENU),
+                                           IMAGE_BITMAP, GetSystemMetrics(SM_CXMENUCHECK),
+                                           GetSystemMetrics(SM_CYMENUCHECK), 0));
+}
 
 bool IsDirectory(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -35,7 +42,7 @@ void CopyWide(const std::string& text, wchar_t* buffer, UINT size) {
 
 }  // namespace
 
-CShellMenuExt::CShellMenuExt() : bitmap_(LoadMenuBitmap(ModuleInstance(), IDB_CRAVEL_MENU)) {}
+CShellMenuExt::CShellMenuExt() : bitmap_(LoadMenuBitmap()) {}
 
 HRESULT CShellMenuExt::Create(IUnknown* outer, REFIID iid, void** object) {
     return Guarded([&]() -> HRESULT {

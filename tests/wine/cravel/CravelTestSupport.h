@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "AnsiWide.h"
+
 namespace cravel_test {
 
 // {F9411A21-2B30-4B62-869E-FAFECA394FB3}
@@ -93,9 +95,5 @@ class ScratchFolder {
   private:
     std::string path_;
 };
-
-// Wide text of the ANSI code page and back.
-std::wstring Wide(const std::string& text);
-std::string Ansi(const std::wstring& text);
 
 }  // namespace cravel_test

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "CravelTestSupport.h"
+#include "AnsiWide.h"
 
 namespace cravel_test {
 
