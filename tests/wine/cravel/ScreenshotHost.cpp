@@ -36,9 +36,13 @@ bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+HWND frame = nullptr;
+
+// Into this thread's queue, which the menu reads: no input reaches other programs on the
+// display.
 void PressKey(WORD key) {
-    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
-    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    PostMessageA(frame, WM_KEYDOWN, key, 0);
+    PostMessageA(frame, WM_KEYUP, key, 0xC0000000);
 }
 
 // Runs inside the menu's own message loop.
@@ -107,8 +111,8 @@ int main(int argc, char** argv) {
     frameClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
     frameClass.lpszClassName = "CravelScreenshot";
     RegisterClassA(&frameClass);
-    HWND frame = CreateWindowA("CravelScreenshot", "Maps", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
-                               560, 300, nullptr, nullptr, frameClass.hInstance, nullptr);
+    frame = CreateWindowA("CravelScreenshot", "Maps", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 560,
+                          300, nullptr, nullptr, frameClass.hInstance, nullptr);
     SetForegroundWindow(frame);
 
     int result = 0;
