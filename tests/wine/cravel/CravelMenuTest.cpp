@@ -117,6 +117,13 @@ void ExpectEntries(IContextMenu* menu, UINT flags, const std::vector<Expected>& 
     }
 }
 
+// An archive's two entries, extracting into folder.
+void ExpectArchiveEntries(IContextMenu* menu, const std::string& folder) {
+    ExpectEntries(
+        menu, CMF_NORMAL,
+        {{kFirstId + 2, "&Extract To..."}, {kFirstId + 3, ("E&xtract to: " + folder).c_str()}}, 4);
+}
+
 CMINVOKECOMMANDINFO Command(LPCSTR verb) {
     CMINVOKECOMMANDINFO info = {};
     info.cbSize = sizeof info;
@@ -267,10 +274,7 @@ TEST_F(CravelMenu, FolderNamedLikeAnArchiveIsPackedWithATilde) {
 TEST_F(CravelMenu, AnArchiveIsExtracted) {
     const std::string archive = At("Game\\Game.rez");
     ContextMenu object({archive});
-    ExpectEntries(object.menu.p, CMF_NORMAL,
-                  {{kFirstId + 2, "&Extract To..."},
-                   {kFirstId + 3, ("E&xtract to: " + At("Game\\Game")).c_str()}},
-                  4);
+    ExpectArchiveEntries(object.menu.p, At("Game\\Game"));
 
     const Record ask = Invoke(object.menu.p, 2, RecordFile());
     ExpectParameters(ask, InQuotes(archive) + " /E ");
@@ -289,10 +293,7 @@ TEST_F(CravelMenu, AnArchiveIsExtracted) {
 TEST_F(CravelMenu, AnArchiveWithATildeGoesBackIntoItsFolderName) {
     const std::string archive = At("Maps\\Old~.rez");
     ContextMenu object({archive});
-    ExpectEntries(object.menu.p, CMF_NORMAL,
-                  {{kFirstId + 2, "&Extract To..."},
-                   {kFirstId + 3, ("E&xtract to: " + At("Maps\\Old.Rez")).c_str()}},
-                  4);
+    ExpectArchiveEntries(object.menu.p, At("Maps\\Old.Rez"));
     const Record record = Invoke(object.menu.p, 3, RecordFile());
     ExpectParameters(record, InQuotes(archive) + " /X " + InQuotes(At("Maps\\Old.Rez")));
     EXPECT_EQ(ReadBack(record).destination, At("Maps\\Old.Rez"));
@@ -321,10 +322,7 @@ TEST_F(CravelMenu, PathsWithBlanksAndAccentsReachTarvexWhole) {
         const std::string archive = At(Accented("Caf\xE9\\Niveau \xE9t\xE9.rez"));
         const std::string folder = At(Accented("Caf\xE9\\Niveau \xE9t\xE9"));
         ContextMenu object({archive});
-        ExpectEntries(
-            object.menu.p, CMF_NORMAL,
-            {{kFirstId + 2, "&Extract To..."}, {kFirstId + 3, ("E&xtract to: " + folder).c_str()}},
-            4);
+        ExpectArchiveEntries(object.menu.p, folder);
         const CTarvexCommandLineInfo info = ReadBack(Invoke(object.menu.p, 3, RecordFile()));
         EXPECT_EQ(info.fileName, archive);
         EXPECT_EQ(info.destination, folder);
@@ -478,10 +476,7 @@ TEST_F(CravelMenu, InitializeHoldsOneReferenceAndNeedsADroppedFileList) {
 
     Held<IContextMenu> menu;
     ASSERT_EQ(init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu.p)), S_OK);
-    ExpectEntries(menu.p, CMF_NORMAL,
-                  {{kFirstId + 2, "&Extract To..."},
-                   {kFirstId + 3, ("E&xtract to: " + At("Game\\Game")).c_str()}},
-                  4);
+    ExpectArchiveEntries(menu.p, At("Game\\Game"));
 
     // Without a list, or without a data object, the earlier selection is gone too.
     EXPECT_EQ(init->Initialize(nullptr, &noList, nullptr), E_FAIL);

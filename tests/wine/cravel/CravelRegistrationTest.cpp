@@ -2,6 +2,7 @@
 #include <olectl.h>
 
 #include "CravelTestSupport.h"
+#include "platform/win32/com/RegistryKeys.h"
 
 using namespace cravel_test;
 
@@ -43,7 +44,7 @@ class CravelRegistration : public testing::Test {
     // Whatever a failed removal left goes too.
     void TearDown() override {
         for (const char* key : {kClassKey.c_str(), kFileHandlerKey, kFolderHandlerKey}) {
-            DeleteTree(HKEY_CLASSES_ROOT, key);
+            DeleteKeyTree(HKEY_CLASSES_ROOT, key);
         }
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kApprovalKey, 0, KEY_SET_VALUE, &key) == 0) {
@@ -87,7 +88,7 @@ TEST_F(CravelRegistration, RemovingMissingKeysFailsAndStopsThere) {
 
     // With the folder handler already gone, the keys before it go and the approval stays.
     ASSERT_EQ(CallExport("DllRegisterServer"), S_OK);
-    DeleteTree(HKEY_CLASSES_ROOT, kFolderHandlerKey);
+    DeleteKeyTree(HKEY_CLASSES_ROOT, kFolderHandlerKey);
     EXPECT_EQ(CallExport("DllUnregisterServer"), SELFREG_E_CLASS);
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kFileHandlerKey));
@@ -128,7 +129,7 @@ TEST_F(CravelRegistration, ModulePathLongerThanMaxPathRegistersNothing) {
 class OldWindows {
   public:
     OldWindows() { SetString(HKEY_CURRENT_USER, kKey, "Version", "win98"); }
-    ~OldWindows() { DeleteTree(HKEY_CURRENT_USER, kKey); }
+    ~OldWindows() { DeleteKeyTree(HKEY_CURRENT_USER, kKey); }
 
   private:
     static constexpr const char* kKey = "Software\\Wine\\AppDefaults\\cravel_selfreg.exe";

@@ -2,6 +2,8 @@
 
 #include <set>
 
+#include "platform/win32/com/RegistryKeys.h"
+
 namespace cravel_test {
 
 namespace {
@@ -94,22 +96,6 @@ std::optional<RegistryValue> ReadValue(HKEY root, const std::string& keyName, co
     return value;
 }
 
-void DeleteTree(HKEY root, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
-        return;
-    }
-    char child[256];
-    DWORD length = sizeof child;
-    while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
-           ERROR_SUCCESS) {
-        DeleteTree(key, child);
-        length = sizeof child;
-    }
-    RegCloseKey(key);
-    RegDeleteKeyA(root, name.c_str());
-}
-
 void SetString(HKEY root, const std::string& keyName, const char* name, const std::string& data) {
     HKEY key = nullptr;
     ASSERT_EQ(
@@ -138,7 +124,7 @@ RegistryParents::RegistryParents() {
 
 RegistryParents::~RegistryParents() {
     for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
-        DeleteTree(it->first, it->second);
+        DeleteKeyTree(it->first, it->second);
     }
 }
 

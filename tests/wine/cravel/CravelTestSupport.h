@@ -38,14 +38,13 @@ using NoArgumentFunction = HRESULT(WINAPI*)();
 using GetClassObjectFunction = HRESULT(WINAPI*)(REFCLSID, REFIID, void**);
 HRESULT CallExport(const char* name);  // DllRegisterServer, DllCanUnloadNow, ...
 
-// Registry reading and cleaning.
+// Registry reading and writing (DeleteKeyTree of the COM parts cleans up).
 bool KeyExists(HKEY root, const std::string& name);
 struct RegistryValue {
     DWORD type = 0;
     std::string bytes;  // as stored, terminator included
 };
 std::optional<RegistryValue> ReadValue(HKEY root, const std::string& key, const char* name);
-void DeleteTree(HKEY root, const std::string& name);
 void SetString(HKEY root, const std::string& key, const char* name, const std::string& data);
 
 // Keys the tests may create as parents of Cravel's (the shellex branches, the approval key):
