@@ -2,12 +2,12 @@
 
 #include <shellapi.h>
 
-#include "shellmenu/win32/ScopedOwners.h"
+#include "platform/win32/ui/Scoped.h"
 
 HRESULT ReadDroppedFiles(IDataObject& data, std::vector<std::string>& paths) {
     paths.clear();
     FORMATETC format = {CF_HDROP, nullptr, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
-    ScopedStgMedium medium;
+    ScopedMedium medium;
     if (FAILED(data.GetData(&format, medium.Receive())) || medium.Get().tymed != TYMED_HGLOBAL ||
         !medium.Get().hGlobal) {
         return E_FAIL;

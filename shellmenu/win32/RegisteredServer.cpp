@@ -3,11 +3,11 @@
 #include <cstring>
 
 #include "platform/win32/com/ComModule.h"
-#include "shellmenu/win32/ScopedOwners.h"
+#include "platform/win32/ui/Scoped.h"
 
 std::optional<std::string> RegisteredServerPath(REFCLSID clsid) {
     const std::string name = "CLSID\\" + GuidString(clsid) + "\\InProcServer32";
-    ScopedRegKey key;
+    ScopedKey key;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, key.Receive()) !=
         ERROR_SUCCESS) {
         return std::nullopt;

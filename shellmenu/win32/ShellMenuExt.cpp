@@ -95,6 +95,7 @@ STDMETHODIMP CShellMenuExt::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKE
         if (!data) {
             return E_FAIL;
         }
+        data->AddRef();
         data_.Reset(data);
         return ReadDroppedFiles(*data, selection_);
     });

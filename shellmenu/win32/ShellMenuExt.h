@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "platform/win32/com/ComModule.h"
-#include "shellmenu/win32/ScopedOwners.h"
+#include "platform/win32/ui/Scoped.h"
 
 class CShellMenuExt final : public IShellExtInit, public IContextMenu {
   public:
