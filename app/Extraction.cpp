@@ -31,7 +31,8 @@ bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, co
                               const std::string& folder, std::string& path) {
     const std::string name = DiskNameOf(entry);
     path = JoinPath(folder, name);
-    if (!IsSafeItemName(name))
+    // A link planted in the destination would be written through.
+    if (!IsSafeItemName(name) || IsLink(path))
         return false;
     BinaryFile source;
     BinaryFile* from = &archive;
@@ -85,7 +86,7 @@ bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSiz
     std::string target = base;
     if (folder != Root()) {
         target = JoinPath(base, folder->name);
-        if (!IsSafeItemName(folder->name) || !CreateDirectories(target)) {
+        if (!IsSafeItemName(folder->name) || IsLink(target) || !CreateDirectories(target)) {
             Fail(Format("Extraction error on file: %s\n!", target.c_str()));
             return false;
         }
@@ -138,11 +139,11 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
                 end = path.size();
             const std::string part = path.substr(begin, end - begin);
             if (!part.empty()) {
-                if (!IsSafeItemName(part)) {
+                target = JoinPath(target, part);
+                if (!IsSafeItemName(part) || IsLink(target)) {
                     Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));
                     return false;
                 }
-                target = JoinPath(target, part);
             }
             begin = end + 1;
         }
