@@ -28,16 +28,6 @@ namespace {
 using namespace archive_test;
 namespace fs = std::filesystem;
 
-bool Exists(const std::string& path) {
-    std::error_code error;
-    return fs::exists(fs::symlink_status(path, error));
-}
-
-void RemoveFileIfAny(const std::string& path) {
-    std::error_code ignored;
-    fs::remove(path, ignored);
-}
-
 // Entry contents that differ from one entry and one byte to the next.
 std::string Pattern(std::size_t size, unsigned seed) {
     std::string bytes(size, '\0');
@@ -158,6 +148,16 @@ TEST_F(SaveFault, AFileAnotherSaveHoldsOpenIsNeitherRemovedNorUsed) {
     EXPECT_EQ(ReadAll(held), "being written");
 }
 #else
+
+bool Exists(const std::string& path) {
+    std::error_code error;
+    return fs::exists(fs::symlink_status(path, error));
+}
+
+void RemoveFileIfAny(const std::string& path) {
+    std::error_code ignored;
+    fs::remove(path, ignored);
+}
 
 // Runs body in a child process, which ends with body's exit code; the parent's document, prompts
 // and folder stay as they were. Gives the child's exit code, or 128 + the signal that ended it.
