@@ -164,9 +164,12 @@ void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
     for (size_t blockRow = 0; blockRow < blockRows; ++blockRow) {
         size_t rows = std::min<size_t>(4, height - blockRow * 4);
         for (size_t across = 0; across < blocksAcross; ++across) {
-            // Past the end of the file the blocks are zero: black.
+            // Past the end of the file the blocks are zero, which decode to the zero (black)
+            // pixels the rows already hold: a short file costs no decoding beyond its end.
             std::fill(block, block + blockBytes, 0);
-            in.Read(block, blockBytes);
+            if (in.Read(block, blockBytes) == 0) {
+                return;
+            }
             DecodeColourBlock(block + skippedBytes, colours);
             for (size_t y = 0; y < rows; ++y) {
                 uint8_t* row = &pixels_[(blockRow * 4 + y) * rowStride_ + across * 16];
