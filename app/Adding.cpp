@@ -63,10 +63,10 @@ class NameIndex {
     // Folds ASCII letters only: names equal without regard to case always hash alike.
     struct FoldedHash {
         std::size_t operator()(const std::string& text) const {
-            std::size_t hash = 14695981039346656037ull;
+            std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a, also on 32 bits
             for (unsigned char c : text)
                 hash = (hash ^ static_cast<unsigned char>(std::toupper(c))) * 1099511628211ull;
-            return hash;
+            return static_cast<std::size_t>(hash ^ (hash >> 32));
         }
     };
     struct SameNoCase {
@@ -77,9 +77,14 @@ class NameIndex {
     std::unordered_set<std::string, FoldedHash, SameNoCase> names_;
 };
 
-bool IsLinkToAncestor(const std::string& path, const std::vector<std::string>& ancestors) {
+// A link to a folder that holds the folder being added, or any folder this run is adding,
+// would add that folder again inside itself.
+bool LeadsBackUp(const std::string& link, const std::string& folder,
+                 const std::vector<std::string>& ancestors) {
+    if (IsInsideDirectory(folder, link))
+        return true;
     for (const std::string& ancestor : ancestors) {
-        if (IsSameFile(ancestor, path))
+        if (IsSameFile(ancestor, link))
             return true;
     }
     return false;
@@ -90,7 +95,7 @@ bool IsLinkToAncestor(const std::string& path, const std::vector<std::string>& a
 bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName,
                                   const std::string& shortName, const FileStatus& status,
                                   bool& cancelled) {
-    const std::string folderPath = folders_.FolderPath(&folder, true) + "\\";
+    const std::string folderPath = host_.Names().Shown(folders_.FolderPath(&folder, true)) + "\\";
     int conflicts = 0, kept = 0;
     for (auto it = folder.entries.begin(); it != folder.entries.end();) {
         if (!Conflicts(*it, fullName, shortName)) {
@@ -101,7 +106,7 @@ bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName
         const std::string question = Format(
             "Would you like to replace:\n\n %s, Size: %i, Date: %s \n\nwith:\n\n %s, Size: %i, "
             "Date: %s ?",
-            (folderPath + it->name).c_str(), static_cast<int>(it->size),
+            (folderPath + host_.Names().Shown(it->name)).c_str(), static_cast<int>(it->size),
             LocalTimeText(it->time).c_str(), fullName.c_str(), static_cast<int>(status.size),
             LocalTimeText(status.modified).c_str());
         const PromptAnswer answer = host_.Prompts().Ask(question, PromptButtons::YesNoCancel);
@@ -138,13 +143,23 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
         const std::string& path = files[i].path;
         const std::optional<FileStatus> status =
             files[i].status ? files[i].status : ReadFileStatus(path);
+        // Pipes, sockets and devices are no files to store: reading them may never end.
+        if (status && status->isOther) {
+            Skip(path);
+            continue;
+        }
         // A path that cannot be read, a folder, or a file too large for an archive would
         // become an entry the save cannot write.
-        if (!status || status->isDirectory || status->size > UINT32_MAX) {
+        if (!status || status->isDirectory || status->size > UINT32_MAX || !CanReadFile(path)) {
             Fail(Format("Error adding: %s", path.c_str()));
             continue;
         }
-        std::string shortName = FileNameOf(path);
+        const std::string diskName = FileNameOf(path);
+        std::string shortName;
+        if (!host_.Names().ToArchive(diskName, shortName)) {
+            Skip(path);  // the archive's code page has no form of the name
+            continue;
+        }
         // The archive itself: its data would be read back while it is being replaced.
         if (!archivePath_.empty() && EqualNoCase(shortName, archiveName) &&
             IsSameFile(path, archivePath_)) {
@@ -162,13 +177,15 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
                 continue;
         }
         RezEntry entry;
-        entry.name = path;
+        // The source path until the next save, with its file name as the archive will hold it.
+        entry.name = path.substr(0, path.size() - diskName.size()) + shortName;
+        entry.diskPath = path;
         entry.dataPosition = 0;
         entry.size = static_cast<std::uint32_t>(status->size);
         entry.time = status->modified;
         entry.identifier = NextIdentifier(folder, path);
-        entry.typeCode = TypeCodeOf(path);
-        entry.typeName = TypeNameFor(entry.typeCode, path);
+        entry.typeCode = TypeCodeOf(entry.name);
+        entry.typeName = TypeNameFor(entry.typeCode, entry.name);
         folder.entries.push_back(std::move(entry));
         names.Add(std::move(shortName));
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
@@ -181,18 +198,26 @@ bool CTarvexDoc::AddFile(const std::string& path, RezFolder* folder, ProgressSin
     return AddFiles({path}, folder, progress);
 }
 
-void CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
-                           ProgressSink& progress) {
-    std::vector<std::string> ancestors;
-    AddFolderBelow(path, folder, topLevel, progress, ancestors);
+void CTarvexDoc::Skip(const std::string& path) {
+    host_.Prompts().Show(Format("Error adding: %s", path.c_str()));
 }
 
-void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool topLevel,
+bool CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
+                           ProgressSink& progress) {
+    std::vector<std::string> ancestors;
+    return AddFolderBelow(path, folder, topLevel, progress, ancestors);
+}
+
+bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool topLevel,
                                 ProgressSink& progress, std::vector<std::string>& ancestors) {
-    const std::string name = DiskFolderName(path);
     progress.SetLine(2, Format("Adding Folder: %s", path.c_str()), true);
     if (progress.HasUserCancelled())
-        return;
+        return false;
+    std::string name;
+    if (!host_.Names().ToArchive(DiskFolderName(path), name)) {
+        Skip(path);
+        return true;
+    }
     RezFolder* destination;
     if (topLevel && (folderAsRoot_ || batchFlag_)) {
         destination = folders_.Resolve(target);
@@ -206,27 +231,29 @@ void CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
     ListDirectory(path, items);
     ancestors.push_back(path);
     std::vector<DiskFile> files;
+    bool complete = true;
     for (const DirectoryItem& item : items) {
         const std::string itemPath = JoinPath(path, item.name);
         if (item.isDirectory) {
             // Only a link can lead back to a folder being added, which would never end.
-            if (item.isLink && IsLinkToAncestor(itemPath, ancestors))
+            if (item.isLink && LeadsBackUp(itemPath, path, ancestors))
                 continue;
-            AddFolderBelow(itemPath, destination, false, progress, ancestors);
+            complete =
+                AddFolderBelow(itemPath, destination, false, progress, ancestors) && complete;
         } else {
             files.push_back({itemPath, item.status});
         }
     }
     ancestors.pop_back();
-    AddDiskFiles(files, destination, progress);
+    return AddDiskFiles(files, destination, progress) && complete;
 }
 
 RezFolder* CTarvexDoc::FindOrCreateSubfolder(const std::string& name, RezFolder* parent) {
     parent = folders_.Resolve(parent);
-    for (RezFolder* sub : parent->subfolders) {
-        if (sub->name == name)
-            return sub;
-    }
+    // Without regard to case, as entry names: the save writes names in upper case, so Maps
+    // beside MAPS would become two folders of one name.
+    if (RezFolder* found = FindSubfolder(*parent, name))
+        return found;
     RezFolder& created = folders_.InsertAfterParent(name, parent);
     created.time = static_cast<std::uint32_t>(std::time(nullptr));
     return &created;
@@ -236,15 +263,8 @@ RezFolder* CTarvexDoc::FindOrCreateFolderPath(const std::string& path, RezFolder
     if (RezFolder* found = folders_.FindFolderByPath(path, false))
         return found;
     RezFolder* folder = folders_.Resolve(start);
-    std::size_t begin = 0;
-    while (begin <= path.size()) {
-        std::size_t end = path.find('\\', begin);
-        if (end == std::string::npos)
-            end = path.size();
-        if (end > begin)
-            folder = FindOrCreateSubfolder(path.substr(begin, end - begin), folder);
-        begin = end + 1;
-    }
+    for (const std::string& part : ArchivePathParts(path))
+        folder = FindOrCreateSubfolder(part, folder);
     return folder;
 }
 

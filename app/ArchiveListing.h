@@ -3,7 +3,8 @@
 #include <string>
 
 #include "archive/RezTree.h"
+#include "platform/NameCodec.h"
 
 // One line per folder (its path from the root, ending in '\'), then one line per entry:
-// size in bytes, modification time (UTC), identifier and name.
-std::string ListArchive(const FolderList& folders);
+// size in bytes, modification time (UTC), identifier and name; names in the disk's text.
+std::string ListArchive(const FolderList& folders, const NameCodec& names = SameNames());

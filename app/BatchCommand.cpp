@@ -1,6 +1,7 @@
 #include "app/BatchCommand.h"
 
 #include "platform/FileSystem.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -11,7 +12,20 @@ bool ExtractAll(const CTarvexCommandLineInfo& info, CTarvexDoc& doc, const std::
     if (doc.LastOpenFailed())
         return false;
     doc.SetArchivePath(info.fileName);
-    return doc.ExtractArchive(doc.Root(), destination, progress);
+    if (!info.NativeProgram() || info.items.empty())
+        return doc.ExtractArchive(doc.Root(), destination, progress);
+    // Only the items named, each where extracting everything would put it.
+    std::vector<ArchiveItem> items;
+    for (const std::string& path : info.items) {
+        const std::optional<ArchiveItem> item = doc.FindItemNamed(path);
+        if (!item) {
+            doc.Host().Prompts().Show(Format("No such item in the archive: %s", path.c_str()));
+            return false;
+        }
+        items.push_back(*item);
+    }
+    const std::string target = destination.empty() ? doc.ChooseExtractionFolder() : destination;
+    return !target.empty() && doc.ExtractItems(items, target, progress);
 }
 
 bool AddItemsAndSave(const CTarvexCommandLineInfo& info, CTarvexDoc& doc, ProgressSink& progress) {

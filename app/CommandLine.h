@@ -18,8 +18,10 @@ enum ShellCommand : std::uint8_t { ShellNew = 0, ShellOpen = 1 };
 
 class CTarvexCommandLineInfo {
   public:
-    // listSwitch: accept /L (the command-line program's listing).
-    explicit CTarvexCommandLineInfo(bool listSwitch = false) : listSwitch_(listSwitch) {}
+    // nativeProgram: the command-line program, which also takes /L (its listing) and items
+    // after the destination of /X (only those are extracted).
+    explicit CTarvexCommandLineInfo(bool nativeProgram = false) : listSwitch_(nativeProgram) {}
+    bool NativeProgram() const { return listSwitch_; }
 
     // One argument; a switch without its leading '/' or '-'.
     void ParseParam(const std::string& param, bool isSwitch);

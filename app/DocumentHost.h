@@ -7,6 +7,7 @@
 
 #include "archive/ArchiveJob.h"
 #include "archive/ProgressSink.h"
+#include "platform/NameCodec.h"
 #include "platform/Settings.h"
 #include "platform/UserPrompts.h"
 
@@ -20,6 +21,8 @@ class DocumentHost {
     virtual std::unique_ptr<ProgressSink> MakeProgress() = 0;
     // The owner window of progress windows; 0 for none.
     virtual std::uintptr_t Owner() = 0;
+    // How archive names and disk names convert into each other.
+    virtual const NameCodec& Names() { return SameNames(); }
 
     // Starts an Open or Save job on the worker; its completion is handed back to the
     // document's CompleteJob on this thread.

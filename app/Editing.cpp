@@ -1,19 +1,59 @@
-// The model side of the editing commands: Delete, Insert Empty Folder and Rename.
+// The model side of the editing commands: Delete, Insert Empty Folder, Rename and Move.
 #include <algorithm>
 
 #include "app/TarvexDoc.h"
+#include "platform/TextCase.h"
+
+namespace {
+
+bool IsAtOrBelow(const RezFolder* folder, const RezFolder* ancestor) {
+    for (const RezFolder* up = folder; up; up = up->parent) {
+        if (up == ancestor)
+            return true;
+    }
+    return false;
+}
+
+// Another subfolder of parent than except with that name, without regard to case.
+bool HasOtherSubfolderNamed(const RezFolder& parent, const std::string& name,
+                            const RezFolder* except) {
+    return std::any_of(parent.subfolders.begin(), parent.subfolders.end(), [&](RezFolder* sub) {
+        return sub != except && EqualNoCase(sub->name, name);
+    });
+}
+
+bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const RezEntry* except) {
+    return std::any_of(folder.entries.begin(), folder.entries.end(), [&](const RezEntry& entry) {
+        return &entry != except && EqualNoCase(ItemNameOf(entry), name);
+    });
+}
+
+}  // namespace
 
 void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
                              const std::vector<const RezEntry*>& entries) {
     current = folders_.Resolve(current);
-    for (RezFolder* folder : folders) {
-        // The list shows the current folder's children; the folder itself stays.
-        if (folder != current)
-            folders_.DeleteFolder(folder);
-    }
     current->entries.remove_if([&entries](const RezEntry& entry) {
         return std::find(entries.begin(), entries.end(), &entry) != entries.end();
     });
+    std::vector<RezFolder*> deleted;
+    for (RezFolder* folder : folders) {
+        // The list shows the current folder's children; the folder itself stays. A folder
+        // below one already deleted went with it.
+        if (folder == current ||
+            std::any_of(deleted.begin(), deleted.end(),
+                        [folder](RezFolder* gone) { return IsAtOrBelow(folder, gone); })) {
+            continue;
+        }
+        folders_.DeleteFolder(folder);
+        deleted.push_back(folder);
+    }
+    host_.UpdateAllViews();
+    modified_ = true;
+}
+
+void CTarvexDoc::DeleteFolder(RezFolder* folder) {
+    folders_.DeleteFolder(folder);
     host_.UpdateAllViews();
     modified_ = true;
 }
@@ -40,9 +80,7 @@ bool CTarvexDoc::DeleteTreeSelection(RezFolder* selected) {
             "Are you sure you wish to delete the selected Folder and all the files there-in?",
             PromptButtons::OkCancel) != PromptAnswer::Ok)
         return false;
-    folders_.DeleteFolder(selected);
-    host_.UpdateAllViews();
-    modified_ = true;
+    DeleteFolder(selected);
     return true;
 }
 
@@ -52,12 +90,83 @@ RezFolder* CTarvexDoc::InsertEmptyFolder(RezFolder* selected) {
     return folder;
 }
 
-void CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+    folder = folders_.Resolve(folder);
+    if (!IsArchiveItemName(name) ||
+        (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))) {
+        return false;
+    }
     folders_.RenameItem(folder, name);
     modified_ = true;
+    return true;
 }
 
-void CTarvexDoc::RenameEntry(RezEntry& entry, const std::string& name) {
+bool CTarvexDoc::RenameEntry(RezEntry& entry, const std::string& name) {
+    const RezFolder* folder = FolderOfEntry(entry);
+    if (!IsArchiveItemName(name) || (folder && HasOtherEntryNamed(*folder, name, &entry)))
+        return false;
     FolderList::RenameItem(entry, name);
     modified_ = true;
+    return true;
+}
+
+std::optional<ArchiveItem> CTarvexDoc::FindItemNamed(const std::string& path) const {
+    std::string archivePath;
+    if (!host_.Names().ToArchive(path, archivePath))
+        return std::nullopt;
+    return FindItem(folders_, archivePath);
+}
+
+RezFolder* CTarvexDoc::FolderOfEntry(const RezEntry& entry) const {
+    RezFolder* found = nullptr;
+    folders_.ForEach([&](RezFolder& folder) {
+        for (const RezEntry& candidate : folder.entries) {
+            if (&candidate == &entry)
+                found = &folder;
+        }
+    });
+    return found;
+}
+
+bool CTarvexDoc::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
+                           const std::vector<RezEntry*>& entries, RezFolder* target) {
+    target = folders_.Resolve(target);
+    source = folders_.Resolve(source);
+    for (std::size_t i = 0; i < folders.size(); ++i) {
+        RezFolder* folder = folders[i];
+        // Into itself or below itself the folder list would no longer be a tree.
+        if (!folder || !folder->parent || IsAtOrBelow(target, folder))
+            return false;
+        if (folder->parent != target && HasOtherSubfolderNamed(*target, folder->name, nullptr))
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (folders[j] == folder || EqualNoCase(folders[j]->name, folder->name))
+                return false;
+        }
+    }
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const RezEntry* entry = entries[i];
+        const auto& own = source->entries;
+        if (!entry || std::none_of(own.begin(), own.end(),
+                                   [entry](const RezEntry& e) { return &e == entry; })) {
+            return false;
+        }
+        const std::string name = ItemNameOf(*entry);
+        if (source != target && HasOtherEntryNamed(*target, name, nullptr))
+            return false;
+        for (std::size_t j = 0; j < i; ++j) {
+            if (entries[j] == entry || EqualNoCase(ItemNameOf(*entries[j]), name))
+                return false;
+        }
+    }
+    for (RezFolder* folder : folders)
+        folders_.MoveFolder(folder, target);
+    for (RezEntry* entry : entries) {
+        auto at = std::find_if(source->entries.begin(), source->entries.end(),
+                               [entry](const RezEntry& e) { return &e == entry; });
+        target->entries.splice(target->entries.end(), source->entries, at);
+    }
+    host_.UpdateAllViews();
+    modified_ = true;
+    return true;
 }

@@ -21,8 +21,9 @@ std::string SelectedPaneText(const SelectedTotals& totals) {
     return Format("Selected %d Files, %dKB", totals.count, static_cast<int>(totals.kilobytes));
 }
 
-std::string TotalPaneText(std::int32_t count, std::int32_t size) {
-    return Format("Total %d Files, %dKB", static_cast<int>(count), static_cast<int>(size / 1024));
+std::string TotalPaneText(std::uint32_t count, std::uint64_t size) {
+    return Format("Total %u Files, %lluKB", static_cast<unsigned>(count),
+                  static_cast<unsigned long long>(size / 1024));
 }
 
 bool SelectionCommandsEnabled(bool treeHasCurrentItem, int selectedListItems) {

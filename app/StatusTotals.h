@@ -14,7 +14,8 @@ struct SelectedTotals {
 SelectedTotals SumSelectedSizes(const std::vector<std::string>& sizeTexts);
 // Pane 105: "Selected %d Files, %dKB".
 std::string SelectedPaneText(const SelectedTotals& totals);
-// Pane 106: "Total %d Files, %dKB" from the entry count and the total size in bytes.
-std::string TotalPaneText(std::int32_t count, std::int32_t size);
+// Pane 106: "Total %d Files, %dKB" from the entry count and the total size in bytes; never
+// negative, however large the archive.
+std::string TotalPaneText(std::uint32_t count, std::uint64_t size);
 // Delete, Extract, Rename, Copy and Cut need a current tree item or a selected list item.
 bool SelectionCommandsEnabled(bool treeHasCurrentItem, int selectedListItems);

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/ArchiveItems.h"
 #include "app/DocumentHost.h"
 #include "archive/ArchiveJob.h"
 #include "archive/BinaryFile.h"
@@ -47,7 +48,8 @@ class CTarvexDoc {
     // False when the user cancelled in the replace prompt.
     bool AddFiles(const std::vector<std::string>& paths, RezFolder* folder, ProgressSink& progress);
     bool AddFile(const std::string& path, RezFolder* folder, ProgressSink& progress);
-    void AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
+    // False when the user cancelled (in a replace prompt or the progress window).
+    bool AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
                    ProgressSink& progress);
     RezFolder* FindOrCreateSubfolder(const std::string& name, RezFolder* parent);
     RezFolder* FindOrCreateFolderPath(const std::string& path, RezFolder* start);
@@ -69,11 +71,24 @@ class CTarvexDoc {
     bool ExtractSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
                           const std::vector<const RezEntry*>& entries,
                           const std::string& destination, ProgressSink& progress);
+    // Extracts each item where extracting the whole archive into destination would put it.
+    bool ExtractItems(const std::vector<ArchiveItem>& items, const std::string& destination,
+                      ProgressSink& progress);
+    // Copies an entry's data (from the document's archive, or from its disk file when it is not
+    // stored yet) to output. False when the data cannot be read whole.
+    bool CopyEntryTo(const RezEntry& entry, BinaryFile& output);
 
     // --- editing ---
     // Deletes folders (with everything below them) and entries of the current folder.
     void DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
                      const std::vector<const RezEntry*>& entries);
+    // Deletes a folder and everything below it; the root is emptied instead.
+    void DeleteFolder(RezFolder* folder);
+    // Moves folders into target, then entries of source to the tail of target's entries.
+    // Refused (false, nothing changed) when a folder would go into itself or below itself, an
+    // entry is not source's, or an item would meet another of its kind and name in target.
+    bool MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
+                   const std::vector<RezEntry*>& entries, RezFolder* target);
     // The Delete command once the window has gathered the selection: of the file list (its
     // folder's selected subfolders and entries) or of the folder tree (null: nothing
     // selected; the root is emptied, not removed). Asks first; false when nothing changed.
@@ -86,8 +101,16 @@ class CTarvexDoc {
     bool ExtractTreeSelection(RezFolder* selected, ProgressSink& progress);
     // Insert Empty Folder: "New Folder" below the selected folder, reused when it exists.
     RezFolder* InsertEmptyFolder(RezFolder* selected);
-    void RenameFolder(RezFolder* folder, const std::string& name);
-    void RenameEntry(RezEntry& entry, const std::string& name);
+    // Refused (false, nothing changed) for a name that is no archive name (see
+    // IsArchiveItemName) or that another folder of the parent, or another entry of the
+    // folder, already has without regard to case.
+    bool RenameFolder(RezFolder* folder, const std::string& name);
+    bool RenameEntry(RezEntry& entry, const std::string& name);
+    // The item at an archive path given in the disk's text (names convert as disk names do);
+    // see FindItem.
+    std::optional<ArchiveItem> FindItemNamed(const std::string& path) const;
+    // The folder that holds the entry; null when it is none of this document's.
+    RezFolder* FolderOfEntry(const RezEntry& entry) const;
 
     // --- state ---
     FolderList& Folders() { return folders_; }
@@ -112,11 +135,14 @@ class CTarvexDoc {
     DocumentHost& Host() { return host_; }
 
     // TotalEntrySize and TotalEntryCount of the model, as the status bar shows them.
-    std::uint32_t TotalEntrySize() const { return folders_.TotalEntrySize(); }
+    std::uint64_t TotalEntrySize() const { return folders_.TotalEntrySize(); }
     std::uint32_t TotalEntryCount() const { return folders_.TotalEntryCount(); }
 
   private:
     void Fail(const std::string& message);
+    // A disk item left out on purpose (not a regular file, or a name the archive's code page
+    // cannot hold): reported, but no failure of the run.
+    void Skip(const std::string& path);
     bool ReplaceConflicts(RezFolder& folder, const std::string& fullName,
                           const std::string& shortName, const FileStatus& status, bool& cancelled);
     // A file to add, with its status when a directory listing already gave it.
@@ -132,7 +158,22 @@ class CTarvexDoc {
                       const std::string& folder, std::string& path);
     bool ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,
                            const std::string& base, ProgressSink& progress);
-    void AddFolderBelow(const std::string& path, RezFolder* folder, bool topLevel,
+    // The disk form of an archive name that may become one file or directory; false when it
+    // has none or is unsafe (diskName then holds what to name in a message).
+    bool DiskNameFor(const std::string& archiveName, std::string& diskName);
+    // Makes the directory below base that stands for folder (its names from the root down;
+    // the root's own only with includeRoot). False when a name is unsafe or the directory
+    // cannot be made; path then names where it failed.
+    bool MakeDiskFolder(const std::string& base, RezFolder* folder, bool includeRoot,
+                        std::string& path);
+    // Where an entry's data is read from: the open archive of archiveSize bytes, or its disk
+    // file, opened into disk. Null when the data is not there whole.
+    BinaryFile* EntryDataSource(BinaryFile& archive, std::uint64_t archiveSize,
+                                const RezEntry& entry, BinaryFile& disk);
+    // Opens the document's archive to read entry data; false, with the message (formatted
+    // with the path name), when it cannot be opened.
+    bool OpenArchiveData(BinaryFile& archive, const char* failureFormat);
+    bool AddFolderBelow(const std::string& path, RezFolder* folder, bool topLevel,
                         ProgressSink& progress, std::vector<std::string>& ancestors);
     FileDialogOptions ArchiveDialog(const char* lastFolderKey, unsigned long flags);
 

@@ -14,11 +14,14 @@ class BinaryFile {
     BinaryFile(BinaryFile&& other) noexcept { *this = std::move(other); }
     BinaryFile& operator=(BinaryFile&& other) noexcept;
 
-    // Opens an existing file for reading. Reads are not buffered: callers read in blocks.
+    // Opens an existing regular file for reading (never a pipe, socket or device, whose
+    // reading may not end). Reads are not buffered: callers read in blocks.
     bool OpenRead(const std::string& path);
 #ifndef _WIN32
     // Takes over a descriptor opened for reading at its start.
     void AdoptDescriptor(int descriptor);
+    // Takes over a descriptor open for writing (standard output); writes are buffered.
+    void AdoptOutput(int descriptor);
 #endif
     // Creates the file, or truncates it, for writing; writes are buffered.
     bool Create(const std::string& path);

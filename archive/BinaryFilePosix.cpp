@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "archive/BinaryFile.h"
+#include "archive/DiskFileOpener.h"
 
 namespace {
 
@@ -47,8 +48,20 @@ bool BinaryFile::IsOpen() const {
     return descriptor_ >= 0;
 }
 
+int OpenRegularFile(int folder, const char* path) {
+    // Without blocking: opening a pipe would otherwise wait for a writer forever. Only a
+    // regular file is taken; reading a pipe, socket or device may never end.
+    const int descriptor = openat(folder, path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    struct stat status;
+    if (descriptor >= 0 && (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
+        close(descriptor);
+        return -1;
+    }
+    return descriptor;
+}
+
 bool BinaryFile::OpenRead(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int descriptor = OpenRegularFile(AT_FDCWD, path.c_str());
     if (descriptor < 0) {
         Close();
         return false;
@@ -61,6 +74,13 @@ void BinaryFile::AdoptDescriptor(int descriptor) {
     Close();
     descriptor_ = descriptor;
     position_ = 0;
+}
+
+void BinaryFile::AdoptOutput(int descriptor) {
+    Close();
+    descriptor_ = descriptor;
+    buffer_.reset(new char[kWriteBuffer]);
+    position_ = kUnknown;
 }
 
 bool BinaryFile::StartWriting(int descriptor) {

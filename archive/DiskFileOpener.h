@@ -6,6 +6,12 @@
 
 #include "archive/BinaryFile.h"
 
+#ifndef _WIN32
+// Opens a regular file relative to an open folder (AT_FDCWD: the working folder); -1 for
+// anything else or on failure.
+int OpenRegularFile(int folder, const char* path);
+#endif
+
 class DiskFileOpener {
   public:
     DiskFileOpener() = default;

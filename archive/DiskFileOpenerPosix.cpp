@@ -20,7 +20,7 @@ bool DiskFileOpener::Open(const std::string& path, BinaryFile& file) {
     }
     if (folderHandle_ < 0)
         return file.OpenRead(path);
-    const int handle = openat(folderHandle_, path.c_str() + slash + 1, O_RDONLY | O_CLOEXEC);
+    const int handle = OpenRegularFile(folderHandle_, path.c_str() + slash + 1);
     if (handle < 0)
         return false;
     file.AdoptDescriptor(handle);

@@ -3,12 +3,15 @@
 #include <atomic>
 #include <list>
 #include <mutex>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 #include "archive/JobGate.h"
 #include "archive/RezLoader.h"
 #include "archive/RezSaver.h"
 #include "archive/WorkerPriority.h"
+#include "platform/Format.h"
 
 namespace {
 
@@ -31,17 +34,40 @@ class Workers {
     std::list<Worker> workers_;
 };
 
+// Nothing a file says may end the program: whatever escapes a job (memory a damaged index
+// asks for, above all on 32-bit Windows) becomes the job's failure, reported like the others.
+void RunGuarded(ArchiveJob& job, JobHost& host) {
+    std::string failure;
+    try {
+        std::unique_ptr<ProgressSink> progress = host.MakeProgress();
+        SetUpProgress(*progress);
+        RunJob(job, *progress, host.Prompts(), host.Owner());
+        progress->Stop();
+        return;
+    } catch (const std::bad_alloc&) {
+        failure = "not enough memory";
+    } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+        failure = "unknown error";
+    }
+    job.failed = true;
+    job.loaded.Clear();
+    try {
+        host.Prompts().Show(Format(job.kind == JobOpen ? "Error opening file: %s\n(%s)"
+                                                       : "Error writing Rez File: %s\n(%s)",
+                                   job.path.c_str(), failure.c_str()));
+    } catch (...) {
+        // Nothing is left to report with.
+    }
+}
+
 void RunWorker(std::unique_ptr<ArchiveJob> job, JobHost& host) {
     RaiseCurrentThreadPriority();
     JobGate& gate = TheJobGate();
     gate.Enter();
     job->header = RezHeader{};
-    {
-        std::unique_ptr<ProgressSink> progress = host.MakeProgress();
-        SetUpProgress(*progress);
-        RunJob(*job, *progress, host.Prompts(), host.Owner());
-        progress->Stop();
-    }
+    RunGuarded(*job, host);
     host.JobFinished(std::move(job));
     gate.Leave();
 }

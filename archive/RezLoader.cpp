@@ -1,5 +1,6 @@
 #include "archive/RezLoader.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -27,7 +28,9 @@ class IndexReader {
     bool ReadDirectory(std::uint32_t position, std::uint32_t size, int depth);
 
   private:
-    bool LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block);
+    // A block must lie inside the file, the blocks read may not add up to more than the file
+    // holds, and a block may not contain itself.
+    bool MayRead(std::uint32_t position, std::uint32_t size);
     // Stored data must lie in the data area or later and end inside the file. An empty entry
     // needs no bytes; it only must not look like one still to be read from disk (position 0)
     // nor point past the end, where extracting it would count as a read beyond the file.
@@ -48,43 +51,40 @@ class IndexReader {
     ProgressSink& progress_;
     std::uint64_t blockBytesRead_ = 0;
     std::vector<std::uint32_t> openBlocks_;  // positions of the blocks being read, outermost first
-    std::map<std::string, std::string> typeNames_;  // by the name's extension
+    std::map<std::string, std::string> typeNames_;  // by type code and the name's extension
 };
 
-bool IndexReader::LoadBlock(std::uint32_t position, std::uint32_t size, std::vector<char>& block) {
+bool IndexReader::MayRead(std::uint32_t position, std::uint32_t size) {
     if (position < kDataStart || std::uint64_t(position) + size > fileSize_)
         return false;
     blockBytesRead_ += size;
     if (blockBytesRead_ > fileSize_)
         return false;
-    for (std::uint32_t open : openBlocks_) {
-        if (open == position)
-            return false;
-    }
-    block.resize(size);
-    return file_.Seek(position) && file_.Read(block.data(), size) == size;
+    return std::find(openBlocks_.begin(), openBlocks_.end(), position) == openBlocks_.end();
 }
 
 const std::string& IndexReader::TypeNameOf(const RezEntry& entry) {
+    // The type name follows the type code and, for codes the engine does not know, the
+    // name's extension: both make the key (one extension may come with different codes).
     const size_t dot = entry.name.rfind('.');
-    const std::string extension = dot == std::string::npos ? std::string() : entry.name.substr(dot);
-    auto found = typeNames_.find(extension);
-    if (found == typeNames_.end()) {
-        found = typeNames_.emplace(extension, TypeNameFor(entry.typeCode, entry.name)).first;
-    }
+    std::string key = entry.typeCode + '\0';
+    if (dot != std::string::npos)
+        key.append(entry.name, dot, std::string::npos);
+    auto found = typeNames_.find(key);
+    if (found == typeNames_.end())
+        found = typeNames_.emplace(std::move(key), TypeNameFor(entry.typeCode, entry.name)).first;
     return found->second;
 }
 
 bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int depth) {
     if (depth > kMaxDepth)
         return false;
-    std::vector<char> block;
-    if (!LoadBlock(position, size, block))
+    if (!MayRead(position, size))
         return false;
     openBlocks_.push_back(position);
 
     RezFolder& current = *folders_.Last();
-    RecordCursor cursor(block.data(), block.size());
+    RecordCursor cursor(file_, position, size);
     std::uint32_t counter = 0;
     bool entrySeen = false;
     while (!cursor.AtEnd()) {

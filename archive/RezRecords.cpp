@@ -72,11 +72,33 @@ void EncodeHeader(const RezHeader& header, unsigned char* bytes) {
     bytes[0] = static_cast<unsigned char>(header.sortedFlag);
 }
 
-bool RecordCursor::ReadBytes(char* out, std::size_t count) {
-    if (size_ - at_ < count)
+bool RecordCursor::Fill() {
+    if (at_ < window_.size())
+        return true;
+    if (consumed_ >= size_)
         return false;
-    std::memcpy(out, data_ + at_, count);
-    at_ += count;
+    const std::size_t want =
+        static_cast<std::size_t>(std::min<std::uint64_t>(size_ - consumed_, kWindow));
+    window_.resize(want);
+    at_ = 0;
+    if (!file_.Seek(start_ + consumed_) || file_.Read(window_.data(), want) != want) {
+        window_.clear();
+        return false;
+    }
+    return true;
+}
+
+bool RecordCursor::ReadBytes(char* out, std::size_t count) {
+    while (count > 0) {
+        if (!Fill())
+            return false;
+        const std::size_t chunk = std::min(count, window_.size() - at_);
+        std::memcpy(out, window_.data() + at_, chunk);
+        at_ += chunk;
+        consumed_ += chunk;
+        out += chunk;
+        count -= chunk;
+    }
     return true;
 }
 
@@ -89,13 +111,24 @@ bool RecordCursor::ReadU32(std::uint32_t& value) {
 }
 
 bool RecordCursor::ReadString(std::string& value) {
-    const void* end = std::memchr(data_ + at_, 0, size_ - at_);
-    if (!end)
-        return false;
-    const std::size_t length = static_cast<const char*>(end) - (data_ + at_);
-    value.assign(data_ + at_, length);
-    at_ += length + 1;
-    return true;
+    value.clear();
+    for (;;) {
+        if (!Fill())
+            return false;
+        const char* from = window_.data() + at_;
+        const std::size_t available = window_.size() - at_;
+        const void* end = std::memchr(from, 0, available);
+        const std::size_t length =
+            end ? static_cast<std::size_t>(static_cast<const char*>(end) - from) : available;
+        if (value.size() + length > kLongestName)
+            return false;
+        value.append(from, length);
+        const std::size_t taken = end ? length + 1 : length;
+        at_ += taken;
+        consumed_ += taken;
+        if (end)
+            return true;
+    }
 }
 
 bool ReadFolderRecord(RecordCursor& cursor, FolderRecord& record) {
@@ -138,11 +171,9 @@ void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t 
     AppendU32(block, entry.identifier);
     // The type field holds what the base name leaves out, so the name reads back as written
     // even after a rename or for a name such as ".dat".
-    const std::string baseName = BaseNameOf(name);
-    AppendTypeField(
-        block, baseName.size() < name.size() ? name.substr(baseName.size() + 1) : std::string());
+    AppendTypeField(block, StoredTypeCodeOf(name));
     AppendU32(block, 0);  // no key values follow
-    block.append(baseName);
+    block.append(BaseNameOf(name));
     block.append(2, '\0');  // terminator and the empty description
 }
 
@@ -152,6 +183,11 @@ std::uint32_t FolderRecordSize(const std::string& name) {
 
 std::uint32_t EntryRecordSize(const std::string& name) {
     return kEntryFixedSize + static_cast<std::uint32_t>(BaseNameOf(name).size()) + 2;
+}
+
+std::string StoredTypeCodeOf(const std::string& name) {
+    const std::size_t baseLength = BaseNameOf(name).size();
+    return baseLength < name.size() ? name.substr(baseLength + 1) : std::string();
 }
 
 std::string BaseNameOf(const std::string& name) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
 
@@ -15,20 +16,35 @@ RezHeader DecodeHeader(const unsigned char* bytes);
 // The 41 bytes the header occupies on disk.
 void EncodeHeader(const RezHeader& header, unsigned char* bytes);
 
-// Reads records out of one directory block held in memory; never reads past its end.
+// No name can be longer than the longest Windows path; a longer one is damage, and reading it
+// whole could take all the memory a 32-bit program has.
+constexpr std::size_t kLongestName = 32767;
+
+// Reads the records of one directory block from the archive file through a small window, so
+// that a block as large as the file costs no more memory than a short one. Never reads past
+// the block's end. Other reads of the file may come between two calls.
 class RecordCursor {
   public:
-    RecordCursor(const char* data, std::size_t size) : data_(data), size_(size) {}
-    bool AtEnd() const { return at_ >= size_; }
+    RecordCursor(BinaryFile& file, std::uint64_t start, std::uint32_t size)
+        : file_(file), start_(start), size_(size) {}
+    bool AtEnd() const { return consumed_ >= size_; }
     bool ReadU32(std::uint32_t& value);
     bool ReadBytes(char* out, std::size_t count);
-    // A 0-terminated string; false when the block ends before the terminator.
+    // A 0-terminated string of at most kLongestName bytes; false when the block ends before
+    // the terminator or the string is longer.
     bool ReadString(std::string& value);
 
   private:
-    const char* data_;
-    std::size_t size_;
-    std::size_t at_ = 0;
+    static constexpr std::size_t kWindow = 16384;
+    // Makes the window hold unread bytes; false at the block's end or when the file fails.
+    bool Fill();
+
+    BinaryFile& file_;
+    std::uint64_t start_;
+    std::uint32_t size_;
+    std::uint64_t consumed_ = 0;  // bytes of the block taken by the reads so far
+    std::string window_;          // the block's bytes from consumed_ - at_ on
+    std::size_t at_ = 0;          // the next unread byte of window_
 };
 
 struct FolderRecord {
@@ -56,3 +72,5 @@ std::uint32_t EntryRecordSize(const std::string& name);
 // The name without its last '.' and what follows, when that '.' is not the first character
 // and at most 4 characters follow it; otherwise the whole name.
 std::string BaseNameOf(const std::string& name);
+// The type code a record written for name carries: what BaseNameOf leaves out after the dot.
+std::string StoredTypeCodeOf(const std::string& name);

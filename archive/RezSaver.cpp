@@ -156,9 +156,9 @@ bool ArchiveWriter::WriteEntry(RezEntry& entry, std::uint32_t& position) {
             return sourceFailed();
     } else {
         BinaryFile disk;
-        if (!diskFiles_.Open(entry.name, disk)) {
+        if (!diskFiles_.Open(DiskSourceOf(entry), disk)) {
             // Left out of this file; the entry stays in the document, still to be stored.
-            prompts_.Show(Format("Error adding: %s", entry.name.c_str()));
+            prompts_.Show(Format("Error adding: %s", DiskSourceOf(entry).c_str()));
             ++job_.pendingEntries;
             return true;
         }
@@ -269,6 +269,12 @@ void ArchiveWriter::Apply() {
                 continue;
             entry.name = WrittenName(entry);
             entry.dataPosition = position;
+            entry.diskPath.clear();
+            // The type follows the name as written, as a reopened archive would show it.
+            std::string typeCode = StoredTypeCodeOf(entry.name);
+            if (!EqualNoCase(typeCode, entry.typeCode) || entry.typeName.empty())
+                entry.typeName = TypeNameFor(typeCode, entry.name);
+            entry.typeCode = std::move(typeCode);
         }
     }
     if (RezFolder* root = job_.folders->Root())
@@ -285,7 +291,15 @@ bool ArchiveWriter::Save(std::uintptr_t owner) {
     }
     if (!CreateTemporaryBeside(job_.path, target_, temporaryPath_))
         return Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
-    bool ok = Write(owner);
+    bool ok = false;
+    try {
+        ok = Write(owner);
+    } catch (...) {
+        // The caller reports it; the incomplete file must not stay behind.
+        target_.Close();
+        RemoveFile(temporaryPath_);
+        throw;
+    }
     target_.Close();
     source_.Close();
     if (ok && !ReplaceFileWith(temporaryPath_, job_.path))

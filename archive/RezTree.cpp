@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "archive/ArchivePaths.h"
 #include "platform/ShellTypeName.h"
 #include "platform/TextCase.h"
 
@@ -123,8 +124,20 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
     return true;
 }
 
-std::uint32_t FolderList::TotalEntrySize() const {
-    std::uint32_t total = 0;
+std::string ItemNameOf(const RezEntry& entry) {
+    return entry.dataPosition == 0 ? FileNameOf(entry.name) : entry.name;
+}
+
+void FolderList::RenameItem(RezEntry& entry, const std::string& name) {
+    if (entry.dataPosition == 0 && entry.diskPath.empty())
+        entry.diskPath = entry.name;  // made by hand with its path as its name
+    entry.name = name;
+    entry.typeCode = TypeCodeOf(name);
+    entry.typeName = TypeNameFor(entry.typeCode, name);
+}
+
+std::uint64_t FolderList::TotalEntrySize() const {
+    std::uint64_t total = 0;
     for (const auto& node : nodes_) {
         for (const RezEntry& entry : node->entries)
             total += entry.size;

@@ -15,10 +15,22 @@ struct RezEntry {
     std::uint32_t size = 0;
     std::uint32_t time = 0;  // seconds since 1970-01-01 UTC
     std::uint32_t identifier = 0;
-    std::string name;  // base name, '.', type code; the disk path for a new entry
+    std::string name;  // base name, '.', type code; the disk path for a new entry until renamed
     std::string typeCode;
     std::string typeName;
+    // A new entry's disk file, kept through renames and moves until a save stores its data.
+    // Empty for stored entries, and for new entries made without it, whose name is their path.
+    std::string diskPath;
 };
+
+// The name an entry is shown and extracted under: the name of an entry not yet stored may
+// still be its source path, whose file name it then is.
+std::string ItemNameOf(const RezEntry& entry);
+
+// Where the data of an entry not yet stored (data position 0) lies on disk.
+inline const std::string& DiskSourceOf(const RezEntry& entry) {
+    return entry.diskPath.empty() ? entry.name : entry.diskPath;
+}
 
 using EntryList = std::list<RezEntry>;
 
@@ -89,9 +101,12 @@ class FolderList {
     // Moving a folder below itself or one of its descendants is refused (returns false).
     bool MoveFolder(RezFolder* folder, RezFolder* newParent);
     void RenameItem(RezFolder* folder, const std::string& name) { Resolve(folder)->name = name; }
-    static void RenameItem(RezEntry& entry, const std::string& name) { entry.name = name; }
+    // An entry's type code and type name follow its new name. An entry not yet stored keeps
+    // its disk file.
+    static void RenameItem(RezEntry& entry, const std::string& name);
 
-    std::uint32_t TotalEntrySize() const;
+    // 64 bits: entries not yet stored may add up to more than an archive can hold.
+    std::uint64_t TotalEntrySize() const;
     std::uint32_t TotalEntryCount() const;
 
   private:

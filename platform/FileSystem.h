@@ -18,6 +18,9 @@ std::string PathParent(const std::string& path);
 
 struct FileStatus {
     bool isDirectory = false;
+    // Neither a regular file nor a directory: a pipe, socket or device, whose reading may
+    // never end.
+    bool isOther = false;
     std::uint64_t size = 0;
     std::uint32_t modified = 0;  // seconds since 1970-01-01 UTC
 };
@@ -49,3 +52,9 @@ bool CreateDirectories(const std::string& path);
 
 // True when both paths name the same existing file, however they are spelled.
 bool IsSameFile(const std::string& a, const std::string& b);
+// True when the directory at inner is the directory at outer or lies below it, following the
+// file system's own parent links (so links on the way count where they lead).
+bool IsInsideDirectory(const std::string& inner, const std::string& outer);
+
+// True when the file may be opened for reading.
+bool CanReadFile(const std::string& path);

@@ -4,8 +4,6 @@
 #include <windows.h>
 #endif
 
-namespace {
-
 bool IsLeadByte(unsigned char c) {
 #ifdef _WIN32
     return IsDBCSLeadByte(c) != 0;
@@ -14,6 +12,8 @@ bool IsLeadByte(unsigned char c) {
     return false;
 #endif
 }
+
+namespace {
 
 char AsciiUpper(char c) {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;

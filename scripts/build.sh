@@ -3,10 +3,11 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${JOBS:-2}
-cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# Warnings are errors in both builds.
+cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR=ON >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
 if [ "${TARVEX_NATIVE_ONLY:-0}" != 1 ]; then
-    cmake -S "$root" -B "$root/build/windows" -DCMAKE_BUILD_TYPE=Release \
+    cmake -S "$root" -B "$root/build/windows" -DCMAKE_BUILD_TYPE=Release -DTARVEX_WERROR=ON \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
     cmake --build "$root/build/windows" -j"$jobs"
 fi

@@ -6,7 +6,7 @@ packages=(
     clang libclang-rt-14-dev llvm
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
-    wine wine32 xvfb xauth x11-utils imagemagick icoutils
+    wine wine32 xvfb xauth x11-utils imagemagick icoutils fp-utils
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,10 +1,13 @@
 #include "platform/console/ConsolePrompts.h"
 
 #include <cctype>
+#include <filesystem>
 #include <istream>
 #include <ostream>
 
 namespace {
+
+constexpr unsigned long kOverwritePrompt = 0x0002;  // OFN_OVERWRITEPROMPT
 
 const char* AnswerName(PromptAnswer answer) {
     switch (answer) {
@@ -163,5 +166,13 @@ std::string ConsolePrompts::ChooseSaveFile(const FileDialogOptions& options) {
     const std::string leaf = path.substr(path.find_last_of("\\/") + 1);
     if (typed && !path.empty() && leaf.find('.') == std::string::npos)
         path += options.defaultExtension;
+    // As the dialog's overwrite prompt does: No cancels.
+    std::error_code ignored;
+    if ((options.flags & kOverwritePrompt) != 0 && !path.empty() &&
+        std::filesystem::exists(path, ignored) &&
+        Ask(path + " already exists.\nDo you want to replace it?", PromptButtons::YesNo) !=
+            PromptAnswer::Yes) {
+        return {};
+    }
     return path;
 }

@@ -82,7 +82,8 @@ void ConsoleProgress::Draw(bool now) {
     const std::uint64_t permille =
         total_ ? std::uint64_t(done_ < total_ ? done_ : total_) * 1000 / total_ : 0;
     const int filled = static_cast<int>(permille * kBarWidth / 1000);
-    std::string bar = "[" + std::string(filled, '#') + std::string(kBarWidth - filled, '-') + "]";
+    std::string bar(1, '[');
+    bar.append(filled, '#').append(kBarWidth - filled, '-').push_back(']');
     char percent[8];
     std::snprintf(percent, sizeof percent, " %3d%% ", static_cast<int>(permille / 10));
     const std::string first = bar + percent + (line1_.empty() ? title_ : line1_);

@@ -1,7 +1,6 @@
 #include "platform/progress/Win32ProgressDialog.h"
 
 #include <shlobj.h>
-#include <windows.h>
 
 namespace {
 
@@ -22,22 +21,14 @@ std::wstring Wide(const std::string& text) {
 Win32ProgressDialog::Win32ProgressDialog() : Win32ProgressDialog(CLSID_ProgressDialog) {}
 
 Win32ProgressDialog::Win32ProgressDialog(const CLSID& classId) {
-    // The dialog is an apartment object of the thread that creates it.
-    comInitialized_ = SUCCEEDED(CoInitialize(nullptr));
-    void* object = nullptr;
-    if (SUCCEEDED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IProgressDialog,
-                                   &object))) {
-        dialog_ = static_cast<IProgressDialog*>(object);
+    if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IProgressDialog,
+                                reinterpret_cast<void**>(dialog_.Receive())))) {
+        dialog_.Reset();
     }
 }
 
 Win32ProgressDialog::~Win32ProgressDialog() {
-    if (dialog_) {
-        Stop();
-        dialog_->Release();
-    }
-    if (comInitialized_)
-        CoUninitialize();
+    Stop();
 }
 
 void Win32ProgressDialog::SetTitle(const std::string& text) {

@@ -2,12 +2,11 @@
 // The shell's progress dialog (CLSID_ProgressDialog) behind the progress seam. When the
 // dialog object cannot be created, every operation does nothing and nothing is ever
 // cancelled, so the work still runs, only without a window.
-#include <guiddef.h>
-
 #include <cstdint>
 #include <string>
 
 #include "archive/ProgressSink.h"
+#include "platform/win32/ui/Scoped.h"
 
 struct IProgressDialog;
 
@@ -20,7 +19,7 @@ class Win32ProgressDialog : public ProgressSink {
     Win32ProgressDialog(const Win32ProgressDialog&) = delete;
     Win32ProgressDialog& operator=(const Win32ProgressDialog&) = delete;
 
-    bool Created() const { return dialog_ != nullptr; }
+    bool Created() const { return static_cast<bool>(dialog_); }
     bool Started() const { return started_; }
 
     void SetTitle(const std::string& text) override;
@@ -35,8 +34,9 @@ class Win32ProgressDialog : public ProgressSink {
     void Stop() override;
 
   private:
-    IProgressDialog* dialog_ = nullptr;
-    bool comInitialized_ = false;
+    // The dialog is an apartment object of the thread that creates it.
+    ComScope com_;
+    ComPtr<IProgressDialog> dialog_;
     bool started_ = false;
     bool cancelled_ = false;
     unsigned long flags_ = 0;

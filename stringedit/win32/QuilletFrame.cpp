@@ -1,21 +1,8 @@
 #include "stringedit/win32/QuilletFrame.h"
 
 #include "platform/win32/ui/FindTextDialog.h"
+#include "platform/win32/ui/ModalDialog.h"
 #include "resources/quillet/resource.h"
-
-namespace {
-
-INT_PTR CALLBACK AboutProcedure(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    if (message == WM_INITDIALOG)
-        return TRUE;
-    if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-        EndDialog(dialog, LOWORD(wParam));
-        return TRUE;
-    }
-    return FALSE;
-}
-
-}  // namespace
 
 QuilletFrame::QuilletFrame(CQuilletDoc& doc, CQuilletView& view, UserPrompts& prompts)
     : FrameWindow(IDR_MAINFRAME), doc_(doc), view_(view), prompts_(prompts), search_(doc, view) {}
@@ -69,8 +56,8 @@ void QuilletFrame::Save() {
 }
 
 void QuilletFrame::ShowAbout() {
-    DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ABOUTBOX), Handle(),
-                    AboutProcedure, 0);
+    ModalDialog about;
+    about.Show(Handle(), IDD_ABOUTBOX);
 }
 
 bool QuilletFrame::OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {

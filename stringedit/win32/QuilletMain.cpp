@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/win32/ui/ErrorReport.h"
 #include "platform/win32/ui/MessageLoop.h"
+#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/Win32Prompts.h"
 #include "stringedit/QuilletCommandLine.h"
 #include "stringedit/win32/QuilletApp.h"
@@ -47,18 +49,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
                                                         ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    if (FAILED(OleInitialize(nullptr)))
+    const OleScope ole;
+    if (!ole.Succeeded())
         return 1;
-    int code = 1;
-    {
-        Win32Prompts prompts("Quillet");
-        QuilletApp app(prompts);
-        if (app.Start(show)) {
-            prompts.SetOwner(app.Frame().Handle());
-            app.OpenArguments(args);
-            code = RunMessageLoop(app.Frame());
-        }
-    }
-    OleUninitialize();
-    return code;
+    Win32Prompts prompts("Quillet");
+    SetErrorReporter([&prompts](const std::string& text) { prompts.Show(text); });
+    QuilletApp app(prompts);
+    if (!app.Start(show))
+        return 1;
+    prompts.SetOwner(app.Frame().Handle());
+    app.OpenArguments(args);
+    return RunMessageLoop(app.Frame());
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Format.h"
+#include "platform/win32/ui/Scoped.h"
 #include "stringedit/StringCommands.h"
 
 namespace {
@@ -41,35 +42,41 @@ std::string WindowText(HWND window) {
 
 }  // namespace
 
-HWND CQuilletView::Create(HWND parent) {
-    list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_EDITLABELS |
-                                LVS_OWNERDATA | LVS_SHOWSELALWAYS,
-                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (list_ == nullptr)
-        return nullptr;
-    ListView_SetExtendedListViewStyle(list_, kListExtendedStyle);
-    listHook_.Attach(list_, [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
-        return OnListMessage(m, w, l, r);
-    });
+HWND CQuilletView::CreateControl(HWND parent) {
+    return CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_EDITLABELS |
+                               LVS_OWNERDATA | LVS_SHOWSELALWAYS,
+                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool CQuilletView::Create(HWND parent, PaneHost& host) {
+    if (!ControlPane::Create(parent, host))
+        return false;
+    ListView_SetExtendedListViewStyle(List(), kListExtendedStyle);
+    headerBinding_.Bind(ListView_GetHeader(List()), *this);
+    if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+            return OnListMessage(m, w, l, r);
+        })) {
+        return false;
+    }
     OnDocumentChanged();
-    return list_;
+    return true;
 }
 
 void CQuilletView::OnDocumentChanged() {
     if (HWND edit = EditBox())
         SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
-    ListView_DeleteAllItems(list_);
-    while (ListView_DeleteColumn(list_, 0)) {
+    ListView_DeleteAllItems(List());
+    while (ListView_DeleteColumn(List(), 0)) {
     }
     // The list keeps a first column left-aligned; a placeholder in front of "ID", removed
     // again, lets the identifiers line up on the right.
     InsertColumn(0, "", LVCFMT_LEFT, 0);
     InsertColumn(1, "ID", LVCFMT_RIGHT, kIdColumnWidth);
-    InsertColumn(2, "String", LVCFMT_LEFT, TextColumnWidth(list_, kIdColumnWidth));
-    ListView_DeleteColumn(list_, 0);
+    InsertColumn(2, "String", LVCFMT_LEFT, TextColumnWidth(List(), kIdColumnWidth));
+    ListView_DeleteColumn(List(), 0);
     editedRow_ = -1;
-    ListView_SetItemCountEx(list_, doc_.RowCount(), 0);
+    ListView_SetItemCountEx(List(), doc_.RowCount(), 0);
 }
 
 void CQuilletView::InsertColumn(int index, const char* title, int format, int width) {
@@ -78,7 +85,7 @@ void CQuilletView::InsertColumn(int index, const char* title, int format, int wi
     column.fmt = format;
     column.cx = width;
     column.pszText = const_cast<char*>(title);
-    SendMessageA(list_, LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
 }
 
 std::string CQuilletView::CellText(int row, int column) const {
@@ -89,17 +96,17 @@ std::string CQuilletView::CellText(int row, int column) const {
 }
 
 void CQuilletView::Refresh() {
-    ListView_SetItemCountEx(list_, doc_.RowCount(), LVSICF_NOSCROLL);
-    InvalidateRect(list_, nullptr, TRUE);
+    ListView_SetItemCountEx(List(), doc_.RowCount(), LVSICF_NOSCROLL);
+    InvalidateRect(List(), nullptr, TRUE);
 }
 
 void CQuilletView::FitTextColumn() {
-    ListView_SetColumnWidth(list_, 1, TextColumnWidth(list_, ListView_GetColumnWidth(list_, 0)));
+    ListView_SetColumnWidth(List(), 1, TextColumnWidth(List(), ListView_GetColumnWidth(List(), 0)));
 }
 
 RECT CQuilletView::TextCell(int row) const {
     RECT cell{};
-    ListView_GetSubItemRect(list_, row, 1, LVIR_LABEL, &cell);
+    ListView_GetSubItemRect(List(), row, 1, LVIR_LABEL, &cell);
     return cell;
 }
 
@@ -111,47 +118,47 @@ void CQuilletView::Insert() {
 
 void CQuilletView::DeleteSelected() {
     std::vector<int> rows;
-    for (int row = ListView_GetNextItem(list_, -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(list_, row, LVNI_SELECTED)) {
+    for (int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(List(), row, LVNI_SELECTED)) {
         rows.push_back(row);
     }
     for (int row : rows)
-        ListView_SetItemState(list_, row, 0, LVIS_SELECTED);
+        ListView_SetItemState(List(), row, 0, LVIS_SELECTED);
     DeleteRows(doc_, rows);
-    ListView_SetSelectionMark(list_, -1);
+    ListView_SetSelectionMark(List(), -1);
     Refresh();
 }
 
 bool CQuilletView::HasSelection() const {
-    return ListView_GetSelectedCount(list_) > 0;
+    return ListView_GetSelectedCount(List()) > 0;
 }
 
 void CQuilletView::SelectAndEdit(int row) {
     if (row < 0) {
-        ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+        ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
         return;
     }
-    SetFocus(list_);
+    SetFocus(List());
     Refresh();
-    UpdateWindow(list_);
-    ListView_EnsureVisible(list_, row, FALSE);
+    UpdateWindow(List());
+    ListView_EnsureVisible(List(), row, FALSE);
     textCell_ = true;
     StartEdit(row);
 }
 
 void CQuilletView::StartEdit(int row) {
     editedRow_ = row;
-    SendMessageA(list_, LVM_EDITLABELA, row, 0);
+    SendMessageA(List(), LVM_EDITLABELA, row, 0);
 }
 
 bool CQuilletView::OnNotify(NMHDR& header, LRESULT& result) {
-    if (header.hwndFrom == ListView_GetHeader(list_)) {
+    if (header.hwndFrom == ListView_GetHeader(List())) {
         if (header.code == HDN_ENDTRACKA || header.code == HDN_ENDTRACKW) {
-            PostMessageA(list_, kFitTextColumn, 0, 0);  // once the divider has moved
+            PostMessageA(List(), kFitTextColumn, 0, 0);  // once the divider has moved
         }
         return false;
     }
-    if (header.hwndFrom != list_)
+    if (header.hwndFrom != List())
         return false;
     switch (header.code) {
         case LVN_GETDISPINFOA: {
@@ -197,21 +204,22 @@ bool CQuilletView::OnEditMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& r
         return false;
     // The box stays over the String cell, one line of its text high.
     HWND edit = textEdit_;
-    HDC dc = GetDC(edit);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
     const std::string text = WindowText(edit);
     SIZE extent{};
-    GetTextExtentPoint32A(dc, text.empty() ? " " : text.c_str(),
-                          text.empty() ? 1 : static_cast<int>(text.size()), &extent);
-    SelectObject(dc, old);
-    ReleaseDC(edit, dc);
+    {
+        WindowDC dc(edit);
+        SelectedObject font(dc.Get(),
+                            reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc.Get(), text.empty() ? " " : text.c_str(),
+                              text.empty() ? 1 : static_cast<int>(text.size()), &extent);
+    }
     auto& pos = *reinterpret_cast<WINDOWPOS*>(lParam);
     pos.x = editBox_.left;
     pos.y = editBox_.top;
     pos.cx = editBox_.right - editBox_.left;
     pos.cy = extent.cy + 1;
     pos.flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
-    editHook_.CallOriginal(message, 0, lParam);
+    editHook_.CallNext(message, 0, lParam);
     result = 0;
     return true;
 }
@@ -238,7 +246,7 @@ bool CQuilletView::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case WM_LBUTTONDBLCLK: {
             LVHITTESTINFO hit{};
             hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            ListView_SubItemHitTest(list_, &hit);
+            ListView_SubItemHitTest(List(), &hit);
             const bool textClick = message == WM_LBUTTONDOWN && hit.iItem >= 0 &&
                                    hit.iSubItem == 1 &&
                                    !(EditBox() && textCell_ && hit.iItem == editedRow_);
@@ -246,14 +254,14 @@ bool CQuilletView::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
                 message == WM_LBUTTONDBLCLK && hit.iItem >= 0 && hit.iItem != editedRow_;
             if (!textClick && !otherRow)
                 return false;
-            result = listHook_.CallOriginal(message, wParam, lParam);
+            result = listHook_.CallNext(message, wParam, lParam);
             if (textClick)
                 textCell_ = true;
             StartEdit(hit.iItem);
             return true;
         }
         case WM_SIZE:
-            result = listHook_.CallOriginal(message, wParam, lParam);
+            result = listHook_.CallNext(message, wParam, lParam);
             FitTextColumn();
             return true;
         case kFitTextColumn:
@@ -263,7 +271,7 @@ bool CQuilletView::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
             // The open edit box covers the String cell; the list leaves that area alone.
             if (textCell_ && EditBox() && editedRow_ >= 0) {
                 const RECT cell = TextCell(editedRow_);
-                ValidateRect(list_, &cell);
+                ValidateRect(List(), &cell);
             }
             return false;
     }

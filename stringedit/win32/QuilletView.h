@@ -8,15 +8,16 @@
 #include <string>
 
 #include "platform/UserPrompts.h"
+#include "platform/win32/ui/ControlPane.h"
 #include "platform/win32/ui/Subclass.h"
-#include "platform/win32/ui/View.h"
 #include "stringedit/QuilletDoc.h"
 
-class CQuilletView : public View {
+class CQuilletView : public ControlPane {
   public:
     CQuilletView(CQuilletDoc& doc, UserPrompts& prompts) : doc_(doc), prompts_(prompts) {}
 
-    HWND Create(HWND parent) override;
+    bool Create(HWND parent, PaneHost& host) override;
+    // Notifications of the list and of its header.
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
     // Sets the list up for the document's table (columns, row count).
@@ -28,13 +29,14 @@ class CQuilletView : public View {
     // Scrolls to row and opens its String cell; a row of -1 clears the selection instead.
     void SelectAndEdit(int row);
 
-    HWND List() const { return list_; }
-    HWND EditBox() const { return ListView_GetEditControl(list_); }
+    HWND List() const { return Handle(); }
+    HWND EditBox() const { return ListView_GetEditControl(List()); }
     bool EditingText() const { return textCell_; }
     // The cell as shown: column 0 the identifier, column 1 the text.
     std::string CellText(int row, int column) const;
 
   private:
+    HWND CreateControl(HWND parent) override;
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnBeginEdit(int row);
@@ -47,7 +49,7 @@ class CQuilletView : public View {
 
     CQuilletDoc& doc_;
     UserPrompts& prompts_;
-    HWND list_ = nullptr;
+    ControlBinding headerBinding_;
     Subclass listHook_;
     Subclass editHook_;
     int editedRow_ = -1;

@@ -1,26 +1,6 @@
 #include "stringedit/win32/Win32ResourceModule.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "stringedit/ModuleImage.h"
-
-namespace {
-
-constexpr std::streamoff kLargestModule = 512 << 20;
-
-bool IsWholeModuleFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
-    if (size < 0 || size > kLargestModule)
-        return false;
-    in.seekg(0);
-    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>()};
-    return IsWholeModuleImage(file);
-}
-
-}  // namespace
 
 Win32ResourceModule::~Win32ResourceModule() {
     Close();

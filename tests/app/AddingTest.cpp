@@ -185,10 +185,12 @@ TEST_F(AddingTest, ALinkBackToAnAncestorFolderIsNotFollowed) {
 }
 #endif
 
-TEST_F(AddingTest, SubfoldersAreFoundByExactNameAndPathsAreCreatedFromTheRoot) {
+TEST_F(AddingTest, SubfoldersAreFoundWithoutRegardToCaseAndPathsAreCreatedFromTheRoot) {
     RezFolder* worlds = doc.FindOrCreateSubfolder("Worlds", nullptr);
     EXPECT_EQ(doc.FindOrCreateSubfolder("Worlds", nullptr), worlds);
-    EXPECT_NE(doc.FindOrCreateSubfolder("WORLDS", nullptr), worlds);
+    // A save writes WORLDS: a second folder of that name must not appear beside it.
+    EXPECT_EQ(doc.FindOrCreateSubfolder("WORLDS", nullptr), worlds);
+    EXPECT_EQ(doc.Folders().Size(), 2u);
 
     RezFolder* evac = doc.FindOrCreateFolderPath("Worlds\\Multi\\Evac", nullptr);
     EXPECT_EQ(doc.Folders().FolderPath(evac, false), "Worlds\\Multi\\Evac");

@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "AppTestHost.h"
 #include "platform/console/ConsolePrompts.h"
 
 namespace {
@@ -59,6 +60,30 @@ TEST(ConsolePrompts, SaveNameGetsTheDefaultExtension) {
     options.defaultExtension = ".rez";
     EXPECT_EQ(console.prompts.ChooseSaveFile(options), "archive.rez");
     EXPECT_EQ(console.prompts.ChooseSaveFile(options), "kept.dat");
+}
+
+TEST(ConsolePrompts, SavingOverAnExistingFileAsksFirstAsTheDialogDoes) {
+    TempDir dir;
+    const std::string existing = dir.Write("old.rez", "keep me");
+    FileDialogOptions options;
+    options.flags = 0x0002;  // OFN_OVERWRITEPROMPT
+    Console typed(existing + "\nn\n" + existing + "\ny\n" + dir.Path("new.rez") + "\n", true);
+    EXPECT_EQ(typed.prompts.ChooseSaveFile(options), "");
+    EXPECT_EQ(typed.prompts.ChooseSaveFile(options), existing);
+    EXPECT_EQ(typed.prompts.ChooseSaveFile(options), dir.Path("new.rez"));
+    const std::string question = existing + " already exists.\nDo you want to replace it?\n";
+    const std::string said = typed.err.str();
+    ASSERT_NE(said.find(question), std::string::npos) << said;
+    EXPECT_NE(said.find(question, said.find(question) + 1), std::string::npos);
+    EXPECT_EQ(said.find(dir.Path("new.rez") + " already exists"), std::string::npos);
+
+    ConsoleAnswers no;
+    no.answer = PromptAnswer::No;
+    no.saveFile = existing;
+    Console byOption("", false, no);
+    EXPECT_EQ(byOption.prompts.ChooseSaveFile(options), "");
+    // Without the flag nothing is asked.
+    EXPECT_EQ(byOption.prompts.ChooseSaveFile({}), existing);
 }
 
 TEST(ConsolePrompts, MessagesWithOnlyOkNeverRead) {

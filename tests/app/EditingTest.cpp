@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AppTestHost.h"
+#include "app/ArchiveItems.h"
 #include "app/StatusTotals.h"
 
 namespace {
@@ -85,14 +86,116 @@ TEST_F(EditingTest, InsertEmptyFolderTwiceLeavesOneNewFolder) {
 
 TEST_F(EditingTest, RenamingMarksTheDocumentModified) {
     RezFolder* folder = doc.FindOrCreateSubfolder("Old", nullptr);
-    doc.RenameFolder(folder, "New");
+    EXPECT_TRUE(doc.RenameFolder(folder, "New"));
     EXPECT_EQ(folder->name, "New");
     EXPECT_TRUE(doc.IsModified());
     doc.SetModified(false);
     RezEntry& entry = AddEntry(folder, "A.TXT", 1);
-    doc.RenameEntry(entry, "B.TXT");
-    EXPECT_EQ(entry.name, "B.TXT");
+    EXPECT_TRUE(doc.RenameEntry(entry, "B.SPR"));
+    EXPECT_EQ(entry.name, "B.SPR");
+    EXPECT_EQ(entry.typeCode, "SPR");
+    EXPECT_EQ(entry.typeName, "Sprite");
     EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(EditingTest, RenamingRefusesNamesThatAreNoItemOrAreTakenInTheFolder) {
+    RezFolder* maps = doc.FindOrCreateSubfolder("Maps", nullptr);
+    doc.FindOrCreateSubfolder("Sounds", nullptr);
+    RezEntry& a = AddEntry(maps, "A.DAT", 1);
+    AddEntry(maps, "B.DAT", 1);
+    for (const char* bad : {"", ".", "..", "x\\y", "x/y", "b.dat"})
+        EXPECT_FALSE(doc.RenameEntry(a, bad)) << bad;
+    EXPECT_FALSE(doc.RenameFolder(maps, "SOUNDS"));
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(a.name, "A.DAT");
+    EXPECT_EQ(maps->name, "Maps");
+    // Its own name in another case is no clash.
+    EXPECT_TRUE(doc.RenameEntry(a, "a.dat"));
+    EXPECT_TRUE(doc.RenameFolder(maps, "MAPS"));
+}
+
+TEST_F(EditingTest, MovingPutsFoldersThenEntriesIntoTheTargetAndKeepsTheListATree) {
+    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
+    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", a);
+    RezFolder* t = doc.FindOrCreateSubfolder("T", nullptr);
+    AddEntry(t, "FIRST.DAT", 1);
+    RezEntry& x = AddEntry(nullptr, "X.DAT", 2);
+    AddEntry(nullptr, "STAYS.DAT", 4);
+    RezEntry& y = AddEntry(nullptr, "Y.DAT", 8);
+    ASSERT_TRUE(doc.MoveItems({a}, nullptr, {&y, &x}, t));
+    EXPECT_EQ(EntryNames(*t), (std::vector<std::string>{"FIRST.DAT", "Y.DAT", "X.DAT"}));
+    EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"STAYS.DAT"});
+    EXPECT_EQ(doc.Folders().FolderPath(deep, false), "T\\A\\Deep");
+    std::vector<const RezFolder*> seen;
+    doc.Folders().ForEach([&](const RezFolder& f) {
+        if (f.parent) {
+            EXPECT_NE(std::find(seen.begin(), seen.end(), f.parent), seen.end()) << f.name;
+        }
+        seen.push_back(&f);
+    });
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(EditingTest, AMoveIntoItselfBelowItselfOrOntoANameIsRefusedAndChangesNothing) {
+    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
+    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", a);
+    RezFolder* b = doc.FindOrCreateSubfolder("B", nullptr);
+    doc.FindOrCreateSubfolder("DEEP", b);
+    AddEntry(b, "X.DAT", 1);
+    RezEntry& x = AddEntry(nullptr, "x.dat", 2);
+    RezEntry& other = AddEntry(a, "OTHER.DAT", 2);
+    const std::vector<std::string> before = {doc.Folders().FolderPath(a, false),
+                                             doc.Folders().FolderPath(deep, false)};
+    EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, a));
+    EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, deep));
+    EXPECT_FALSE(doc.MoveItems({deep}, nullptr, {}, b));        // B holds a DEEP already
+    EXPECT_FALSE(doc.MoveItems({b}, nullptr, {&x}, b));         // x.dat meets X.DAT in B
+    EXPECT_FALSE(doc.MoveItems({}, nullptr, {&other}, b));      // not the source's entry
+    EXPECT_FALSE(doc.MoveItems({doc.Root()}, nullptr, {}, a));  // the root stays the root
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(doc.Folders().FolderPath(deep, false), before[1]);
+    EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"x.dat"});
+    EXPECT_EQ(EntryNames(*b), std::vector<std::string>{"X.DAT"});
+}
+
+TEST_F(EditingTest, ItemsAreFoundByPathWithoutRegardToCase) {
+    RezFolder* maps = doc.FindOrCreateSubfolder("Maps", nullptr);
+    RezFolder* sub = doc.FindOrCreateSubfolder("Sub", maps);
+    RezEntry& level = AddEntry(sub, "LEVEL.DAT", 1);
+    RezEntry& pending = AddEntry(maps, "/home/me/Sub", 1);  // a new entry, named by its path
+    pending.dataPosition = 0;
+    const FolderList& list = doc.Folders();
+    for (const char* path :
+         {"maps/sub/level.dat", "\\MAPS\\SUB\\Level.Dat", "Maps//Sub/LEVEL.DAT"}) {
+        const std::optional<ArchiveItem> item = FindItem(list, path);
+        ASSERT_TRUE(item) << path;
+        EXPECT_EQ(item->folder, sub);
+        EXPECT_EQ(item->entry, &level);
+    }
+    for (const char* root : {"", "/", "\\"}) {
+        const std::optional<ArchiveItem> item = FindItem(list, root);
+        ASSERT_TRUE(item);
+        EXPECT_EQ(item->folder, doc.Root());
+        EXPECT_EQ(item->entry, nullptr);
+    }
+    // A folder wins over an entry of its name.
+    EXPECT_EQ(FindItem(list, "maps/SUB")->entry, nullptr);
+    EXPECT_FALSE(FindItem(list, "maps/none"));
+    EXPECT_FALSE(FindItem(list, "maps/sub/level.dat/more"));
+    EXPECT_FALSE(FindItem(list, "level.dat"));
+    // Beside a folder of its name, a new entry is found by its file name once the folder is gone.
+    doc.DeleteFolder(sub);
+    EXPECT_EQ(FindItem(list, "Maps/sub")->entry, &pending);
+}
+
+TEST_F(EditingTest, TotalsOfAnArchiveOver2GBAreNeverNegative) {
+    AddEntry(nullptr, "BIG1.DAT", 0x60000000u);
+    AddEntry(nullptr, "BIG2.DAT", 0x60000000u);
+    AddEntry(nullptr, "BIG3.DAT", 0xC0000000u);  // pending entries may add up past 4 GB
+    EXPECT_EQ(doc.TotalEntrySize(), 0x180000000ull);
+    EXPECT_EQ(TotalPaneText(doc.TotalEntryCount(), doc.TotalEntrySize()),
+              "Total 3 Files, 6291456KB");
+    EXPECT_EQ(TotalPaneText(1, 0x80000400u), "Total 1 Files, 2097153KB");
 }
 
 TEST(StatusTotals, SelectedPaneSumsSizeTextsAndSkipsFolders) {

@@ -73,6 +73,27 @@ TEST_F(ExtractionTest, AnEmptyDestinationAsksAndCancelExtractsNothing) {
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/R1.TXT")), "root one");
 }
 
+TEST_F(ExtractionTest, AChosenFolderThatDoesNotExistIsMadeAsAGivenOneIs) {
+    // Only the root's own files: no subfolder's directory makes the destination on the way.
+    doc.DeleteFolder(Folder("MAPS"));
+    host.prompts.folders.push_back(dir.Path("chosen/not/yet"));
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R1.TXT")), "root one");
+    EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R2.TXT")), "root two");
+    EXPECT_EQ(doc.FailuresReported(), 0);
+}
+
+TEST_F(ExtractionTest, NamedItemsGoWhereExtractingEverythingPutsThem) {
+    RezFolder* sub = Folder("MAPS\\SUB");
+    RezFolder* root = doc.Root();
+    ASSERT_TRUE(doc.ExtractItems({{sub, nullptr}, {root, Entry(root, "R2.TXT")}}, dir.Path("sel"),
+                                 progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
+    EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
+    EXPECT_FALSE(fs::exists(dir.Path("sel/MAPS/M1.DAT")));
+    EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
+}
+
 TEST_F(ExtractionTest, AnExistingOutputFileIsReplaced) {
     dir.Write("out/R1.TXT", "an older and longer content");
     ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
@@ -133,8 +154,9 @@ TEST_F(ExtractionTest, EntriesAddedSinceTheSaveComeFromTheirDiskFiles) {
 TEST_F(ExtractionTest, UnsafeNamesAreRefusedAndTheRestIsExtracted) {
     RezFolder* root = doc.Root();
     const std::string outside = dir.Path("escaped.txt");
-    doc.RenameEntry(*Entry(root, "R1.TXT"), std::string("..") + kPathSeparator + "escaped.txt");
-    doc.RenameFolder(Folder("MAPS"), "..");
+    // Names a hostile archive may hold; renaming refuses them.
+    Entry(root, "R1.TXT")->name = std::string("..") + kPathSeparator + "escaped.txt";
+    Folder("MAPS")->name = "..";
     const std::string out = dir.Path("out");
     EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
     EXPECT_FALSE(fs::exists(outside));
@@ -153,7 +175,7 @@ TEST_F(ExtractionTest, UnsafeSelectedEntriesAreSkippedWithTheSelectionMessage) {
     RezFolder* root = doc.Root();
     RezEntry* evil = Entry(root, "R1.TXT");
     const RezEntry* good = Entry(root, "R2.TXT");
-    doc.RenameEntry(*evil, "/etc/evil");
+    evil->name = "/etc/evil";
     const std::string out = dir.Path("sel");
     EXPECT_FALSE(doc.ExtractSelection(root, {}, {evil, good}, out, progress));
     EXPECT_EQ(host.prompts.Texts(),
@@ -178,12 +200,18 @@ TEST_F(ExtractionTest, AMissingArchiveIsReported) {
               std::vector<std::string>{"Error reading from REZ file: " + dir.Path("gone.rez")});
 }
 
-TEST_F(ExtractionTest, CancelStopsWithinTheFolderAndLeavesLaterFoldersUncreated) {
-    RecordingProgress cancelling(1);
+TEST_F(ExtractionTest, CancelCreatesNoFurtherFolder) {
+    // Polls: the root, MAPS, SUB, then the entries. Cancel at SUB: MAPS was made, SUB is not.
+    RecordingProgress cancelling(2);
     EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), cancelling));
     EXPECT_TRUE(fs::exists(dir.Path("out/MAPS")));
     EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/SUB")));
+    EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/M1.DAT")));
     EXPECT_FALSE(fs::exists(dir.Path("out/R1.TXT")));
+
+    RecordingProgress atOnce(1);
+    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out2"), atOnce));
+    EXPECT_TRUE(fs::is_empty(dir.Path("out2")));
 }
 
 TEST(ItemNames, RefusesEverythingThatIsNotOneItemInside) {

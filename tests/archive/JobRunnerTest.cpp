@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <new>
+#include <stdexcept>
 #include <thread>
 
 #include "archive/ArchiveFixture.h"
@@ -89,6 +91,52 @@ struct ReportingProgress : RecordingProgress {
     explicit ReportingProgress(RecordingProgress& r) : report(r) {}
     ~ReportingProgress() override { report = *this; }
 };
+
+// Runs out of memory when an Open has read its first folder, as a damaged index may make it.
+class ExhaustedProgress : public RecordingProgress {
+  public:
+    bool HasUserCancelled() override {
+        if (++polls_ > 1)
+            throw std::bad_alloc();
+        return false;
+    }
+
+  private:
+    int polls_ = 0;
+};
+
+TEST_F(JobRunner, WhatEscapesAJobIsReportedAsItsFailureAndTheNextJobStillRuns) {
+    FolderList folders;
+    RezFolder& root = folders.Append("Untitled", nullptr);
+    folders.Append("SUB", &root).entries.push_back(NewEntry(DiskFile("b.dat", "B"), 1, 0, 2));
+    const std::string nested = dir.Path("nested.rez");
+    ASSERT_TRUE(Save(folders, nested));
+    prompts.asked.clear();
+
+    int made = 0;
+    QueuedJobHost host(prompts, [&made]() -> std::unique_ptr<ProgressSink> {
+        if (made++ == 1)
+            throw std::runtime_error("no progress window");
+        return std::make_unique<ExhaustedProgress>();
+    });
+    StartJob(OpenJob(nested), host);
+    auto exhausted = host.Completed().Take();
+    StartJob(OpenJob(sample), host);
+    auto refused = host.Completed().Take();
+    EXPECT_TRUE(exhausted->failed);
+    EXPECT_TRUE(exhausted->loaded.Empty());
+    EXPECT_TRUE(refused->failed);
+    const std::vector<std::string> expected = {
+        "Error opening file: " + nested + "\n(not enough memory)",
+        "Error opening file: " + sample + "\n(no progress window)"};
+    EXPECT_EQ(prompts.Texts(), expected);
+    WaitForJobs();
+    EXPECT_TRUE(TheJobGate().IsOpen());
+
+    QueuedJobHost working(prompts, [] { return std::make_unique<RecordingProgress>(); });
+    StartJob(OpenJob(sample), working);
+    EXPECT_FALSE(working.Completed().Take()->failed);
+}
 
 TEST_F(JobRunner, WorkersSetUpTheirProgressWindowAndStopIt) {
     RecordingProgress report;

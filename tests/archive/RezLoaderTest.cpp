@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
+
+#include "support/AddressSpace.h"
 
 #include "archive/ArchiveFixture.h"
 
@@ -121,6 +124,24 @@ TEST_F(RezLoader, LongNamesAndStoredTypeCodesReadBackComplete) {
     EXPECT_EQ(folders.Root()->entries.back().typeCode, "ABCD");
 }
 
+TEST_F(RezLoader, EntriesOfOneExtensionWithDifferentTypeCodesKeepTheirOwnTypeNames) {
+    // Another tool may leave the extension in the base name and the type code empty.
+    const std::string block = EntryRecordBytes(168, 0, 0, 1, Zeros(4), "ONE.DAT") +
+                              EntryRecordBytes(168, 0, 0, 2, TypeField("TAD"), "TWO") +
+                              EntryRecordBytes(168, 0, 0, 3, Zeros(4), "THREE.DAT");
+    WriteAll(dir.Path("odd.rez"), RawArchive(168, block.size(), block));
+    ASSERT_TRUE(Load(dir.Path("odd.rez"), folders));
+    std::vector<std::string> codes, types;
+    for (const RezEntry& entry : folders.Root()->entries) {
+        codes.push_back(entry.typeCode);
+        types.push_back(entry.typeName);
+    }
+    EXPECT_EQ(codes, (std::vector<std::string>{"", "DAT", ""}));
+    EXPECT_EQ(types[1], "World Data");
+    EXPECT_NE(types[0], "World Data");
+    EXPECT_EQ(types[0], types[2]);
+}
+
 TEST_F(RezLoader, FolderRecordsAfterAnEntryEndTheBlock) {
     const std::string block =
         EntryRecordBytes(168, 0, 0, 0, Zeros(4), "E") + FolderRecordBytes(168, 0, 0, "LATE");
@@ -145,7 +166,7 @@ TEST_F(RezLoader, CancellingWhileFoldersAreReadEndsTheLoad) {
     std::string body;
     // Ten empty folders in the root.
     for (int i = 0; i < 10; ++i)
-        body += FolderRecordBytes(168, 0, 0, "F" + std::to_string(i));
+        body += FolderRecordBytes(168, 0, 0, std::string(1, 'F') + std::to_string(i));
     WriteAll(dir.Path("c.rez"), RawArchive(168, body.size(), body));
     RecordingProgress cancelling(3);
     EXPECT_FALSE(Load(dir.Path("c.rez"), folders, &cancelling));
@@ -225,6 +246,33 @@ TEST_F(RezLoader, EmptyEntriesNeverLookLikeEntriesStillOnDiskNorLiePastTheEnd) {
     EXPECT_EQ(positions, (std::vector<std::uint32_t>{168, 168, 170}));
 }
 
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// In a child process: leaves far less address space than a block of the file would take,
+// loads the file and ends with 0 when it held exactly one entry named name.
+[[noreturn]] void LoadWithLittleMemory(const std::string& path, const std::string& name) {
+    LimitAddressSpace(256u << 20);
+    FolderList list;
+    RezHeader read{};
+    ScriptedPrompts quiet;
+    RecordingProgress loading;
+    const bool ok = LoadArchive(path, read, list, loading, quiet, 0);
+    std::_Exit(ok && list.TotalEntryCount() == 1 && list.Root()->entries.front().name == name ? 0
+                                                                                              : 1);
+}
+
+TEST_F(RezLoader, ABlockAsLargeAsTheFileIsReadInLittleMemory) {
+    // A 1 GiB file (sparse) whose root block claims all of it; one entry, then a folder record
+    // that ends the block. A 32-bit program could not hold such a block whole.
+    const std::uint64_t fileSize = 1ull << 30;
+    const std::string block = EntryRecordBytes(168, 0, 7, 9, TypeField("TAD"), "ONLY") + U32(1);
+    const std::string path = dir.Path("huge.rez");
+    WriteAll(path, RawArchive(168, static_cast<std::uint32_t>(fileSize - 168), block));
+    std::filesystem::resize_file(path, fileSize);
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(LoadWithLittleMemory(path, "ONLY.DAT"), ::testing::ExitedWithCode(0), "");
+}
+#endif
+
 TEST_F(RezLoader, RefusesTruncatedRecordsAndUnterminatedNames) {
     const std::string entry = EntryRecordBytes(168, 0, 0, 0, Zeros(4), "NAME");
     // The name runs to the end of the file without its terminator.
@@ -234,6 +282,9 @@ TEST_F(RezLoader, RefusesTruncatedRecordsAndUnterminatedNames) {
     ExpectCorrupt(RawArchive(168, 20, entry));
     // A header cut short.
     ExpectCorrupt(RawArchive(168, 0, "").substr(0, 150));
+    // A name longer than any file name may be, though the block holds its terminator.
+    const std::string endless = EntryRecordBytes(168, 0, 0, 0, Zeros(4), std::string(40000, 'N'));
+    ExpectCorrupt(RawArchive(168, endless.size(), endless));
 }
 
 TEST_F(RezLoader, EveryTruncationAndByteChangeOfAnArchiveEndsCleanly) {

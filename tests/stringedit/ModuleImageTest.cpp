@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "stringedit/ModuleImage.h"
+
+#include "support/AddressSpace.h"
 
 namespace {
 
@@ -58,5 +63,56 @@ TEST(ModuleImage, RefusesHeadersPointingOutside) {
     Put(file, 0xC0 + 20, 0xFFFFFF00, 4);
     EXPECT_TRUE(IsWholeModuleImage(file));
 }
+
+// A file of its own for one test, removed afterwards.
+struct ModuleFile {
+    std::filesystem::path path;
+    explicit ModuleFile(const std::vector<uint8_t>& bytes) {
+        static int counter = 0;
+        path =
+            std::filesystem::temp_directory_path() /
+            ("tarvex-module-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + std::to_string(++counter) + ".dll");
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()),
+                   static_cast<std::streamsize>(bytes.size()));
+    }
+    ~ModuleFile() {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+    }
+};
+
+TEST(ModuleImage, AFileIsJudgedAsItsBytesAre) {
+    EXPECT_TRUE(IsWholeModuleFile(ModuleFile(SmallImage()).path.string()));
+    std::vector<uint8_t> cut = SmallImage();
+    cut.resize(0x3FF);
+    EXPECT_FALSE(IsWholeModuleFile(ModuleFile(cut).path.string()));
+    std::vector<uint8_t> foreign = SmallImage();
+    Put(foreign, 0x80, 0x00004551, 4);
+    EXPECT_FALSE(IsWholeModuleFile(ModuleFile(foreign).path.string()));
+    EXPECT_FALSE(IsWholeModuleFile(ModuleFile({}).path.string()));
+    EXPECT_FALSE(IsWholeModuleFile("/no/such/module.dll"));
+}
+
+#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
+// In a child process: leaves far less address space than the file's size, and ends with 0
+// when the file is judged a whole image.
+[[noreturn]] void JudgeWithLittleMemory(const std::string& path) {
+    LimitAddressSpace(256u << 20);
+    std::_Exit(IsWholeModuleFile(path) ? 0 : 1);
+}
+
+TEST(ModuleImage, AModuleLargerThanTheMemoryLeftIsJudgedByItsHeadersAlone) {
+    // 1 GiB (sparse), its last section ending at the very end.
+    const uint64_t size = 1ull << 30;
+    std::vector<uint8_t> image = SmallImage();
+    Put(image, 0xC0 + 16, static_cast<uint32_t>(size - 0x300), 4);
+    ModuleFile file(image);
+    std::filesystem::resize_file(file.path, size);
+    GTEST_FLAG_SET(death_test_style, "fast");
+    EXPECT_EXIT(JudgeWithLittleMemory(file.path.string()), ::testing::ExitedWithCode(0), "");
+}
+#endif
 
 }  // namespace

@@ -1,14 +1,7 @@
 #!/usr/bin/env bash
 # Script tests of the native tarvex command: create, list, extract, round trips and the
 # command-line examples. Usage: tarvex_cli.sh path/to/tarvex
-set -uo pipefail
-tarvex=$(realpath "$1")
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-failures=0
-
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+source "$(dirname "${BASH_SOURCE[0]}")/script_common.sh"
 expect_status() {  # expected actual what
     [ "$1" = "$2" ] || fail "$3: exit status $2, expected $1"
 }
@@ -112,8 +105,4 @@ grep -q '^Tarvex /X <RezFilename.Rez> <Destination Path>$' out.txt || fail "usag
 run
 [ $status -ne 0 ] || fail "no arguments prints the usage and fails"
 
-if [ $failures -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all tarvex command-line checks passed"
+finish "all tarvex command-line checks passed"

@@ -39,7 +39,7 @@ STDAPI DllCanUnloadNow() {
 }
 
 STDAPI DllRegisterServer() {
-    return GuardedCall([] {
+    return Guarded([] {
         HRESULT result =
             RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), true);
         return SUCCEEDED(result) ? RegisterModuleTypeLib(ModulePath()) : result;
@@ -47,7 +47,7 @@ STDAPI DllRegisterServer() {
 }
 
 STDAPI DllUnregisterServer() {
-    GuardedCall([] {
+    Guarded([] {
         RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), false);
         UnregisterModuleTypeLib(ModulePath());
         return S_OK;

@@ -14,7 +14,7 @@ HRESULT GlintraExtractor::Create(IUnknown* outer, REFIID iid, void** object) {
     if (outer && !IsEqualIID(iid, IID_IUnknown)) {
         return CLASS_E_NOAGGREGATION;
     }
-    return GuardedCall([&] {
+    return Guarded([&] {
         auto* extractor = new GlintraExtractor(outer);
         IUnknown& inner = extractor->inner_;
         inner.AddRef();
@@ -88,7 +88,7 @@ STDMETHODIMP GlintraExtractor::GetCurFile(LPOLESTR*) {
 }
 
 STDMETHODIMP GlintraExtractor::Load(LPCOLESTR fileName, DWORD) {
-    return GuardedCall([&] {
+    return Guarded([&] {
         fileName_[0] = '\0';
         if (!fileName) {
             return E_INVALIDARG;
@@ -105,7 +105,7 @@ STDMETHODIMP GlintraExtractor::Load(LPCOLESTR fileName, DWORD) {
 
 STDMETHODIMP GlintraExtractor::GetLocation(LPWSTR, DWORD, DWORD*, const SIZE* size, DWORD,
                                            DWORD* flags) {
-    return GuardedCall([&] {
+    return Guarded([&] {
         if (!size) {
             return E_INVALIDARG;
         }
@@ -119,7 +119,7 @@ STDMETHODIMP GlintraExtractor::Extract(HBITMAP* bitmap) {
         return E_POINTER;
     }
     *bitmap = nullptr;
-    return GuardedCall([&] {
+    return Guarded([&] {
         lastBitmap_ =
             GlintraApp().ExtractThumbnail(fileName_, requestedSize_.cx, requestedSize_.cy);
         *bitmap = lastBitmap_;
@@ -132,7 +132,7 @@ STDMETHODIMP GlintraExtractor::GetDateStamp(FILETIME* stamp) {
     if (!stamp) {
         return E_POINTER;
     }
-    return GuardedCall([&] {
+    return Guarded([&] {
         HANDLE file = CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
@@ -154,7 +154,7 @@ STDMETHODIMP GlintraExtractor::GetInfoTip(DWORD, WCHAR** tip) {
         return E_POINTER;
     }
     *tip = nullptr;
-    return GuardedCall([&] {
+    return Guarded([&] {
         std::string text;
         if (!GlintraApp().InfoTip(fileName_, text)) {
             return E_FAIL;

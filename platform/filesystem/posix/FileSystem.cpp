@@ -20,6 +20,7 @@ namespace {
 FileStatus StatusOf(const struct stat& st) {
     FileStatus status;
     status.isDirectory = S_ISDIR(st.st_mode);
+    status.isOther = !status.isDirectory && !S_ISREG(st.st_mode);
     status.size = static_cast<std::uint64_t>(st.st_size);
     status.modified = static_cast<std::uint32_t>(st.st_mtime);
     return status;
@@ -139,4 +140,8 @@ bool IsSameFile(const std::string& a, const std::string& b) {
     if (stat(a.c_str(), &sa) != 0 || stat(b.c_str(), &sb) != 0)
         return false;
     return sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+bool CanReadFile(const std::string& path) {
+    return access(path.c_str(), R_OK) == 0;
 }

@@ -1,12 +1,12 @@
 #pragma once
-// No C++ exception may cross a COM method: the caller is not C++ and would be torn down.
+// The body of a COM method runs inside Guarded: nothing it throws crosses the interface, every
+// failure leaves as a result code.
 #include <windows.h>
 
 #include <new>
 
-// Runs body, which returns an HRESULT, and turns whatever it throws into a result code.
 template <class Body>
-HRESULT GuardedCall(Body body) noexcept {
+HRESULT Guarded(Body&& body) noexcept {
     try {
         return body();
     } catch (const std::bad_alloc&) {

@@ -23,6 +23,15 @@ std::string ModulePath() {
     return std::string(path, length < MAX_PATH ? length : MAX_PATH);
 }
 
+std::optional<std::string> WholeModulePath() {
+    std::string path = ModulePath();
+    // A path that fills the whole buffer was cut (or lost its terminator).
+    if (path.empty() || path.size() >= MAX_PATH) {
+        return std::nullopt;
+    }
+    return path;
+}
+
 // Objects may live on several threads; the count is changed atomically.
 void ModuleObjectCreated() {
     InterlockedIncrement(&g_liveObjects);

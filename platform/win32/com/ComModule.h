@@ -3,12 +3,16 @@
 // live objects that decides whether it may be unloaded.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 void SetModuleInstance(HINSTANCE instance);
 HINSTANCE ModuleInstance();
 // Full path of the module file, as GetModuleFileNameA gives it.
 std::string ModulePath();
+// The same, or nothing when the path is too long for MAX_PATH and ModulePath() cuts it: a cut
+// path names another file.
+std::optional<std::string> WholeModulePath();
 
 // Every COM object and class factory of the module calls these from its constructor and
 // destructor.

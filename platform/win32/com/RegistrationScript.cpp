@@ -6,6 +6,7 @@
 
 #include "platform/TextCase.h"
 #include "platform/win32/com/RegistryKeys.h"
+#include "platform/win32/ui/Scoped.h"
 
 namespace {
 
@@ -236,21 +237,20 @@ HRESULT RegisterKey(HKEY parent, const ScriptKey& entry) {
     if (entry.forceRemove) {
         DeleteKeyTree(parent, entry.name);
     }
-    HKEY key = nullptr;
+    ScopedKey key;
     if (RegCreateKeyExA(parent, entry.name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, &key, nullptr) != ERROR_SUCCESS) {
+                        KEY_READ | KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
         return SELFREG_E_CLASS;
     }
     HRESULT result = S_OK;
     for (const ScriptValue& value : entry.values) {
-        if (!SetValue(key, value)) {
+        if (!SetValue(key.Get(), value)) {
             result = SELFREG_E_CLASS;
         }
     }
     for (size_t i = 0; i < entry.subkeys.size() && SUCCEEDED(result); ++i) {
-        result = RegisterKey(key, entry.subkeys[i]);
+        result = RegisterKey(key.Get(), entry.subkeys[i]);
     }
-    RegCloseKey(key);
     return result;
 }
 
@@ -258,16 +258,16 @@ bool UnregisterKey(HKEY parent, const ScriptKey& entry) {
     if (entry.forceRemove || (!entry.noRemove && entry.subkeys.empty())) {
         return DeleteKeyTree(parent, entry.name);
     }
-    HKEY key = nullptr;
-    LONG opened = RegOpenKeyExA(parent, entry.name.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+    ScopedKey key;
+    LONG opened = RegOpenKeyExA(parent, entry.name.c_str(), 0, KEY_READ | KEY_WRITE, key.Receive());
     if (opened != ERROR_SUCCESS) {
         return opened == ERROR_FILE_NOT_FOUND;
     }
     bool ok = true;
     for (const ScriptKey& subkey : entry.subkeys) {
-        ok = UnregisterKey(key, subkey) && ok;
+        ok = UnregisterKey(key.Get(), subkey) && ok;
     }
-    RegCloseKey(key);
+    key.Reset();
     if (!entry.noRemove && KeyHasNoSubkeys(parent, entry.name)) {
         ok = DeleteKeyTree(parent, entry.name) && ok;
     }

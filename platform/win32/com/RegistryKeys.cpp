@@ -2,9 +2,11 @@
 
 #include <vector>
 
+#include "platform/win32/ui/Scoped.h"
+
 bool DeleteKeyTree(HKEY parent, const std::string& name) {
-    HKEY key = nullptr;
-    LONG opened = RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, &key);
+    ScopedKey key;
+    LONG opened = RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ | KEY_WRITE, key.Receive());
     if (opened == ERROR_FILE_NOT_FOUND) {
         return true;
     }
@@ -16,7 +18,7 @@ bool DeleteKeyTree(HKEY parent, const std::string& name) {
     char subkey[256];
     for (DWORD index = 0;; ++index) {
         DWORD length = sizeof subkey;
-        if (RegEnumKeyExA(key, index, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
+        if (RegEnumKeyExA(key.Get(), index, subkey, &length, nullptr, nullptr, nullptr, nullptr) !=
             ERROR_SUCCESS) {
             break;
         }
@@ -24,21 +26,20 @@ bool DeleteKeyTree(HKEY parent, const std::string& name) {
     }
     bool ok = true;
     for (const std::string& child : subkeys) {
-        ok = DeleteKeyTree(key, child) && ok;
+        ok = DeleteKeyTree(key.Get(), child) && ok;
     }
-    RegCloseKey(key);
+    key.Reset();
     return ok && RegDeleteKeyA(parent, name.c_str()) == ERROR_SUCCESS;
 }
 
 bool KeyHasNoSubkeys(HKEY parent, const std::string& name) {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+    ScopedKey key;
+    if (RegOpenKeyExA(parent, name.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
         return false;
     }
     DWORD subkeys = 0;
-    LONG queried = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
-                                    nullptr, nullptr, nullptr, nullptr, nullptr);
-    RegCloseKey(key);
+    LONG queried = RegQueryInfoKeyA(key.Get(), nullptr, nullptr, nullptr, &subkeys, nullptr,
+                                    nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     return queried == ERROR_SUCCESS && subkeys == 0;
 }
 

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "platform/win32/ui/Scoped.h"
+
 namespace {
 
 std::wstring Widen(const std::string& text) {
@@ -20,19 +22,17 @@ std::wstring Widen(const std::string& text) {
 
 HRESULT RegisterModuleTypeLib(const std::string& modulePath) {
     std::wstring path = Widen(modulePath);
-    ITypeLib* library = nullptr;
-    HRESULT result = LoadTypeLibEx(path.c_str(), REGKIND_NONE, &library);
+    ComPtr<ITypeLib> library;
+    HRESULT result = LoadTypeLibEx(path.c_str(), REGKIND_NONE, library.Receive());
     if (FAILED(result)) {
         return result;
     }
-    result = RegisterTypeLib(library, const_cast<wchar_t*>(path.c_str()), nullptr);
-    library->Release();
-    return result;
+    return RegisterTypeLib(library.Get(), const_cast<wchar_t*>(path.c_str()), nullptr);
 }
 
 HRESULT UnregisterModuleTypeLib(const std::string& modulePath) {
-    ITypeLib* library = nullptr;
-    HRESULT result = LoadTypeLibEx(Widen(modulePath).c_str(), REGKIND_NONE, &library);
+    ComPtr<ITypeLib> library;
+    HRESULT result = LoadTypeLibEx(Widen(modulePath).c_str(), REGKIND_NONE, library.Receive());
     if (FAILED(result)) {
         return result;
     }
@@ -43,6 +43,5 @@ HRESULT UnregisterModuleTypeLib(const std::string& modulePath) {
                                    attributes->wMinorVerNum, attributes->lcid, attributes->syskind);
         library->ReleaseTLibAttr(attributes);
     }
-    library->Release();
     return result;
 }

@@ -1,11 +1,13 @@
 #include "platform/win32/ui/FrameWindow.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
 #include "platform/win32/ui/BarVisibility.h"
 #include "platform/win32/ui/FrameCommands.h"
+#include "platform/win32/ui/ResourceText.h"
 
 namespace {
 
@@ -35,10 +37,9 @@ bool IsEditingKey(const MSG& message) {
 
 }  // namespace
 
-bool FrameWindow::Create(View& view) {
+bool FrameWindow::Create(Pane& root) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     title_ = ResourceText(resourceId_, 0);
-    view_ = &view;
     accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_));
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId_));
     const std::string className = title_ + "Frame";
@@ -46,11 +47,10 @@ bool FrameWindow::Create(View& view) {
                        WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, nullptr)) {
         return false;
     }
-    if (!CreateBars())
+    if (!CreateBars() || !root.Create(Handle(), *this))
         return false;
-    viewHwnd_ = view.Create(Handle());
-    if (viewHwnd_ == nullptr)
-        return false;
+    root_ = &root;
+    active_ = LeafPanes().front();
 
     commands_.Add(ID_APP_EXIT, [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
     commands_.Add(
@@ -69,6 +69,9 @@ bool FrameWindow::CreateBars() {
         !rebar_.AddBand(toolbar_.Handle(), toolbar_.IdealSize()) || !status_.Create(Handle())) {
         return false;
     }
+    rebar_.onHeightChange = [this] { Layout(); };
+    toolbar_.onHotItem = [this](UINT command) { ShowPrompt(command); };
+    status_.ShowKeyIndicators();
     status_.SetMessage(ResourceText(IDS_IDLE_MESSAGE, 0));
     if (!menu_.Load(instance, resourceId_, toolbar_.Images(), toolbar_.Layout()))
         return false;
@@ -79,6 +82,42 @@ bool FrameWindow::CreateBars() {
 void FrameWindow::SetDocumentName(const std::string& name) {
     const std::string text = name.empty() ? title_ : name + " - " + title_;
     SetWindowTextA(Handle(), text.c_str());
+}
+
+std::vector<Pane*> FrameWindow::LeafPanes() const {
+    std::vector<Pane*> leaves;
+    if (root_ != nullptr)
+        root_->AddLeaves(leaves);
+    return leaves;
+}
+
+void FrameWindow::ActivatePane(Pane& pane) {
+    active_ = &pane;
+    pane.Focus();
+}
+
+void FrameWindow::FocusNextPane(bool backwards) {
+    const std::vector<Pane*> leaves = LeafPanes();
+    if (leaves.empty())
+        return;
+    const size_t count = leaves.size();
+    const size_t current = std::find(leaves.begin(), leaves.end(), active_) - leaves.begin();
+    size_t next = backwards ? count - 1 : 0;
+    if (current < count)
+        next = (current + (backwards ? count - 1 : 1)) % count;
+    ActivatePane(*leaves[next]);
+}
+
+bool FrameWindow::SetContextMenu(int menuId) {
+    if (!menu_.LoadPopup(GetModuleHandleA(nullptr), menuId))
+        return false;
+    contextMenu_ = menuId;
+    return true;
+}
+
+void FrameWindow::ShowContextMenu(POINT screen) {
+    if (contextMenu_ != 0)
+        menu_.TrackPopup(contextMenu_, Handle(), screen);
 }
 
 void FrameWindow::AddModelessDialog(HWND dialog) {
@@ -94,6 +133,12 @@ bool FrameWindow::PreTranslateMessage(MSG& message) {
         if (IsDialogMessageA(dialog, &message))
             return true;
     }
+    // With one pane there is nowhere for F6 to go; the key stays with the control.
+    if (message.message == WM_KEYDOWN && message.wParam == VK_F6 &&
+        IsChild(Handle(), message.hwnd) && LeafPanes().size() > 1) {
+        FocusNextPane(GetKeyState(VK_SHIFT) < 0);
+        return true;
+    }
     return accelerators_ != nullptr && !IsEditingKey(message) &&
            TranslateAcceleratorA(Handle(), accelerators_, &message) != 0;
 }
@@ -104,13 +149,7 @@ void FrameWindow::OnIdle() {
 }
 
 std::string FrameWindow::ResourceText(UINT id, int part) const {
-    char text[512] = "";
-    LoadStringA(GetModuleHandleA(nullptr), id, text, sizeof(text));
-    std::string all = text;
-    const size_t newline = all.find('\n');
-    if (part == 0)
-        return all.substr(0, newline);
-    return newline == std::string::npos ? std::string() : all.substr(newline + 1);
+    return LoadResourceText(GetModuleHandleA(nullptr), id, part);
 }
 
 void FrameWindow::Layout() {
@@ -118,11 +157,12 @@ void FrameWindow::Layout() {
     GetClientRect(Handle(), &client);
     SendMessageA(rebar_.Handle(), WM_SIZE, 0, 0);
     status_.Resize();
-    const int top = rebar_.Height();
-    const int bottom = client.bottom - status_.Height();
-    if (viewHwnd_ != nullptr) {
-        MoveWindow(viewHwnd_, 0, top, client.right, std::max(0, bottom - top), TRUE);
-    }
+    if (root_ == nullptr)
+        return;
+    const LONG top = rebar_.Height();
+    const LONG bottom = std::max(top, client.bottom - status_.Height());
+    WindowPositions positions(1);
+    root_->Place(positions, {0, top, client.right, bottom});
 }
 
 void FrameWindow::ShowBar(HWND bar, bool show) {
@@ -146,23 +186,15 @@ void FrameWindow::ShowPrompt(UINT id) {
     status_.SetMessage(id == 0 ? ResourceText(IDS_IDLE_MESSAGE, 0) : ResourceText(id, 0));
 }
 
-bool FrameWindow::OnNotify(NMHDR& header, LRESULT& result) {
-    if (header.code == TTN_GETDISPINFOA) {
-        auto& info = reinterpret_cast<NMTTDISPINFOA&>(header);
-        tip_ = ResourceText(static_cast<UINT>(header.idFrom), 1);
-        info.lpszText = tip_.data();
-        return true;
+void FrameWindow::OnMenuSelect(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
+        ShowPrompt(0);
+        status_.SetMenuMode(false);
+    } else if (!(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR))) {
+        ShowPrompt(LOWORD(wParam));
+    } else {
+        status_.SetMessage("");
     }
-    if (header.hwndFrom == toolbar_.Handle() && header.code == TBN_HOTITEMCHANGE) {
-        const auto& hot = reinterpret_cast<NMTBHOTITEM&>(header);
-        ShowPrompt((hot.dwFlags & HICF_LEAVING) ? 0 : static_cast<UINT>(hot.idNew));
-        return false;
-    }
-    if (header.hwndFrom == rebar_.Handle() && header.code == RBN_HEIGHTCHANGE) {
-        Layout();
-        return true;
-    }
-    return view_ != nullptr && view_->OnNotify(header, result);
 }
 
 bool FrameWindow::OnMessage(UINT, WPARAM, LPARAM, LRESULT&) {
@@ -182,15 +214,14 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_INITMENUPOPUP:
             UpdatePopup(reinterpret_cast<HMENU>(wParam));
+            if (wideMenuPrompts_)
+                status_.SetMenuMode(true);
             return 0;
         case WM_MENUSELECT:
-            if (HIWORD(wParam) == 0xFFFF && lParam == 0) {
-                ShowPrompt(0);
-            } else if (!(HIWORD(wParam) & (MF_POPUP | MF_SEPARATOR))) {
-                ShowPrompt(LOWORD(wParam));
-            } else {
-                status_.SetMessage("");
-            }
+            OnMenuSelect(wParam, lParam);
+            return 0;
+        case WM_EXITMENULOOP:
+            status_.SetMenuMode(false);
             return 0;
         case WM_MEASUREITEM:
             if (menu_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam)))
@@ -206,16 +237,30 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return result;
             }
             break;
-        case WM_NOTIFY:
-            if (OnNotify(*reinterpret_cast<NMHDR*>(lParam), result))
-                return result;
+        case WM_CONTEXTMENU:
+            if (contextMenu_ != 0) {
+                POINT at = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+                if (at.x == -1 && at.y == -1) {
+                    // From the keyboard: at the top left of the focused control.
+                    at = {8, 8};
+                    ClientToScreen(GetFocus() != nullptr ? GetFocus() : Handle(), &at);
+                }
+                ShowContextMenu(at);
+                return 0;
+            }
             break;
+        case WM_GETMINMAXINFO: {
+            POINT& smallest = reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize;
+            smallest.x = std::max(smallest.x, minimumSize_.cx);
+            smallest.y = std::max(smallest.y, minimumSize_.cy);
+            return 0;
+        }
         case WM_SIZE:
             Layout();
             return 0;
         case WM_SETFOCUS:
-            if (viewHwnd_ != nullptr)
-                SetFocus(viewHwnd_);
+            if (active_ != nullptr)
+                active_->Focus();
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);

@@ -1,8 +1,11 @@
 #pragma once
 // The main window of a single-document program: an owner-drawn icon menu, a toolbar in a
-// rebar band, a status bar and one view. Commands from the menu, the toolbar and the
-// accelerators are routed by identifier; unavailable ones are disabled and not carried out.
-// Menu, toolbar, bitmap, accelerators, icon and title string share one resource number.
+// rebar band, a status bar and one root pane between them (a control, or a splitter of two
+// panes). It knows which leaf pane is active (the last to get the focus); F6 and Shift+F6
+// move the focus through the leaf panes. Commands from the menu, the toolbar, the
+// accelerators and the popup menu are routed by identifier; unavailable ones are disabled
+// and not carried out. Menu, toolbar, bitmap, accelerators, icon and title string share one
+// resource number.
 #include <windows.h>
 
 #include <string>
@@ -10,26 +13,42 @@
 
 #include "platform/win32/ui/CommandRouter.h"
 #include "platform/win32/ui/IconMenu.h"
+#include "platform/win32/ui/Pane.h"
 #include "platform/win32/ui/Rebar.h"
 #include "platform/win32/ui/StatusBar.h"
 #include "platform/win32/ui/Toolbar.h"
-#include "platform/win32/ui/View.h"
 #include "platform/win32/ui/Window.h"
 
-class FrameWindow : public Window {
+class FrameWindow : public Window, public PaneHost {
   public:
     explicit FrameWindow(int resourceId) : resourceId_(resourceId) {}
 
-    bool Create(View& view);
+    // Creates the window, its bars and the root pane with everything in it; the first leaf
+    // pane starts as the active one.
+    bool Create(Pane& root);
 
     CommandRouter& Commands() { return commands_; }
     StatusBar& Status() { return status_; }
     const Toolbar& Tools() const { return toolbar_; }
-    HWND ViewHandle() const { return viewHwnd_; }
+    Rebar& Bars() { return rebar_; }
+    const IconMenu& Menu() const { return menu_; }
     const std::string& ProgramTitle() const { return title_; }
 
     // "<name> - <program>", or the program alone for an empty name.
     void SetDocumentName(const std::string& name);
+
+    // The leaf panes in the order F6 visits them, and the one that had the focus last.
+    std::vector<Pane*> LeafPanes() const;
+    Pane* ActivePane() const { return active_; }
+    // Makes a leaf pane the active one and gives it the focus.
+    void ActivatePane(Pane& pane);
+
+    // A menu resource whose first popup shows on a right click that no pane takes.
+    bool SetContextMenu(int menuId);
+    // The smallest size the user can give the window.
+    void SetMinimumSize(SIZE size) { minimumSize_ = size; }
+    // While a menu is open, its prompts use the whole status bar.
+    void SetWideMenuPrompts(bool on) { wideMenuPrompts_ = on; }
 
     // Modeless dialogs get their keyboard messages before the accelerators.
     void AddModelessDialog(HWND dialog);
@@ -42,6 +61,12 @@ class FrameWindow : public Window {
     // The first part of a string resource ("prompt\ntip"): part 0 or 1.
     std::string ResourceText(UINT id, int part) const;
 
+    // PaneHost
+    void OnPaneFocused(Pane& pane) override { active_ = &pane; }
+    void FocusNextPane(bool backwards) override;
+    bool RunCommand(unsigned id) override { return commands_.Run(id); }
+    void ShowContextMenu(POINT screen) override;
+
   protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Messages the program handles itself; true when handled.
@@ -53,18 +78,20 @@ class FrameWindow : public Window {
     void ShowBar(HWND bar, bool show);
     void UpdatePopup(HMENU popup);
     void ShowPrompt(UINT id);
-    bool OnNotify(NMHDR& header, LRESULT& result);
+    void OnMenuSelect(WPARAM wParam, LPARAM lParam);
 
     int resourceId_;
     std::string title_;
-    View* view_ = nullptr;
-    HWND viewHwnd_ = nullptr;
+    Pane* root_ = nullptr;
+    Pane* active_ = nullptr;
     HACCEL accelerators_ = nullptr;
     CommandRouter commands_;
     IconMenu menu_;
+    int contextMenu_ = 0;
+    SIZE minimumSize_{0, 0};
+    bool wideMenuPrompts_ = false;
     Rebar rebar_;
     Toolbar toolbar_;
     StatusBar status_;
     std::vector<HWND> modeless_;
-    std::string tip_;  // the text a tool tip is showing
 };

@@ -9,7 +9,7 @@ constexpr int kTextGap = 8;
 constexpr int kAcceleratorGap = 24;
 constexpr int kSeparatorHeight = 7;
 
-HFONT MenuFont() {
+HFONT CreateMenuFont() {
     NONCLIENTMETRICSA metrics{};
     metrics.cbSize = sizeof(metrics);
     SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0);
@@ -32,45 +32,55 @@ char Mnemonic(const std::string& text) {
 void DrawCheckMark(HDC dc, const RECT& box, COLORREF colour) {
     const int x = (box.left + box.right) / 2 - 4;
     const int y = (box.top + box.bottom) / 2 - 1;
-    HPEN pen = CreatePen(PS_SOLID, 1, colour);
-    HGDIOBJ old = SelectObject(dc, pen);
+    ScopedPen pen(CreatePen(PS_SOLID, 1, colour));
+    SelectedObject selected(dc, pen.Get());
     for (int row = 0; row < 3; ++row) {
         const POINT tick[] = {{x, y + row}, {x + 3, y + 3 + row}, {x + 9, y - 3 + row}};
         Polyline(dc, tick, 3);
     }
-    SelectObject(dc, old);
-    DeleteObject(pen);
 }
 
 }  // namespace
 
-IconMenu::~IconMenu() {
-    if (menu_ != nullptr)
-        DestroyMenu(menu_);
-}
+IconMenu::IconMenu() : font_(CreateMenuFont()) {}
 
 bool IconMenu::Load(HINSTANCE instance, int menuId, HIMAGELIST images,
                     const ToolbarLayout& toolbar) {
-    menu_ = LoadMenuA(instance, MAKEINTRESOURCEA(menuId));
-    if (menu_ == nullptr)
+    menu_.Reset(LoadMenuA(instance, MAKEINTRESOURCEA(menuId)));
+    if (!menu_)
         return false;
     images_ = images;
-    imageSize_ = {toolbar.width, toolbar.height};
-    const int count = GetMenuItemCount(menu_);
+    toolbar_ = toolbar;
+    const int count = GetMenuItemCount(menu_.Get());
     for (int i = 0; i < count; ++i) {
-        if (HMENU popup = GetSubMenu(menu_, i))
-            ConvertPopup(popup, toolbar);
+        if (HMENU popup = GetSubMenu(menu_.Get(), i))
+            ConvertPopup(popup);
     }
     return true;
 }
 
-HMENU IconMenu::Release() {
-    HMENU menu = menu_;
-    menu_ = nullptr;
-    return menu;
+bool IconMenu::LoadPopup(HINSTANCE instance, int menuId) {
+    ScopedMenu menu(LoadMenuA(instance, MAKEINTRESOURCEA(menuId)));
+    HMENU popup = menu ? GetSubMenu(menu.Get(), 0) : nullptr;
+    if (popup == nullptr)
+        return false;
+    ConvertPopup(popup);
+    popups_[menuId] = std::move(menu);
+    return true;
 }
 
-void IconMenu::ConvertPopup(HMENU popup, const ToolbarLayout& toolbar) {
+HMENU IconMenu::Popup(int menuId) const {
+    const auto it = popups_.find(menuId);
+    return it == popups_.end() ? nullptr : GetSubMenu(it->second.Get(), 0);
+}
+
+bool IconMenu::TrackPopup(int menuId, HWND owner, POINT screen) const {
+    HMENU popup = Popup(menuId);
+    return popup != nullptr && TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON,
+                                              screen.x, screen.y, 0, owner, nullptr);
+}
+
+void IconMenu::ConvertPopup(HMENU popup) {
     const int count = GetMenuItemCount(popup);
     for (int i = 0; i < count; ++i) {
         MENUITEMINFOA info{};
@@ -82,10 +92,10 @@ void IconMenu::ConvertPopup(HMENU popup, const ToolbarLayout& toolbar) {
         if (!(info.fType & MFT_SEPARATOR)) {
             item->text = ItemText(popup, i);
             if (info.hSubMenu == nullptr)
-                item->image = toolbar.ImageOf(info.wID);
+                item->image = toolbar_.ImageOf(info.wID);
         }
         if (info.hSubMenu != nullptr)
-            ConvertPopup(info.hSubMenu, toolbar);
+            ConvertPopup(info.hSubMenu);
         MENUITEMINFOA owner{};
         owner.cbSize = sizeof(owner);
         owner.fMask = MIIM_FTYPE | MIIM_DATA;
@@ -130,23 +140,19 @@ bool IconMenu::OnMeasureItem(MEASUREITEMSTRUCT& measure) const {
         measure.itemHeight = kSeparatorHeight;
         return true;
     }
-    HDC dc = GetDC(nullptr);
-    HFONT font = MenuFont();
-    HGDIOBJ old = SelectObject(dc, font);
+    WindowDC screen(nullptr);
+    SelectedObject font(screen.Get(), font_.Get());
     const size_t tab = item->text.find('\t');
     RECT label{}, keys{};
-    DrawTextA(dc, item->text.c_str(), static_cast<int>(item->text.substr(0, tab).size()), &label,
-              DT_CALCRECT | DT_SINGLELINE);
+    DrawTextA(screen.Get(), item->text.c_str(), static_cast<int>(item->text.substr(0, tab).size()),
+              &label, DT_CALCRECT | DT_SINGLELINE);
     if (tab != std::string::npos) {
         const std::string accelerator = item->text.substr(tab + 1);
-        DrawTextA(dc, accelerator.c_str(), -1, &keys, DT_CALCRECT | DT_SINGLELINE);
+        DrawTextA(screen.Get(), accelerator.c_str(), -1, &keys, DT_CALCRECT | DT_SINGLELINE);
         keys.right += kAcceleratorGap;
     }
-    SelectObject(dc, old);
-    DeleteObject(font);
-    ReleaseDC(nullptr, dc);
     measure.itemWidth = kIconColumn + kTextGap + label.right + keys.right + kTextGap;
-    measure.itemHeight = std::max<UINT>(imageSize_.cy + 6, label.bottom + 6);
+    measure.itemHeight = std::max<UINT>(toolbar_.height + 6, label.bottom + 6);
     return true;
 }
 
@@ -175,14 +181,13 @@ bool IconMenu::OnDrawItem(const DRAWITEMSTRUCT& draw) const {
         FillRect(dc, &icon, GetSysColorBrush(selected ? COLOR_MENU : COLOR_BTNHIGHLIGHT));
         FrameRect(dc, &icon, GetSysColorBrush(COLOR_HIGHLIGHT));
     }
-    const int x = icon.left + (icon.right - icon.left - imageSize_.cx) / 2;
-    const int y = icon.top + (icon.bottom - icon.top - imageSize_.cy) / 2;
+    const int x = icon.left + (icon.right - icon.left - toolbar_.width) / 2;
+    const int y = icon.top + (icon.bottom - icon.top - toolbar_.height) / 2;
     if (item->image >= 0) {
         if (grayed) {
-            HICON image = ImageList_GetIcon(images_, item->image, ILD_NORMAL);
-            DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image), 0, x, y, 0, 0,
+            const ScopedIcon image(ImageList_GetIcon(images_, item->image, ILD_NORMAL));
+            DrawStateA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(image.Get()), 0, x, y, 0, 0,
                        DST_ICON | DSS_DISABLED);
-            DestroyIcon(image);
         } else {
             ImageList_Draw(images_, item->image, dc, x, y, ILD_TRANSPARENT);
         }
@@ -190,8 +195,7 @@ bool IconMenu::OnDrawItem(const DRAWITEMSTRUCT& draw) const {
         DrawCheckMark(dc, icon, GetSysColor(grayed ? COLOR_GRAYTEXT : COLOR_MENUTEXT));
     }
 
-    HFONT font = MenuFont();
-    HGDIOBJ old = SelectObject(dc, font);
+    SelectedObject font(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(grayed     ? COLOR_GRAYTEXT
                                  : selected ? COLOR_HIGHLIGHTTEXT
@@ -205,8 +209,6 @@ bool IconMenu::OnDrawItem(const DRAWITEMSTRUCT& draw) const {
         const std::string accelerator = item->text.substr(tab + 1);
         DrawTextA(dc, accelerator.c_str(), -1, &text, DT_RIGHT | DT_VCENTER | DT_SINGLELINE);
     }
-    SelectObject(dc, old);
-    DeleteObject(font);
     return true;
 }
 

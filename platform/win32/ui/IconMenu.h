@@ -1,29 +1,39 @@
 #pragma once
-// The main window's menu drawn by us in a flat style, with the image of the matching toolbar
-// button beside each command that has one. Items, identifiers and texts are those of the
-// menu resource; only the drawing changes.
+// The main window's menus drawn by us in a flat style, with the image of the matching
+// toolbar button beside each command that has one: the menu bar, and popup menus shown at a
+// point. Items, identifiers and texts are those of the menu resources; only the drawing
+// changes. One menu font, the system's, serves every item for the life of the object.
 #include <windows.h>
 
 #include <commctrl.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 
 class IconMenu {
   public:
-    IconMenu() = default;
+    IconMenu();
     IconMenu(const IconMenu&) = delete;
     IconMenu& operator=(const IconMenu&) = delete;
-    ~IconMenu();
 
-    // Loads the menu resource and makes every item of its popups owner-drawn.
+    // Loads the menu bar from a menu resource and makes every item of its popups
+    // owner-drawn, with the images of the toolbar's buttons.
     bool Load(HINSTANCE instance, int menuId, HIMAGELIST images, const ToolbarLayout& toolbar);
-    HMENU Handle() const { return menu_; }
-    // Hands the menu to the window, which then owns it.
-    HMENU Release();
+    HMENU Handle() const { return menu_.Get(); }
+    // Hands the menu bar to the window, which then owns it.
+    HMENU Release() { return menu_.Release(); }
+
+    // Loads a menu resource whose first popup TrackPopup shows, drawn like the menu bar.
+    bool LoadPopup(HINSTANCE instance, int menuId);
+    HMENU Popup(int menuId) const;
+    // Shows that popup at a point on the screen, tracking either mouse button; its
+    // commands reach owner as WM_COMMAND. False when there is no such popup.
+    bool TrackPopup(int menuId, HWND owner, POINT screen) const;
 
     // The window's WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR; false when not ours.
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) const;
@@ -39,11 +49,13 @@ class IconMenu {
         int image = -1;
     };
 
-    void ConvertPopup(HMENU popup, const ToolbarLayout& toolbar);
+    void ConvertPopup(HMENU popup);
     const Item* ItemOf(ULONG_PTR data) const;
 
-    HMENU menu_ = nullptr;
+    ScopedFont font_;
+    ScopedMenu menu_;
+    std::map<int, ScopedMenu> popups_;
     HIMAGELIST images_ = nullptr;
-    SIZE imageSize_{16, 15};
+    ToolbarLayout toolbar_;
     std::vector<std::unique_ptr<Item>> items_;
 };

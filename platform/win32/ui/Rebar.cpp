@@ -11,16 +11,17 @@ bool Rebar::Create(HWND parent) {
                             0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
     if (hwnd_ == nullptr)
         return false;
+    binding_.Bind(hwnd_, *this);
     REBARINFO info{};
     info.cbSize = sizeof(info);
     return SendMessageA(hwnd_, RB_SETBARINFO, 0, reinterpret_cast<LPARAM>(&info)) != 0;
 }
 
-bool Rebar::AddBand(HWND child, SIZE childSize) {
+bool Rebar::AddBand(HWND child, SIZE childSize, UINT extraStyle) {
     REBARBANDINFOA band{};
     band.cbSize = REBARBANDINFOA_V3_SIZE;
     band.fMask = RBBIM_STYLE | RBBIM_CHILD | RBBIM_CHILDSIZE | RBBIM_SIZE;
-    band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS;
+    band.fStyle = RBBS_CHILDEDGE | RBBS_GRIPPERALWAYS | extraStyle;
     band.hwndChild = child;
     band.cxMinChild = childSize.cx;
     band.cyMinChild = childSize.cy;
@@ -29,10 +30,25 @@ bool Rebar::AddBand(HWND child, SIZE childSize) {
                         reinterpret_cast<LPARAM>(&band)) != 0;
 }
 
+bool Rebar::DeleteBand(int index) {
+    return SendMessageA(hwnd_, RB_DELETEBAND, index, 0) != 0;
+}
+
+int Rebar::BandCount() const {
+    return static_cast<int>(SendMessageA(hwnd_, RB_GETBANDCOUNT, 0, 0));
+}
+
 int Rebar::Height() const {
     if (!IsBarShown(hwnd_))
         return 0;
     RECT rect;
     GetWindowRect(hwnd_, &rect);
     return rect.bottom - rect.top;
+}
+
+bool Rebar::OnNotify(NMHDR& header, LRESULT&) {
+    if (header.code != RBN_HEIGHTCHANGE || !onHeightChange)
+        return false;
+    onHeightChange();
+    return true;
 }

@@ -4,40 +4,40 @@
 
 #include <vector>
 
+#include "platform/win32/ui/Scoped.h"
+
 namespace {
 
 // Reads one value of the given type; false when absent or of another type.
 bool ReadValue(const std::string& key, const std::string& name, DWORD type,
                std::vector<BYTE>& data) {
-    HKEY handle;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS) {
+    ScopedKey handle;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, handle.Receive()) !=
+        ERROR_SUCCESS) {
         return false;
     }
     DWORD actual = 0, size = 0;
-    bool ok =
-        RegQueryValueExA(handle, name.c_str(), nullptr, &actual, nullptr, &size) == ERROR_SUCCESS &&
-        actual == type;
-    if (ok) {
-        data.assign(size + 1, 0);
-        ok = RegQueryValueExA(handle, name.c_str(), nullptr, &actual, data.data(), &size) ==
-             ERROR_SUCCESS;
-        data.resize(size);
+    if (RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &actual, nullptr, &size) !=
+            ERROR_SUCCESS ||
+        actual != type) {
+        return false;
     }
-    RegCloseKey(handle);
+    data.assign(size + 1, 0);
+    const bool ok = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &actual, data.data(),
+                                     &size) == ERROR_SUCCESS;
+    data.resize(size);
     return ok;
 }
 
 bool WriteValue(const std::string& key, const std::string& name, DWORD type, const void* data,
                 DWORD size) {
-    HKEY handle;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS) {
+    ScopedKey handle;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        handle.Receive(), nullptr) != ERROR_SUCCESS) {
         return false;
     }
-    const bool ok = RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data),
-                                   size) == ERROR_SUCCESS;
-    RegCloseKey(handle);
-    return ok;
+    return RegSetValueExA(handle.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                          size) == ERROR_SUCCESS;
 }
 
 }  // namespace

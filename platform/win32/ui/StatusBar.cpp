@@ -1,10 +1,11 @@
 #include "platform/win32/ui/StatusBar.h"
 
-#include "platform/win32/ui/BarVisibility.h"
-
 #include <commctrl.h>
 
 #include <iterator>
+
+#include "platform/layout/StatusPanes.h"
+#include "platform/win32/ui/BarVisibility.h"
 
 namespace {
 
@@ -14,6 +15,8 @@ struct Indicator {
 };
 constexpr Indicator kIndicators[] = {{VK_CAPITAL, "CAP"}, {VK_NUMLOCK, "NUM"}, {VK_SCROLL, "SCRL"}};
 constexpr int kIndicatorWidth = 40;
+// The pane index of the text shown in simple mode.
+constexpr WPARAM kSimplePane = 255;
 
 }  // namespace
 
@@ -27,28 +30,64 @@ bool StatusBar::Create(HWND parent) {
     return true;
 }
 
-void StatusBar::SetMessage(const std::string& text) {
-    SendMessageA(hwnd_, SB_SETTEXTA, 0 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+void StatusBar::SetPanes(std::vector<int> widths) {
+    widths_ = std::move(widths);
+    indicators_ = false;
+    Resize();
+    for (size_t pane = 1; pane <= widths_.size(); ++pane)
+        SetPaneText(static_cast<int>(pane), "");
 }
 
-std::string StatusBar::Message() const {
-    char text[256] = "";
-    const LRESULT length = SendMessageA(hwnd_, SB_GETTEXTLENGTHA, 0, 0);
-    if (LOWORD(length) < sizeof(text)) {
-        SendMessageA(hwnd_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    }
+void StatusBar::ShowKeyIndicators() {
+    SetPanes(std::vector<int>(std::size(kIndicators), kIndicatorWidth));
+    indicators_ = true;
+}
+
+void StatusBar::SetPaneText(int pane, const std::string& text) {
+    SendMessageA(hwnd_, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StatusBar::PaneText(int pane) const {
+    const LRESULT length = SendMessageA(hwnd_, SB_GETTEXTLENGTHA, pane, 0);
+    std::string text(LOWORD(length) + 1, '\0');
+    SendMessageA(hwnd_, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(LOWORD(length));
     return text;
 }
 
+void StatusBar::SetMessage(const std::string& text) {
+    SendMessageA(hwnd_, SB_SETTEXTA, 0 | SBT_NOBORDERS, reinterpret_cast<LPARAM>(text.c_str()));
+    if (menuMode_) {
+        SendMessageA(hwnd_, SB_SETTEXTA, kSimplePane | SBT_NOBORDERS,
+                     reinterpret_cast<LPARAM>(text.c_str()));
+    }
+}
+
+std::string StatusBar::Message() const {
+    return PaneText(0);
+}
+
+void StatusBar::SetMenuMode(bool on) {
+    if (on == menuMode_)
+        return;
+    menuMode_ = on;
+    if (on) {
+        const std::string message = Message();
+        SendMessageA(hwnd_, SB_SIMPLE, TRUE, 0);
+        SetMessage(message);
+    } else {
+        SendMessageA(hwnd_, SB_SIMPLE, FALSE, 0);
+    }
+}
+
 void StatusBar::UpdateIndicators() {
+    if (!indicators_)
+        return;
     int pane = 1;
     for (const Indicator& indicator : kIndicators) {
         const char* text = (GetKeyState(indicator.key) & 1) ? indicator.text : "";
-        char shown[8] = "";
-        SendMessageA(hwnd_, SB_GETTEXTA, pane, reinterpret_cast<LPARAM>(shown));
-        if (lstrcmpA(shown, text) != 0) {
-            SendMessageA(hwnd_, SB_SETTEXTA, pane, reinterpret_cast<LPARAM>(text));
-        }
+        if (PaneText(pane) != text)
+            SetPaneText(pane, text);
         ++pane;
     }
 }
@@ -57,15 +96,9 @@ void StatusBar::Resize() {
     SendMessageA(hwnd_, WM_SIZE, 0, 0);
     RECT client;
     GetClientRect(hwnd_, &client);
-    const int count = 1 + static_cast<int>(std::size(kIndicators));
-    int edges[count];
-    edges[count - 1] = -1;
-    for (int i = count - 2; i >= 0; --i) {
-        const int next =
-            i + 1 == count - 1 ? client.right - GetSystemMetrics(SM_CXVSCROLL) : edges[i + 1];
-        edges[i] = next - kIndicatorWidth;
-    }
-    SendMessageA(hwnd_, SB_SETPARTS, count, reinterpret_cast<LPARAM>(edges));
+    const std::vector<int> edges =
+        StatusPaneEdges(client.right, widths_, GetSystemMetrics(SM_CXVSCROLL));
+    SendMessageA(hwnd_, SB_SETPARTS, edges.size(), reinterpret_cast<LPARAM>(edges.data()));
 }
 
 int StatusBar::Height() const {

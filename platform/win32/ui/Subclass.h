@@ -1,6 +1,8 @@
 #pragma once
-// Takes over the window procedure of a control (list view, edit box) so that an owner can
-// see its messages first; the rest go to the control's own procedure.
+// A hook on a control's window procedure (list view, edit box) through which an owner sees
+// its messages first. Hooks go through the common controls' subclass chain, each with an
+// identifier of its own, so that several hooks on one control all run, the newest first;
+// what none of them handles reaches the control's own procedure.
 #include <windows.h>
 
 #include <functional>
@@ -15,15 +17,16 @@ class Subclass {
     Subclass& operator=(const Subclass&) = delete;
     ~Subclass() { Detach(); }
 
-    void Attach(HWND control, Handler handler);
+    bool Attach(HWND control, Handler handler);
     void Detach();
     bool Attached() const { return control_ != nullptr; }
-    LRESULT CallOriginal(UINT message, WPARAM wParam, LPARAM lParam);
+    // The rest of the chain for the message being handled; call only from the handler.
+    LRESULT CallNext(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                      UINT_PTR id, DWORD_PTR self);
 
     HWND control_ = nullptr;
-    WNDPROC original_ = nullptr;
     Handler handler_;
 };

@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "platform/win32/ui/OpenFileNames.h"
+#include "platform/win32/ui/Scoped.h"
 
 namespace {
 
@@ -79,11 +80,11 @@ std::string Win32Prompts::ChooseFolder(const std::string& title) {
     info.pszDisplayName = path;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS;
-    LPITEMIDLIST chosen = SHBrowseForFolderA(&info);
-    if (chosen == nullptr)
+    const ScopedTaskMemory chosen(SHBrowseForFolderA(&info));
+    if (!chosen)
         return {};
-    const bool found = SHGetPathFromIDListA(chosen, path) != FALSE;
-    CoTaskMemFree(chosen);
+    const bool found =
+        SHGetPathFromIDListA(static_cast<LPCITEMIDLIST>(chosen.Get()), path) != FALSE;
     return found ? path : std::string();
 }
 

@@ -1,5 +1,8 @@
 #include "platform/win32/ui/Window.h"
 
+#include "platform/win32/ui/ControlEvents.h"
+#include "platform/win32/ui/ErrorReport.h"
+
 Window::~Window() {
     if (hwnd_ != nullptr) {
         SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
@@ -46,5 +49,13 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
         window->hwnd_ = nullptr;
         return DefWindowProcA(hwnd, message, wParam, lParam);
     }
-    return window->HandleMessage(message, wParam, lParam);
+    try {
+        LRESULT result = 0;
+        if (RouteToSender(message, wParam, lParam, result))
+            return result;
+        return window->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        ReportCurrentException();
+        return FailedMessageResult(hwnd, message);
+    }
 }

@@ -1,5 +1,7 @@
 #pragma once
-// A window of our own class whose messages go to a C++ object.
+// A window of our own class whose messages go to a C++ object. Notifications and commands
+// of bound controls go to their wrappers first (ControlEvents.h); what a handler throws is
+// caught and reported (ErrorReport.h).
 #include <windows.h>
 
 class Window {

@@ -4,12 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "platform/Format.h"
 #include "platform/win32/com/ClassFactory.h"
-#include "platform/win32/com/ComGuard.h"
 #include "platform/win32/com/ComModule.h"
 #include "platform/win32/com/RegistrationScript.h"
 #include "platform/win32/com/RegistryKeys.h"
@@ -276,13 +274,6 @@ TEST(ClassFactory, CreatesObjectsAndCountsThemForUnloading) {
     EXPECT_EQ(ModuleCanUnloadNow(), S_FALSE);  // the object is still alive
     instance->Release();
     EXPECT_EQ(ModuleCanUnloadNow(), S_OK);  // LockServer kept nothing
-}
-
-TEST(ComGuard, ThrownExceptionsBecomeResultCodes) {
-    EXPECT_EQ(GuardedCall([] { return S_FALSE; }), S_FALSE);
-    EXPECT_EQ(GuardedCall([]() -> HRESULT { throw std::bad_alloc(); }), E_OUTOFMEMORY);
-    EXPECT_EQ(GuardedCall([]() -> HRESULT { throw std::runtime_error("x"); }), E_UNEXPECTED);
-    EXPECT_EQ(GuardedCall([]() -> HRESULT { throw 42; }), E_UNEXPECTED);
 }
 
 TEST(ComModule, GuidStringIsBracedUpperCase) {

@@ -357,12 +357,29 @@ TEST_F(WindowTest, BarsPromptsAndTips) {
     EXPECT_EQ(Frame().Status().Message(), "Insert a new string.");
     SendMessageA(frame, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_EQ(Frame().Status().Message(), "Ready");
+    // Only the toolbar's own tips are answered, whoever else asks the frame.
+    HWND tips =
+        reinterpret_cast<HWND>(SendMessageA(Frame().Tools().Handle(), TB_GETTOOLTIPS, 0, 0));
+    ASSERT_NE(tips, nullptr);
     NMTTDISPINFOA tip{};
     tip.hdr.code = TTN_GETDISPINFOA;
     tip.hdr.idFrom = ID_EDIT_DELETE;
+    tip.hdr.hwndFrom = List();
+    SendMessageA(frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
+    EXPECT_EQ(tip.lpszText, nullptr);
+    tip.hdr.hwndFrom = tips;
     SendMessageA(frame, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&tip));
     ASSERT_NE(tip.lpszText, nullptr);
     EXPECT_STREQ(tip.lpszText, "Delete");
+    // The way a shown tip asks: through the toolbar, which hands the question on up.
+    NMTTDISPINFOW wideTip{};
+    wideTip.hdr.code = TTN_GETDISPINFOW;
+    wideTip.hdr.idFrom = ID_FILE_OPEN;
+    wideTip.hdr.hwndFrom = tips;
+    wideTip.lpszText = wideTip.szText;  // as the tip control asks
+    SendMessageW(Frame().Tools().Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wideTip));
+    ASSERT_NE(wideTip.lpszText, nullptr);
+    EXPECT_STREQ(wideTip.lpszText, L"Open");
 
     EXPECT_TRUE(Frame().Commands().State(ID_VIEW_TOOLBAR).checked);
     RECT before;

@@ -1,0 +1,275 @@
+#include "browser/FileListRows.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <string_view>
+
+#include "browser/ListTexts.h"
+
+namespace {
+
+// What a column sorts by. Subfolders have no type: sorting by Type keeps their order.
+enum class KeyKind { None, Text, Number };
+
+KeyKind KeyKindOf(int column, bool folders) {
+    switch (column) {
+        case static_cast<int>(ListColumn::Name):
+            return KeyKind::Text;
+        case static_cast<int>(ListColumn::Size):
+        case static_cast<int>(ListColumn::Modified):
+            return KeyKind::Number;
+        case static_cast<int>(ListColumn::Type):
+            return folders ? KeyKind::None : KeyKind::Text;
+        default:
+            return KeyKind::None;
+    }
+}
+
+// The items of one list with their sort keys, taken once so that comparing touches only
+// these vectors: numbers, or texts folded to lower case into one buffer.
+template <typename Item>
+class SortKeys {
+  public:
+    SortKeys(size_t count, const NameCollation& collation) : collation_(collation) {
+        keys_.reserve(count);
+    }
+
+    void AddText(std::string_view text, Item item) {
+        const size_t offset = folded_.size();
+        collation_.AppendLowerCase(text, folded_);
+        keys_.push_back({offset, folded_.size() - offset, 0, item});
+    }
+    void AddNumber(std::int64_t number, Item item) { keys_.push_back({0, 0, number, item}); }
+
+    // Sorts the items; descending is the ascending order reversed, equal items keeping their
+    // order either way.
+    void Sort(KeyKind kind, bool ascending) {
+        const char* folded = folded_.data();
+        auto before = [kind, folded](const Key& a, const Key& b) {
+            if (kind == KeyKind::Text) {
+                return std::string_view(folded + a.offset, a.length) <
+                       std::string_view(folded + b.offset, b.length);
+            }
+            return a.number < b.number;
+        };
+        if (ascending) {
+            std::stable_sort(keys_.begin(), keys_.end(), before);
+        } else {
+            std::stable_sort(keys_.begin(), keys_.end(),
+                             [&before](const Key& a, const Key& b) { return before(b, a); });
+        }
+    }
+
+    template <typename Visit>
+    void ForEach(Visit visit) const {
+        for (const Key& key : keys_)
+            visit(key.item);
+    }
+
+  private:
+    struct Key {
+        size_t offset;
+        size_t length;
+        std::int64_t number;
+        Item item;
+    };
+
+    const NameCollation& collation_;
+    std::string folded_;
+    std::vector<Key> keys_;
+};
+
+}  // namespace
+
+FileListRows::FileListRows(const NameCollation& collation) : collation_(collation) {}
+
+void FileListRows::ShowFolder(RezFolder* folder) {
+    shown_ = folder;
+    rows_.clear();
+    if (shown_)
+        BuildRows(SortRows());
+}
+
+std::vector<RezEntry*> FileListRows::SortRows() {
+    SortSubfolders(shown_->subfolders);
+    return SortEntries(shown_->entries);
+}
+
+void FileListRows::SortSubfolders(std::vector<RezFolder*>& subfolders) const {
+    const KeyKind kind = KeyKindOf(sortColumn_, true);
+    if (kind == KeyKind::None || subfolders.size() < 2)
+        return;
+    SortKeys<RezFolder*> keys(subfolders.size(), collation_);
+    for (RezFolder* folder : subfolders) {
+        if (kind == KeyKind::Text)
+            keys.AddText(folder->name, folder);
+        else if (sortColumn_ == static_cast<int>(ListColumn::Size))
+            keys.AddNumber(folder->directorySize, folder);
+        else
+            keys.AddNumber(static_cast<std::int32_t>(folder->time), folder);
+    }
+    keys.Sort(kind, ascending_);
+    size_t next = 0;
+    keys.ForEach([&](RezFolder* folder) { subfolders[next++] = folder; });
+}
+
+std::vector<RezEntry*> FileListRows::SortEntries(EntryList& entries) const {
+    std::vector<RezEntry*> order;
+    order.reserve(entries.size());
+    const KeyKind kind = KeyKindOf(sortColumn_, false);
+    if (kind == KeyKind::None || entries.size() < 2) {
+        for (RezEntry& entry : entries)
+            order.push_back(&entry);
+        return order;
+    }
+    SortKeys<EntryList::iterator> keys(entries.size(), collation_);
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        switch (static_cast<ListColumn>(sortColumn_)) {
+            case ListColumn::Name:
+                // By the name the row shows: a new entry's name is still its disk path.
+                keys.AddText(ShownName(it->name), it);
+                break;
+            case ListColumn::Type:
+                keys.AddText(it->typeName, it);
+                break;
+            case ListColumn::Size:
+                keys.AddNumber(it->size, it);
+                break;
+            case ListColumn::Modified:
+                keys.AddNumber(static_cast<std::int32_t>(it->time), it);
+                break;
+        }
+    }
+    keys.Sort(kind, ascending_);
+    // Moving the nodes keeps every entry where it is in memory, so references stay valid.
+    keys.ForEach([&](EntryList::iterator it) {
+        entries.splice(entries.end(), entries, it);
+        order.push_back(&*it);
+    });
+    return order;
+}
+
+// The rows come from the sorted vectors: walking the entry list again would cost a cache miss
+// per entry.
+void FileListRows::BuildRows(const std::vector<RezEntry*>& entries) {
+    rows_.reserve(shown_->subfolders.size() + entries.size());
+    auto addSubfolders = [this] {
+        for (RezFolder* folder : shown_->subfolders)
+            rows_.push_back({folder, nullptr});
+    };
+    auto addEntries = [this, &entries] {
+        for (RezEntry* entry : entries)
+            rows_.push_back({nullptr, entry});
+    };
+    if (ascending_) {
+        addSubfolders();
+        addEntries();
+    } else {
+        addEntries();
+        addSubfolders();
+    }
+}
+
+ListItem FileListRows::ItemAtRow(int row) const {
+    if (row < 0 || row >= RowCount())
+        return {};
+    return rows_[static_cast<size_t>(row)];
+}
+
+std::string FileListRows::Text(int row, ListColumn column) const {
+    const ListItem item = ItemAtRow(row);
+    if (const RezFolder* folder = item.folder) {
+        switch (column) {
+            case ListColumn::Name:
+                return folder->name;
+            case ListColumn::Size:
+                return {};
+            case ListColumn::Type:
+                return kFolderTypeText;
+            case ListColumn::Modified:
+                return ModifiedText(folder->time);
+        }
+    }
+    if (const RezEntry* entry = item.entry) {
+        switch (column) {
+            case ListColumn::Name:
+                return std::string(ShownName(entry->name));
+            case ListColumn::Size:
+                return SizeText(entry->size);
+            case ListColumn::Type:
+                return entry->typeName;
+            case ListColumn::Modified:
+                return ModifiedText(entry->time);
+        }
+    }
+    return {};
+}
+
+bool FileListRows::IsFolderRow(int row) const {
+    const ListItem item = ItemAtRow(row);
+    return item.folder || (item.entry && item.entry->typeName == kFolderTypeText);
+}
+
+std::string FileListRows::IconKey(int row) const {
+    const ListItem item = ItemAtRow(row);
+    if (item.folder)
+        return ".";
+    return item.entry ? EntryIconKey(*item.entry) : std::string();
+}
+
+int FileListRows::SetSortColumn(int column, bool ascending) {
+    const int previous = sortColumn_;
+    sortColumn_ = column;
+    ascending_ = ascending;
+    return previous;
+}
+
+void FileListRows::ClickColumn(int column) {
+    SetSortColumn(column, column == sortColumn_ ? !ascending_ : ascending_);
+    RefreshList();
+}
+
+RezFolder* FileListRows::FolderOfFolderRow(int row) const {
+    return IsFolderRow(row) ? ItemAtRow(row).folder : nullptr;
+}
+
+ListSelection FileListRows::SplitSelection(const std::vector<int>& selectedRows) const {
+    ListSelection selection;
+    for (int row : selectedRows) {
+        const ListItem item = ItemAtRow(row);
+        if (IsFolderRow(row)) {
+            if (item.folder)
+                selection.folders.push_back(item.folder);
+        } else if (item.entry) {
+            selection.entries.push_back(item.entry);
+        }
+    }
+    return selection;
+}
+
+SelectedTotals FileListRows::SelectionTotals(const std::vector<int>& selectedRows) const {
+    std::vector<std::string> sizes;
+    sizes.reserve(selectedRows.size());
+    for (int row : selectedRows)
+        sizes.push_back(Text(row, ListColumn::Size));
+    return SumSelectedSizes(sizes);
+}
+
+DoubleClick FileListRows::DoubleClickOn(int firstSelectedRow) const {
+    if (IsFolderRow(firstSelectedRow)) {
+        RezFolder* folder = FolderOfFolderRow(firstSelectedRow);
+        return folder ? DoubleClick{DoubleClickAction::OpenFolder, folder} : DoubleClick{};
+    }
+    if (ItemAtRow(firstSelectedRow).entry)
+        return {DoubleClickAction::Extract, nullptr};
+    return {};
+}
+
+RezFolder* FileListRows::DropFolderAt(int row) const {
+    return FolderOfFolderRow(row);
+}
+
+RezFolder* FileListRows::DropTarget(int dropRow) const {
+    RezFolder* folder = FolderOfFolderRow(dropRow);
+    return folder ? folder : shown_;
+}

@@ -1,0 +1,6 @@
+#include "browser/NameCollation.h"
+
+const NameCollation& PlatformNameCollation() {
+    static const AsciiNameCollation collation;
+    return collation;
+}

@@ -1,0 +1,4 @@
+// Resource identifiers of Cravel.dll.
+#pragma once
+
+#define IDB_CRAVEL_MENU 129

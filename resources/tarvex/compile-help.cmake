@@ -1,0 +1,10 @@
+# cmake -DCHMCMD=... -DPROJECT=<folder>/Tarvex.hhp -P compile-help.cmake
+# Compiles the manual quietly; a missing page or picture (a chmcmd warning) fails the build.
+get_filename_component(folder ${PROJECT} DIRECTORY)
+get_filename_component(name ${PROJECT} NAME)
+execute_process(COMMAND ${CHMCMD} --verbosity 0 ${name}
+    WORKING_DIRECTORY ${folder}
+    RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT result EQUAL 0 OR output MATCHES "Warning|Error")
+    message(FATAL_ERROR "chmcmd failed (${result}):\n${output}")
+endif()
