@@ -1,6 +1,7 @@
 #include "browser/win32/LeftView.h"
 
 #include <unordered_set>
+#include <utility>
 
 #include "browser/BrowserCommands.h"
 #include "browser/FolderTreePlan.h"
@@ -114,7 +115,16 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
             }
             return true;
         }
+        case TVN_BEGINLABELEDITA:
+            editing_ = true;
+            result = FALSE;
+            return true;
         case TVN_ENDLABELEDITA: {
+            // One answer per edit: the edit box losing the focus as it goes may end it again.
+            if (!std::exchange(editing_, false)) {
+                result = FALSE;
+                return true;
+            }
             const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA&>(header).item;
             RezFolder* folder = FolderOfItem(Tree(), item.hItem);
             // No text: the edit was cancelled.
