@@ -1,15 +1,11 @@
 // A test program playing Explorer: Cravel's object made through COM from the registry, given
 // selections as a dropped-file list, asked for its entries on a real menu, for verbs and help
 // texts, and made to start the recording Tarvex.exe beside the registered DLL.
-#include <shlobj.h>
-#include <shobjidl.h>
-
 #include <fstream>
 #include <memory>
 #include <sstream>
 
-#include "CravelTestSupport.h"
-#include "DroppedFilesObject.h"
+#include "ExplorerMenu.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineSplit.h"
 
@@ -60,37 +56,6 @@ std::vector<Item> Items(HMENU menu) {
     return items;
 }
 
-// Holds one interface pointer for a test.
-template <class Interface>
-struct Held {
-    Interface* p = nullptr;
-    ~Held() {
-        if (p) {
-            p->Release();
-        }
-    }
-    Interface* operator->() const { return p; }
-};
-
-// Cravel's menu object for a selection, as Explorer makes it.
-struct ContextMenu {
-    explicit ContextMenu(const Paths& paths) : data(paths) {
-        Held<IShellExtInit> init;
-        EXPECT_EQ(CoCreateInstance(kClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                                   reinterpret_cast<void**>(&init.p)),
-                  S_OK);
-        if (!init.p) {
-            return;
-        }
-        initialized = init->Initialize(nullptr, &data, nullptr);
-        init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu.p));
-    }
-
-    DroppedFilesObject data;
-    HRESULT initialized = E_UNEXPECTED;
-    Held<IContextMenu> menu;
-};
-
 struct Expected {
     UINT id;
     const char* text;
@@ -124,14 +89,6 @@ void ExpectArchiveEntries(IContextMenu* menu, const std::string& folder) {
         {{kFirstId + 2, "&Extract To..."}, {kFirstId + 3, ("E&xtract to: " + folder).c_str()}}, 4);
 }
 
-CMINVOKECOMMANDINFO Command(LPCSTR verb) {
-    CMINVOKECOMMANDINFO info = {};
-    info.cbSize = sizeof info;
-    info.lpVerb = verb;
-    info.nShow = SW_SHOWNORMAL;
-    return info;
-}
-
 // A path without a final backslash, as the tests expect it on the command line.
 std::string InQuotes(const std::string& path) {
     std::string quoted(1, '"');
@@ -151,9 +108,7 @@ Record Invoke(IContextMenu* menu, unsigned offset, const std::string& recordFile
     Record record;
     DeleteFileA(recordFile.c_str());
     SetEnvironmentVariableA("CRAVEL_RECORD", recordFile.c_str());
-    CMINVOKECOMMANDINFO info = Command(MAKEINTRESOURCEA(offset));
-    EXPECT_EQ(menu->InvokeCommand(&info), S_OK) << offset;
-    EXPECT_TRUE(ChildProcesses::Get().WaitForExits(1)) << "Tarvex.exe did not end";
+    ChooseAndWait(menu, offset);
     std::ifstream in(recordFile, std::ios::binary);
     std::getline(in, record.commandLine);
     std::getline(in, record.folder);
