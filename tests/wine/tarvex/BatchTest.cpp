@@ -29,6 +29,13 @@ TEST_F(Batch, CreateAddsFoldersFirstSavesAndEndsWithoutTheWindow) {
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_TRUE(prompts.dialogs.empty());  // saved without asking
 
+    // The archive begins with the program's text-block resource, byte for byte.
+    HRSRC block = FindResourceA(nullptr, MAKEINTRESOURCEA(3003), MAKEINTRESOURCEA(10));  // RCDATA
+    ASSERT_NE(block, nullptr);
+    ASSERT_EQ(SizeofResource(nullptr, block), 127u);
+    const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, block)));
+    EXPECT_EQ(ReadFile(archive).substr(0, 127), std::string(bytes, 127));
+
     Start({archive});
     ASSERT_EQ(Doc().ArchivePath(), archive);
     // The folder with its contents came first, the loose file after it.
