@@ -75,7 +75,7 @@ TEST_F(CravelAndTarvex, AddToFolderRezPacksTheFolderBesideItself) {
         const std::string folder = MakeMaps(name);
         ContextMenu object({folder});
         ASSERT_EQ(object.initialized, S_OK);
-        ChooseAndWait(object.menu.p, kAddToFolderRez);
+        ChooseAndWait(object.menu.Get(), kAddToFolderRez);
         const std::string archive = folder + ".rez";
         ASSERT_EQ(GetFileAttributesA(archive.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u) << archive;
         // The folder's contents are the archive's root.
@@ -86,14 +86,14 @@ TEST_F(CravelAndTarvex, AddToFolderRezPacksTheFolderBesideItself) {
 TEST_F(CravelAndTarvex, ExtractToTakesTheArchiveBackIntoAFolderOfItsName) {
     const std::string folder = MakeMaps("My Maps");
     ContextMenu pack({folder});
-    ChooseAndWait(pack.menu.p, kAddToFolderRez);
+    ChooseAndWait(pack.menu.Get(), kAddToFolderRez);
     // Away from the folder it was made of, which extracting would write over.
     const std::string archive = disk.MakeFolder("Copies") + "\\My Maps.rez";
     ASSERT_TRUE(CopyFileA((folder + ".rez").c_str(), archive.c_str(), TRUE));
 
     ContextMenu extract({archive});
     ASSERT_EQ(extract.initialized, S_OK);
-    ChooseAndWait(extract.menu.p, kExtractTo);
+    ChooseAndWait(extract.menu.Get(), kExtractTo);
     const std::string out = disk.Path() + "\\Copies\\My Maps";
     EXPECT_EQ(ReadFile(out + "\\ARENA.DAT"), "arena of My Maps");
     EXPECT_EQ(ReadFile(out + "\\MULTI\\DM 1.DAT"), "deathmatch");

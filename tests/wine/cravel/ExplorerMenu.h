@@ -9,38 +9,27 @@
 
 #include "CravelTestSupport.h"
 #include "DroppedFilesObject.h"
+#include "platform/win32/ui/Scoped.h"
 
 namespace cravel_test {
-
-// Holds one interface pointer for a test.
-template <class Interface>
-struct Held {
-    Interface* p = nullptr;
-    ~Held() {
-        if (p) {
-            p->Release();
-        }
-    }
-    Interface* operator->() const { return p; }
-};
 
 // Cravel's menu object for a selection, as Explorer makes it.
 struct ContextMenu {
     explicit ContextMenu(const std::vector<std::string>& paths) : data(paths) {
-        Held<IShellExtInit> init;
+        ComPtr<IShellExtInit> init;
         EXPECT_EQ(CoCreateInstance(kClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                                   reinterpret_cast<void**>(&init.p)),
+                                   reinterpret_cast<void**>(init.Receive())),
                   S_OK);
-        if (!init.p) {
+        if (!init) {
             return;
         }
         initialized = init->Initialize(nullptr, &data, nullptr);
-        init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu.p));
+        init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(menu.Receive()));
     }
 
     DroppedFilesObject data;
     HRESULT initialized = E_UNEXPECTED;
-    Held<IContextMenu> menu;
+    ComPtr<IContextMenu> menu;
 };
 
 inline CMINVOKECOMMANDINFO Command(LPCSTR verb) {

@@ -29,6 +29,13 @@ echo "== Tarvex.exe /C out.rez TREE"
 (cd "$work" && "$native" /C native.rez TREE >/dev/null)
 /usr/bin/python3 "$compare" "$work/out.rez" "$work/native.rez"
 
+# The start registered the archive type for this Tarvex.exe; the Help command finds the manual
+# through it, beside the program.
+icon=$("$run" reg query 'HKCR\Tarvex.File\DefaultIcon' /ve | tr -d '\r' | sed -n 's/.*REG_SZ *//p')
+program=$(printf '%s' "${icon%,0}" | sed 's/^Z://; s|\\|/|g')
+[ "$program" -ef "$tarvex_exe" ] || { echo "the icon names $icon, not $tarvex_exe"; exit 1; }
+[ -s "$(dirname "$program")/Tarvex Studio.chm" ] || { echo "no help file beside $program"; exit 1; }
+
 echo "== Tarvex.exe /X out.rez EXTRACTED"
 "$run" "$tarvex_exe" /x "$(windows "$work/out.rez")" "$(windows "$work/EXTRACTED")"
 diff -r "$tree" "$work/EXTRACTED"

@@ -8,12 +8,12 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
+source "$TARVEX_SOURCE_DIR/tests/wine/screenshot-views.sh"
 out=$TARVEX_BINARY_DIR/screenshots
 views=(details large-icons popup about)
-mkdir -p "$out"
+clear_screenshot_views "$out" tarvex-window "${views[@]}"
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-shots.XXXXXX")
 trap 'rm -rf "$work"' EXIT
-for view in "${views[@]}"; do rm -f "$out/$view.ready" "$out/$view.done" "$out/tarvex-window-$view.png"; done
 
 # The sample archive, made by the program's own batch mode.
 "$TARVEX_SOURCE_DIR/scripts/make-sample.sh" "$work/SAMPLE"
@@ -21,23 +21,4 @@ for view in "${views[@]}"; do rm -f "$out/$view.ready" "$out/$view.done" "$out/t
 
 # In a virtual desktop Wine draws the captions itself; it lies at the top left of the screen.
 "$run" explorer /desktop=TarvexWindow,800x560 "$host" "Z:${work//\//\\}\\sample.rez" "Z:$out" &
-pid=$!
-for view in "${views[@]}"; do
-    for _ in $(seq 200); do [ -s "$out/$view.ready" ] && break; sleep 0.1; done
-    if [ ! -s "$out/$view.ready" ]; then
-        echo "the host did not show the $view"
-        for v in "${views[@]}"; do touch "$out/$v.done"; done
-        wait $pid || true
-        exit 1
-    fi
-    read -r left top width height < "$out/$view.ready"
-    import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/tarvex-window-$view.png"
-    touch "$out/$view.done"
-done
-wait $pid
-for view in "${views[@]}"; do
-    # A blank picture means nothing was drawn.
-    colours=$(convert "$out/tarvex-window-$view.png" -format %k info:)
-    [ "$colours" -gt 8 ] || { echo "screenshot $view has only $colours colours"; exit 1; }
-    echo "wrote $out/tarvex-window-$view.png ($colours colours)"
-done
+take_screenshot_views "$out" tarvex-window 8 $! "${views[@]}"
