@@ -107,6 +107,7 @@ void CLeftView::FolderRenamed(RezFolder* folder) {
 bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != Tree())
         return false;
+    // A drag of the selected folder (TVN_BEGINDRAG, its move payload) is one more case here.
     switch (header.code) {
         case TVN_SELCHANGEDA: {
             if (!refilling_ && onSelectionChanged) {
@@ -145,7 +146,6 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
             result = 0;  // the control goes on with the key as usual
             return true;
         }
-            // TVN_BEGINDRAG: a drag of the folder (its move payload) starts here.
     }
     return false;
 }
