@@ -92,8 +92,8 @@ EntryName& EntryName::operator=(std::string_view text) {
 
 // Only called on an empty name.
 void EntryName::Assign(SharedFolderPart::Block* folder, std::string_view own) {
-    // Up to the first 0 byte: the archive could not keep more.
-    if (const void* zero = std::memchr(own.data(), 0, own.size()))
+    // Up to the first 0 byte: the archive could not keep more. An empty view may have no data.
+    if (const void* zero = own.empty() ? nullptr : std::memchr(own.data(), 0, own.size()))
         own = own.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - own.data()));
     if (!folder && own.empty())
         return;
@@ -103,7 +103,8 @@ void EntryName::Assign(SharedFolderPart::Block* folder, std::string_view own) {
         folder->references.fetch_add(1, std::memory_order_relaxed);
         std::memcpy(block, &folder, sizeof folder);
     }
-    std::memcpy(block + head, own.data(), own.size());
+    if (!own.empty())
+        std::memcpy(block + head, own.data(), own.size());
     block[head + own.size()] = '\0';
     bits_ = reinterpret_cast<std::uintptr_t>(block) | (folder ? kShared : 0);
 }

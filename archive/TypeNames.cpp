@@ -107,7 +107,7 @@ class TypeNameTable {
 
 TypeCode& TypeCode::operator=(std::string_view text) {
     std::memset(code_, 0, sizeof code_);
-    if (text.size() <= sizeof code_ && text.find('\0') == std::string_view::npos)
+    if (!text.empty() && text.size() <= sizeof code_ && text.find('\0') == std::string_view::npos)
         std::memcpy(code_, text.data(), text.size());
     return *this;
 }
