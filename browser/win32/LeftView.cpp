@@ -1,6 +1,7 @@
 #include "browser/win32/LeftView.h"
 
 #include <unordered_set>
+#include <utility>
 
 #include "browser/BrowserCommands.h"
 #include "browser/FolderTreePlan.h"
@@ -106,6 +107,7 @@ void CLeftView::FolderRenamed(RezFolder* folder) {
 bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != Tree())
         return false;
+    // A drag of the selected folder (TVN_BEGINDRAG, its move payload) is one more case here.
     switch (header.code) {
         case TVN_SELCHANGEDA: {
             if (!refilling_ && onSelectionChanged) {
@@ -114,7 +116,16 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
             }
             return true;
         }
+        case TVN_BEGINLABELEDITA:
+            editing_ = true;
+            result = FALSE;
+            return true;
         case TVN_ENDLABELEDITA: {
+            // One answer per edit: the edit box losing the focus as it goes may end it again.
+            if (!std::exchange(editing_, false)) {
+                result = FALSE;
+                return true;
+            }
             const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA&>(header).item;
             RezFolder* folder = FolderOfItem(Tree(), item.hItem);
             // No text: the edit was cancelled.
@@ -135,7 +146,6 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
             result = 0;  // the control goes on with the key as usual
             return true;
         }
-            // TVN_BEGINDRAG: a drag of the folder (its move payload) starts here.
     }
     return false;
 }

@@ -45,4 +45,5 @@ class CLeftView : public ControlPane {
     FolderList& folders_;
     FileTypeIcons& icons_;
     bool refilling_ = false;
+    bool editing_ = false;
 };

@@ -89,6 +89,7 @@ FrameState CMainFrame::State() const {
     state.listExists = list_.List() != nullptr;
     state.viewMode = list_.Mode();
     state.locationBarShown = locationShown_;
+    // clipboardHasPayload and clipboardHasFileDrop come with the clipboard's helpers.
     return state;
 }
 

@@ -163,6 +163,7 @@ void CTarvexView::OnDoubleClick() {
 bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != List())
         return false;
+    // A drag of the selected rows (LVN_BEGINDRAG, their move payload) is one more case here.
     switch (header.code) {
         case LVN_GETDISPINFOA:
             OnDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(header).item);
@@ -198,7 +199,6 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
             OnEndLabelEdit(reinterpret_cast<NMLVDISPINFOA&>(header).item);
             result = FALSE;  // the rows give the texts; the control keeps none
             return true;
-            // LVN_BEGINDRAG: a drag of the selected rows (their move payload) starts here.
     }
     return false;
 }
