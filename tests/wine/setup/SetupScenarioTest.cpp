@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "AnsiWide.h"
+#include "ArchiveContents.h"
 #include "DroppedFilesObject.h"
 #include "ExpectedRegistry.h"
 #include "SetupTestSupport.h"
@@ -363,15 +364,32 @@ TEST_F(InstalledCopy, ExplorerMenuPacksAndExtractsWithTheInstalledTarvex) {
 }
 
 TEST_F(InstalledCopy, TarvexStartsFromItsFolderAndKeepsTheFileTypeAsInstalled) {
-    const std::string item = ScratchFolder() + "\\NOTES.TXT";
+    // One folder given: its contents become the archive's root, names in upper case.
+    const std::string notes = ScratchFolder() + "\\My Notes";
     const std::string archive = ScratchFolder() + "\\Notes.rez";
-    WriteFileBytes(item, "notes\r\n");
+    const std::string level = "level " + std::string(70000, 'x') + " end";
+    MakeFolder(notes);
+    MakeFolder(notes + "\\LEVELS");
+    MakeFolder(notes + "\\LEVELS\\EMPTY ROOM");
+    WriteFileBytes(notes + "\\NOTES.TXT", "notes\r\n");
+    WriteFileBytes(notes + "\\README", "read me");
+    WriteFileBytes(notes + "\\LEVELS\\CH\xC2TEAU.DAT", level);
+    WriteFileBytes(notes + "\\LEVELS\\ZERO.DAT", "");
     EXPECT_EQ(RunToTheEnd(Quoted(Installed("Tarvex.exe")) + " /C " + Quoted(archive) + " " +
-                          Quoted(item)),
+                          Quoted(notes)),
               0u);
     const auto made = FileBytes(archive);
     ASSERT_TRUE(made.has_value()) << "no archive was made";
-    EXPECT_NE(made->find("notes\r\n"), std::string::npos);
+    const std::map<std::string, std::string> expected = {
+        {"LEVELS\\", ""},         {"LEVELS\\CH\xC2TEAU.DAT", level}, {"LEVELS\\EMPTY ROOM\\", ""},
+        {"LEVELS\\ZERO.DAT", ""}, {"NOTES.TXT", "notes\r\n"},        {"README", "read me"},
+    };
+    const auto contents = ArchiveContents(*made);
+    ASSERT_TRUE(contents.has_value()) << "not an archive";
+    EXPECT_TRUE(*contents == expected) << "the archive holds other files or other bytes";
+    for (const auto& [name, data] : *contents) {
+        EXPECT_TRUE(expected.count(name)) << name << " is not the folder's";
+    }
 
     // Tarvex registers the type at every start: the very keys and values the setup wrote.
     ExpectRegistered(ArchiveFileType(DefaultInstallFolder()));
@@ -524,4 +542,27 @@ TEST(FailedRegistration, IsReportedAndTheCopyCanStillBeRemoved) {
     ExpectRemoved(ThumbnailRegistration(folder));
     volatileKey.Reset();
     EXPECT_EQ(RegDeleteKeyA(HKEY_CLASSES_ROOT, classKey.c_str()), ERROR_SUCCESS);
+}
+
+// The folder the user chose instead of the default one, with blanks and accents in its name.
+TEST(ChosenFolder, HoldsTheCopyAndEveryRegistrationNamesIt) {
+    const std::string folder = ScratchFolder() +
+                               "\\My Tools\\Tarvex \xC9"
+                               "dition";
+    // NSIS takes the folder as the last option, unquoted.
+    EXPECT_EQ(RunSetup("/S /D=" + folder), 0u);
+    EXPECT_FALSE(FileExists(DefaultInstallFolder()));
+    ExpectInstalledFiles(folder);
+    ExpectShortcuts(folder);
+    ExpectEverythingRegistered(folder);
+
+    const auto quiet = StringValue(HKEY_LOCAL_MACHINE, kUninstallKey, "QuietUninstallString");
+    ASSERT_TRUE(quiet.has_value());
+    EXPECT_EQ(RunToTheEnd(*quiet), 0u);
+    EXPECT_FALSE(FileExists(folder));
+    EXPECT_FALSE(FileExists(ShortcutFolder()));
+    ExpectRemoved(ContextMenuRegistration(folder));
+    ExpectRemoved(ThumbnailRegistration(folder));
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Tarvex.File"));
+    EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }
