@@ -127,7 +127,7 @@ TEST_F(MovePayloadTest, MoreThan255EntriesMoveInTheirOrder) {
     std::vector<const RezEntry*> selected;
     std::vector<std::string> names;
     for (int i = 0; i < 300; ++i) {
-        names.push_back("e" + std::to_string(i) + ".dat");
+        names.push_back(std::to_string(i) + ".dat");
         selected.push_back(&AddEntry(empty, names.back()));
     }
     const Bytes payload = EncodeSelectionPayload({}, empty, selected);
