@@ -1,5 +1,7 @@
 #include "app/WizardRules.h"
 
+#include <algorithm>
+
 #include "app/MapPack.h"
 
 namespace {
@@ -53,6 +55,17 @@ std::vector<int> WizardChoices::CategoriesToAsk() const {
             categories.push_back(category);
     }
     return categories;
+}
+
+std::optional<int> BoxSlot(int gameType, int category) {
+    const auto& order = MapPackCategoryOrder();
+    const auto at = std::find(order.begin(), order.end(), category);
+    if (at == order.end() || !CategoryBoxFor(gameType, category).shown)
+        return std::nullopt;
+    const auto index = at - order.begin();
+    const auto top = order.begin() + index / kBoxesPerColumn * kBoxesPerColumn;
+    return static_cast<int>(std::count_if(
+        top, at, [gameType](int above) { return CategoryBoxFor(gameType, above).shown; }));
 }
 
 WizardButtons ButtonsOf(int page, const WizardChoices& choices) {

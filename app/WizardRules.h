@@ -15,7 +15,7 @@ enum WizardTask {
 };
 
 // The pages in list order.
-enum WizardPage { TaskPage = 0, GamePage = 1, ContentPage = 2 };
+enum WizardPageIndex { TaskPage = 0, GamePage = 1, ContentPage = 2 };
 inline constexpr int kWizardPageCount = 3;
 
 // The radio buttons of page 1 (by task index) and of page 2 (by game type); 0 for none.
@@ -53,6 +53,13 @@ class WizardChoices {
     int gameType_ = 3;
     std::set<int> checked_;
 };
+
+// Page 3's boxes stand in two columns, the first five of the page order and the other five;
+// the boxes a game shows close up from the top of their column, so no gap is left where a
+// hidden one stood. The place of a shown box in its column, counted from the top; nothing for
+// a hidden box or another control.
+inline constexpr int kBoxesPerColumn = 5;
+std::optional<int> BoxSlot(int gameType, int category);
 
 // The buttons while a page is shown: only the map-pack task goes on from page 1; the last
 // page finishes.

@@ -103,6 +103,23 @@ TEST(WizardRules, BoxesShownHiddenAndRelabelledPerGameType) {
     EXPECT_EQ(CategoryBoxFor(2, 1062).text, "Team Assault Maps");
 }
 
+TEST(WizardRules, ShownBoxesCloseUpInTheirColumn) {
+    // Talon hides team assault maps, the third box of the second column.
+    EXPECT_EQ(BoxSlot(2, 1067), 0);
+    EXPECT_EQ(BoxSlot(2, 1061), 1);
+    EXPECT_FALSE(BoxSlot(2, 1062).has_value());
+    EXPECT_EQ(BoxSlot(2, 1063), 2);
+    EXPECT_EQ(BoxSlot(2, 1064), 3);
+    EXPECT_EQ(BoxSlot(2, 1069), 4);  // the first column is whole
+    // Shogo hides the attribute box, the last of the first column, and the last three of the
+    // second.
+    EXPECT_EQ(BoxSlot(0, 1060), 3);
+    EXPECT_FALSE(BoxSlot(0, 1069).has_value());
+    EXPECT_EQ(BoxSlot(0, 1061), 1);
+    EXPECT_EQ(BoxSlot(1, 1062), 2);
+    EXPECT_FALSE(BoxSlot(3, 1053).has_value());
+}
+
 TEST(WizardRules, AHiddenCheckedBoxIsNotAskedForButKeepsItsCheck) {
     WizardChoices choices;
     choices.ClickGame(1);
