@@ -22,7 +22,7 @@ struct Model {
         RezFolder* b = doc.FindOrCreateSubfolder("B", a);
         doc.FindOrCreateSubfolder("C", b);
         doc.FindOrCreateSubfolder("D", nullptr);
-        doc.Folders().ForEach([this](RezFolder& folder) {
+        doc.Folders().ForEach([](RezFolder& folder) {
             for (int i = 0; i < 3; ++i) {
                 RezEntry entry;
                 entry.name = folder.name + std::to_string(i) + ".dat";
