@@ -64,7 +64,9 @@ bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, co
     const bool safe = DiskNameFor(ItemNameOf(entry), name);
     path = JoinPath(folder, name);
     BinaryFile disk;
-    BinaryFile* from = safe ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
+    // A link planted in the destination would be written through.
+    BinaryFile* from =
+        safe && !IsLink(path) ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
     BinaryFile output;
     if (!from || !output.Create(path))
         return false;
@@ -109,7 +111,7 @@ bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSiz
         std::string name;
         const bool safe = DiskNameFor(folder->name, name);
         target = JoinPath(base, name);
-        if (!safe || !CreateDirectories(target)) {
+        if (!safe || IsLink(target) || !CreateDirectories(target)) {
             Fail(Format("Extraction error on file: %s\n!", target.c_str()));
             return false;
         }
@@ -192,7 +194,7 @@ bool CTarvexDoc::MakeDiskFolder(const std::string& base, RezFolder* folder, bool
         std::string name;
         const bool safe = DiskNameFor((*it)->name, name);
         path = JoinPath(path, name);
-        if (!safe)
+        if (!safe || IsLink(path))
             return false;
     }
     return CreateDirectories(path);

@@ -25,6 +25,9 @@ class BinaryFile {
 #endif
     // Creates the file, or truncates it, for writing; writes are buffered.
     bool Create(const std::string& path);
+    // Creates a file that must not exist yet (nor a link of that name), for writing. While it is
+    // open, other processes can tell that it is being written (see FileReplace).
+    bool CreateNew(const std::string& path);
     bool IsOpen() const;
     // False when buffered data could not be written.
     bool Close();
@@ -43,8 +46,10 @@ class BinaryFile {
     static constexpr std::uint64_t kUnknown = UINT64_MAX;
 
 #ifdef _WIN32
+    bool StartWriting();
     std::FILE* file_ = nullptr;  // the C runtime's stream; it buffers writes in buffer_
 #else
+    bool StartWriting(int descriptor);
     bool WritePending();
     int descriptor_ = -1;
     std::size_t pending_ = 0;  // bytes at the start of buffer_ not yet written
@@ -56,5 +61,7 @@ class BinaryFile {
 
 // Copies size bytes starting at offset in from to the current position of to, in bounded
 // chunks. Bytes the source no longer has (it shrank, or offset lies past its end) are written
-// as zeros, so exactly size bytes are always written. False only when writing fails.
-bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to);
+// as zeros, so exactly size bytes are always written; read, when given, receives how many came
+// from the source. False only when writing fails.
+bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to,
+               std::uint32_t* read = nullptr);

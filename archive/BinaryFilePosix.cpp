@@ -1,6 +1,7 @@
 // POSIX files through their descriptors: reads go straight to the system, writes through one
 // buffer of our own.
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -82,14 +83,26 @@ void BinaryFile::AdoptOutput(int descriptor) {
     position_ = kUnknown;
 }
 
-bool BinaryFile::Create(const std::string& path) {
+bool BinaryFile::StartWriting(int descriptor) {
     Close();
-    descriptor_ = open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (descriptor_ < 0)
+    if (descriptor < 0)
         return false;
+    descriptor_ = descriptor;
     buffer_.reset(new char[kWriteBuffer]);
     position_ = 0;
     return true;
+}
+
+bool BinaryFile::Create(const std::string& path) {
+    return StartWriting(open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+}
+
+bool BinaryFile::CreateNew(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    // The lock lives as long as the descriptor: a killed writer's file is unlocked.
+    if (descriptor >= 0)
+        flock(descriptor, LOCK_EX | LOCK_NB);
+    return StartWriting(descriptor);
 }
 
 bool BinaryFile::WritePending() {

@@ -2,6 +2,10 @@
 // 32-bit Windows too.
 #include "archive/BinaryFile.h"
 
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
 namespace {
 
 constexpr std::size_t kWriteBuffer = 1 << 18;
@@ -43,15 +47,32 @@ bool BinaryFile::IsOpen() const {
     return file_ != nullptr;
 }
 
-bool BinaryFile::Create(const std::string& path) {
-    Close();
-    file_ = std::fopen(path.c_str(), "wb");
+bool BinaryFile::StartWriting() {
     if (!file_)
         return false;
     buffer_.reset(new char[kWriteBuffer]);
     std::setvbuf(file_, buffer_.get(), _IOFBF, kWriteBuffer);
     position_ = 0;
     return true;
+}
+
+bool BinaryFile::Create(const std::string& path) {
+    Close();
+    file_ = std::fopen(path.c_str(), "wb");
+    return StartWriting();
+}
+
+bool BinaryFile::CreateNew(const std::string& path) {
+    Close();
+    // Opened without delete sharing: while it is open, no other process can remove it.
+    const int descriptor =
+        _open(path.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+    if (descriptor < 0)
+        return false;
+    file_ = _fdopen(descriptor, "wb");
+    if (!file_)
+        _close(descriptor);
+    return StartWriting();
 }
 
 bool BinaryFile::Close() {

@@ -54,7 +54,8 @@ class ArchiveWriter {
     bool WriteHeader();
     bool WriteZeros(std::uint32_t count);
     bool Output(const void* data, std::size_t count);
-    bool Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size);
+    bool Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size,
+              std::uint32_t* read = nullptr);
     void Apply();
     bool Fail(const std::string& message);
 
@@ -112,8 +113,9 @@ bool ArchiveWriter::Output(const void* data, std::size_t count) {
     return true;
 }
 
-bool ArchiveWriter::Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size) {
-    if (!CopyRange(from, offset, size, target_))
+bool ArchiveWriter::Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size,
+                         std::uint32_t* read) {
+    if (!CopyRange(from, offset, size, target_, read))
         return !(writeError_ = true);
     written_ += size;
     return true;
@@ -139,12 +141,19 @@ bool ArchiveWriter::Fail(const std::string& message) {
 bool ArchiveWriter::WriteEntry(RezEntry& entry, std::uint32_t& position) {
     const std::uint64_t at = written_;
     if (StoredInSource(entry)) {
-        if (!source_.IsOpen()) {
+        const auto sourceFailed = [&] {
             return Fail(
                 Format("Error adding '%s' from: %s", entry.name.c_str(), job_.sourcePath.c_str()));
-        }
-        if (!Copy(source_, entry.dataPosition, entry.size))
+        };
+        if (!source_.IsOpen())
+            return sourceFailed();
+        std::uint32_t read = 0;
+        if (!Copy(source_, entry.dataPosition, entry.size, &read))
             return false;
+        // Loaded entries lie inside their archive: a short read means the file was cut or
+        // failed since, and zeros must not replace the data.
+        if (read < entry.size)
+            return sourceFailed();
     } else {
         BinaryFile disk;
         if (!diskFiles_.Open(DiskSourceOf(entry), disk)) {
@@ -280,8 +289,7 @@ bool ArchiveWriter::Save(std::uintptr_t owner) {
         return Fail(Format("'%s' cannot be saved: a Rez File cannot hold more than 4 GB.",
                            job_.path.c_str()));
     }
-    temporaryPath_ = TemporaryPathBeside(job_.path);
-    if (!target_.Create(temporaryPath_))
+    if (!CreateTemporaryBeside(job_.path, target_, temporaryPath_))
         return Fail(Format("Error Creating Rez File: %s", job_.path.c_str()));
     bool ok = false;
     try {

@@ -40,6 +40,10 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items);
 // Nothing when the path does not exist or cannot be read.
 std::optional<FileStatus> ReadFileStatus(const std::string& path);
 
+// True when path itself is a symbolic link (on Windows also a junction or other reparse
+// point), whether or not it leads anywhere.
+bool IsLink(const std::string& path);
+
 // The absolute form of a path, with "." and ".." resolved by name (links are not followed).
 std::string FullPathName(const std::string& path);
 

@@ -3,6 +3,7 @@
 set -euo pipefail
 packages=(
     g++ cmake make pkg-config python3 python3-pefile
+    clang libclang-rt-14-dev llvm
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
     wine wine32 xvfb xauth x11-utils imagemagick icoutils fp-utils

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The test command: installs what is missing, builds both builds, runs every native and Wine
-# test and ends with one line "N passed, N failed". Exits non-zero when any test fails.
+# test, the native tests again in the sanitizer build and every fuzz target for FUZZ_SECONDS
+# (default 45), and ends with one line "N passed, N failed". Exits non-zero when any fails.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
@@ -25,11 +26,28 @@ trap cleanup EXIT
 WINEPREFIX=$TARVEX_WINEPREFIX "$root/cmake/wine-prefix.sh"
 
 status=0
-for build in native windows; do
-    dir=$root/build/$build
-    [ -d "$dir" ] || continue
+run_tests() {  # folder, ctest options...
+    local dir=$1
+    shift
     rm -f "$dir"/test-results/*.xml
-    (cd "$dir" && ctest -j2 --output-on-failure --output-junit "$dir/test-results/ctest.junit") || status=1
+    (cd "$dir" && ctest -j2 --output-on-failure --output-junit "$dir/test-results/ctest.junit" "$@") ||
+        status=1
+}
+for build in native windows; do
+    if [ -d "$root/build/$build" ]; then run_tests "$root/build/$build"; fi
 done
-/usr/bin/python3 "$root/scripts/count-tests.py" "$root/build/native/test-results" "$root/build/windows/test-results"
+
+# The sanitizer build: the native tests again under AddressSanitizer and UBSan, then every
+# fuzz target for a bounded time.
+echo "== sanitizer build"
+sanitize=$root/build/sanitize
+CC=clang CXX=clang++ cmake -S "$root" -B "$sanitize" -DTARVEX_FUZZ=ON \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$sanitize" -j"${JOBS:-2}" >/dev/null
+run_tests "$sanitize" -LE fuzz
+echo "== fuzzing (${FUZZ_SECONDS:-45} s a target)"
+bash "$root/scripts/fuzz.sh" || status=1
+
+/usr/bin/python3 "$root/scripts/count-tests.py" "$root/build/native/test-results" \
+    "$root/build/windows/test-results" "$sanitize/test-results" "$sanitize/fuzz-results"
 exit $status

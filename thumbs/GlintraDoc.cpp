@@ -1,16 +1,12 @@
 #include "thumbs/GlintraDoc.h"
 
+#include <algorithm>
 #include <new>
 
 #include "thumbs/ColourBlock.h"
 
 namespace {
 
-constexpr uint64_t kPalettisedPixelOffset = CGlintraDoc::kHeaderBytes +
-                                            CGlintraDoc::kPalettisedExtraBytes +
-                                            CGlintraDoc::kColourTableBytes;  // 1068
-constexpr uint64_t kTrueColourPixelOffset =
-    CGlintraDoc::kHeaderBytes + CGlintraDoc::kTrueColourExtraBytes;  // 164
 constexpr uint8_t kFirstBlockFormat = 4;  // codes below are plain 32-bit pixels
 
 uint16_t Read16(const uint8_t* p) {
@@ -97,16 +93,15 @@ bool CGlintraDoc::Serialize(ByteReader& in, uint32_t fileLength) {
     return !in.Failed();
 }
 
-bool CGlintraDoc::ImageFits(uint64_t dataOffset, uint64_t dataBytes) const {
+bool CGlintraDoc::ImageFits() const {
     int32_t width = Width();
     int32_t height = Height();
     if (width <= 0 || height <= 0) {
         return false;
     }
-    if (static_cast<uint64_t>(width) * static_cast<uint64_t>(height) > kMaxPixels) {
-        return false;
-    }
-    return dataOffset + dataBytes <= fileLength_;
+    // The file's length does not bound the image: what it lacks reads as zero, so the cap alone
+    // keeps a short hostile file from asking for unbounded memory.
+    return static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= kMaxPixels;
 }
 
 void CGlintraDoc::AllocateRows(int bitsPerPixel) {
@@ -118,24 +113,20 @@ void CGlintraDoc::AllocateRows(int bitsPerPixel) {
 bool CGlintraDoc::ReadPalettised(ByteReader& in) {
     ReadArea(in, palettisedExtra_);
     ReadArea(in, colourTable_);
-    uint64_t pixelCount =
-        static_cast<uint64_t>(static_cast<uint32_t>(Width())) * static_cast<uint32_t>(Height());
-    uint64_t alphaBytes = (Flags() & kFlagAlphaBlock) ? pixelCount / 2 : 0;
-    if (!ImageFits(kPalettisedPixelOffset, pixelCount + alphaBytes)) {
+    if (!ImageFits()) {
         return false;
     }
     // The file packs rows tightly; bitmap rows start on 4-byte boundaries.
     AllocateRows(8);
     auto width = static_cast<size_t>(Width());
-    for (size_t row = 0; row < static_cast<size_t>(Height()); ++row) {
-        if (in.Read(&pixels_[row * rowStride_], width) != width) {
-            return false;
-        }
+    bool more = true;
+    for (size_t row = 0; more && row < static_cast<size_t>(Height()); ++row) {
+        more = in.Read(&pixels_[row * rowStride_], width) == width;
     }
-    if (alphaBytes > 0) {
-        alpha_.assign(static_cast<size_t>(alphaBytes), 0);
-        if (in.Read(alpha_.data(), alpha_.size()) != alpha_.size()) {
-            return false;
+    if (Flags() & kFlagAlphaBlock) {
+        alpha_.assign(width * static_cast<size_t>(Height()) / 2, 0);
+        if (more) {
+            in.Read(alpha_.data(), alpha_.size());
         }
     }
     DescribeBitmap(8);
@@ -144,47 +135,43 @@ bool CGlintraDoc::ReadPalettised(ByteReader& in) {
 
 bool CGlintraDoc::ReadTrueColour(ByteReader& in) {
     ReadArea(in, trueColourExtra_);
-    uint64_t pixelCount =
-        static_cast<uint64_t>(static_cast<uint32_t>(Width())) * static_cast<uint32_t>(Height());
+    if (!ImageFits()) {
+        return false;
+    }
     if (PixelFormat() < kFirstBlockFormat) {
-        if (!ImageFits(kTrueColourPixelOffset, pixelCount * 4)) {
-            return false;
-        }
         AllocateRows(32);
-        if (in.Read(pixels_.data(), pixels_.size()) != pixels_.size()) {
-            return false;
-        }
+        in.Read(pixels_.data(), pixels_.size());
     } else {
-        // Blocks cover 4 x 4 pixels; other sizes cannot be tiled with them.
-        if (Width() % 4 != 0 || Height() % 4 != 0) {
-            return false;
-        }
-        size_t skipped = PixelFormat() == kFirstBlockFormat ? 0 : 8;
-        if (!ImageFits(kTrueColourPixelOffset, pixelCount / 16 * (kColourBlockBytes + skipped))) {
+        // Blocks are 4 pixels wide and rows of blocks cannot be split, so other widths are
+        // refused; a partial last row of blocks is read whole and cut to the height.
+        if (Width() % 4 != 0) {
             return false;
         }
         AllocateRows(32);
-        if (!ReadBlocks(in, skipped)) {
-            return false;
-        }
+        ReadBlocks(in, PixelFormat() == kFirstBlockFormat ? 0 : 8);
     }
     DescribeBitmap(32);
     return true;
 }
 
-bool CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
+void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
     size_t blocksAcross = static_cast<size_t>(Width()) / 4;
-    size_t blockRows = static_cast<size_t>(Height()) / 4;
+    size_t height = static_cast<size_t>(Height());
+    size_t blockRows = (height + 3) / 4;
     uint8_t block[16];
     uint32_t colours[16];
     size_t blockBytes = skippedBytes + kColourBlockBytes;
     for (size_t blockRow = 0; blockRow < blockRows; ++blockRow) {
+        size_t rows = std::min<size_t>(4, height - blockRow * 4);
         for (size_t across = 0; across < blocksAcross; ++across) {
-            if (in.Read(block, blockBytes) != blockBytes) {
-                return false;
+            // Past the end of the file the blocks are zero, which decode to the zero (black)
+            // pixels the rows already hold: a short file costs no decoding beyond its end.
+            std::fill(block, block + blockBytes, 0);
+            if (in.Read(block, blockBytes) == 0) {
+                return;
             }
             DecodeColourBlock(block + skippedBytes, colours);
-            for (size_t y = 0; y < 4; ++y) {
+            for (size_t y = 0; y < rows; ++y) {
                 uint8_t* row = &pixels_[(blockRow * 4 + y) * rowStride_ + across * 16];
                 for (size_t x = 0; x < 4; ++x) {
                     Write32(row + x * 4, colours[y * 4 + x]);
@@ -192,7 +179,6 @@ bool CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
             }
         }
     }
-    return true;
 }
 
 void CGlintraDoc::DescribeBitmap(int bitsPerPixel) {

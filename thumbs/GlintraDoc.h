@@ -25,8 +25,10 @@ class CGlintraDoc {
     void Clear();
 
     // Reads the header and the first image from in; fileLength is the length of the whole file.
-    // A texture whose image is missing, truncated, malformed or too large is kept without
-    // pixels. Returns false only when the reader reported an error.
+    // What a short file lacks reads as zero, so its picture is partly black. A texture of
+    // another version, a size that is not positive or above the cap, or a block layout whose
+    // width is not a multiple of 4 is kept without pixels. Returns false only when the reader
+    // reported an error.
     bool Serialize(ByteReader& in, uint32_t fileLength);
 
     int32_t Version() const;
@@ -56,10 +58,9 @@ class CGlintraDoc {
     void FreeImage();
     bool ReadPalettised(ByteReader& in);
     bool ReadTrueColour(ByteReader& in);
-    bool ReadBlocks(ByteReader& in, size_t skippedBytes);
-    // True when an image of the header's size may be decoded and its dataBytes, starting at
-    // dataOffset, lie inside the file.
-    bool ImageFits(uint64_t dataOffset, uint64_t dataBytes) const;
+    void ReadBlocks(ByteReader& in, size_t skippedBytes);
+    // True when an image of the header's size may be decoded.
+    bool ImageFits() const;
     void AllocateRows(int bitsPerPixel);
     void DescribeBitmap(int bitsPerPixel);
 

@@ -26,14 +26,21 @@ inline void Expect(bool condition, const char* what) {
         Broken(what);
 }
 
-// One folder per process below the system's temporary folder, emptied on every call.
+// One folder per process below the system's temporary folder, emptied on every call and
+// removed when the process ends normally.
 inline fs::path FreshScratch() {
-    static const fs::path root =
-        fs::temp_directory_path() / ("tarvex-fuzz-" + std::to_string(getpid()));
+    struct Root {
+        fs::path path = fs::temp_directory_path() / ("tarvex-fuzz-" + std::to_string(getpid()));
+        ~Root() {
+            std::error_code ignored;
+            fs::remove_all(path, ignored);
+        }
+    };
+    static const Root root;
     std::error_code ignored;
-    fs::remove_all(root, ignored);
-    fs::create_directories(root);
-    return root;
+    fs::remove_all(root.path, ignored);
+    fs::create_directories(root.path);
+    return root.path;
 }
 
 inline std::string WriteInput(const fs::path& path, const std::uint8_t* data, std::size_t size) {

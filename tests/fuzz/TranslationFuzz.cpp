@@ -1,6 +1,7 @@
 // The translators' text file parser on hostile files.
 #include "FuzzScratch.h"
 #include "stringedit/StringBlock.h"
+#include "stringedit/StringEscapes.h"
 #include "stringedit/TranslationFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -12,8 +13,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Expect(texts.size() == std::size_t(kStringTableSize), "the table keeps its size");
     fuzz::Expect(ok == error.empty(), "a refused file says why, an accepted one does not");
     std::size_t textBytes = 0;
-    for (const std::string& text : texts)
+    for (const std::string& text : texts) {
         textBytes += text.size();
+        if (!text.empty())
+            fuzz::Expect(UnescapeText(EscapeText(text)) == text, "every text survives its escapes");
+    }
     fuzz::Expect(textBytes <= size, "texts come from the file");
     return 0;
 }

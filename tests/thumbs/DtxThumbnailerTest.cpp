@@ -144,10 +144,25 @@ TEST_F(DtxThumbnailer, UnreadableTexturesFailWithoutWritingAFile) {
     EXPECT_NE(Run(Temp("missing.dtx") + " " + output), 0);
     EXPECT_NE(Run("--info " + Temp("missing2.dtx")), 0);
     EXPECT_NE(Run(Texture("v3.dtx", Header(-3, 64, 64)) + " " + output), 0);
-    EXPECT_NE(Run(Texture("short.dtx", Palettised(64, 64, {1, 2, 3})) + " " + output), 0);
+    EXPECT_NE(Run(Texture("flat.dtx", Palettised(64, 0, {1, 2, 3})) + " " + output), 0);
     EXPECT_NE(Run(Texture("odd.dtx", TrueColour(6, 6, 4, std::vector<uint8_t>(64))) + " " + output),
               0);
     EXPECT_FALSE(Exists(output));
+}
+
+TEST_F(DtxThumbnailer, ShortFileGivesAPartlyBlackPicture) {
+    std::vector<uint8_t> data;
+    AppendPixel(data, 0x20A0F0);
+    std::string output = Temp("short.png");
+    ASSERT_EQ(Run(Texture("short.dtx", TrueColour(2, 2, 0, data)) + " " + output), 0);
+    Png png;
+    ASSERT_TRUE(ReadPng(output, png));
+    ASSERT_EQ(png.width, 2);
+    ASSERT_EQ(png.height, 2);
+    EXPECT_EQ(png.At(0, 0), 0x20A0F0u);
+    EXPECT_EQ(png.At(1, 0), 0u);
+    EXPECT_EQ(png.At(0, 1), 0u);
+    EXPECT_EQ(png.At(1, 1), 0u);
 }
 
 TEST_F(DtxThumbnailer, BadCommandLinesAreRefused) {

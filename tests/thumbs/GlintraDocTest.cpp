@@ -48,6 +48,10 @@ std::vector<uint8_t> Ramp(size_t count) {
     return bytes;
 }
 
+std::vector<uint8_t> Truncated(const std::vector<uint8_t>& file, size_t missing) {
+    return std::vector<uint8_t>(file.begin(), file.end() - std::ptrdiff_t(missing));
+}
+
 }  // namespace
 
 TEST(GlintraDoc, PalettisedWithAlphaConsumesTableIndicesAndAlpha) {
@@ -178,6 +182,155 @@ TEST(GlintraDoc, CodesAboveFourSkipEightBytesBeforeEachColourBlock) {
     }
 }
 
+// Short files: what the file lacks reads as zero, so the picture is partly black (or, for
+// the 8-bit layout, index 0 of the colour table).
+TEST(GlintraDoc, ShortPalettisedFileShowsItsIndicesThenEntryZero) {
+    std::vector<uint8_t> indices = Ramp(8 * 8);
+    auto file = Truncated(Palettised(8, 8, indices), 24);  // cut in row 5
+    CGlintraDoc doc;
+    ASSERT_TRUE(Load(doc, file));
+    ASSERT_TRUE(doc.HasPixels());
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            int i = y * 8 + x;
+            uint32_t expected = i < 40 ? PaletteRgb(indices[i]) : PaletteRgb(0);
+            EXPECT_EQ(doc.PixelRgb(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(GlintraDoc, CutColourTableKeepsTheEntriesItHolds) {
+    // Entries 0 to 9 whole, entry 10 with its unused byte and red, nothing after.
+    auto file = Palettised(4, 4, {});
+    file.resize(44 + 4 * 10 + 2);
+    CGlintraDoc doc;
+    ASSERT_TRUE(Load(doc, file));
+    ASSERT_TRUE(doc.HasPixels());
+    const auto& info = doc.BitmapInfo();
+    ASSERT_EQ(info.size(), 40u + 1024u);
+    for (int i = 0; i < 256; ++i) {
+        uint32_t rgb = i < 10 ? PaletteRgb(i) : i == 10 ? PaletteRgb(10) & 0xFF0000 : 0;
+        EXPECT_EQ(info[40 + 4 * i + 0], rgb & 0xFF) << i;
+        EXPECT_EQ(info[40 + 4 * i + 1], (rgb >> 8) & 0xFF) << i;
+        EXPECT_EQ(info[40 + 4 * i + 2], rgb >> 16) << i;
+    }
+    EXPECT_EQ(doc.PixelRgb(3, 3), PaletteRgb(0));  // no indices: all index 0
+}
+
+TEST(GlintraDoc, CutAlphaBlockKeepsThePicture) {
+    std::vector<uint8_t> indices = Ramp(8 * 8);
+    auto file =
+        Palettised(8, 8, indices, CGlintraDoc::kFlagAlphaBlock, std::vector<uint8_t>(31, 0xAB));
+    CGlintraDoc doc;
+    ASSERT_TRUE(Load(doc, file));
+    ASSERT_TRUE(doc.HasPixels());
+    for (int i = 0; i < 64; ++i) {
+        EXPECT_EQ(doc.PixelRgb(i % 8, i / 8), PaletteRgb(indices[i])) << i;
+    }
+    std::vector<uint8_t> alpha(32, 0xAB);
+    alpha[31] = 0;
+    EXPECT_EQ(doc.AlphaBlock(), alpha);
+
+    // Without any alpha bytes the picture stays too, with a zero alpha block.
+    ASSERT_TRUE(Load(doc, Palettised(8, 8, indices, CGlintraDoc::kFlagAlphaBlock)));
+    ASSERT_TRUE(doc.HasPixels());
+    EXPECT_EQ(doc.PixelRgb(7, 7), PaletteRgb(indices[63]));
+    EXPECT_EQ(doc.AlphaBlock(), std::vector<uint8_t>(32, 0));
+}
+
+TEST(GlintraDoc, ShortTrueColourFileIsBlackWhereItEnds) {
+    std::vector<uint8_t> data;
+    for (int i = 0; i < 10; ++i) {
+        AppendPixel(data, 0x010203u * uint32_t(i + 1));
+    }
+    data.push_back(0x44);  // pixel 10: blue and green only
+    data.push_back(0x55);
+    CGlintraDoc doc;
+    ASSERT_TRUE(Load(doc, TrueColour(4, 4, 3, data)));
+    ASSERT_TRUE(doc.HasPixels());
+    for (int i = 0; i < 16; ++i) {
+        uint32_t expected = i < 10 ? 0x010203u * uint32_t(i + 1) : i == 10 ? 0x005544u : 0;
+        EXPECT_EQ(doc.PixelRgb(i % 4, i / 4), expected) << i;
+    }
+}
+
+TEST(GlintraDoc, HeaderAloneGivesABlackPicture) {
+    for (auto file : {Header(-5, 4, 2), Truncated(Header(-2, 4, 2), 12)}) {
+        CGlintraDoc doc;
+        ASSERT_TRUE(Load(doc, file));
+        ASSERT_TRUE(doc.HasPixels()) << file.size();
+        EXPECT_EQ(doc.PixelRows(), std::vector<uint8_t>(doc.RowStride() * 2, 0));
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(doc.PixelRgb(x, 1), 0u);
+        }
+    }
+}
+
+TEST(GlintraDoc, MissingColourBlocksAreBlack) {
+    // The white block, last of four, is cut: whole, after its two colours (its indices then
+    // read 0: colour 0, white), or for code 6 in its skipped bytes.
+    struct Cut {
+        uint8_t code;
+        size_t skipped, missing;
+        uint32_t lastQuadrant;
+    };
+    for (const Cut& cut : {Cut{4, 0, 8, 0u}, Cut{4, 0, 4, 0xF8FCF8u}, Cut{6, 8, 12, 0u}}) {
+        auto file = Truncated(TrueColour(8, 8, cut.code, FourBlocks(cut.skipped)), cut.missing);
+        CGlintraDoc doc;
+        ASSERT_TRUE(Load(doc, file));
+        ASSERT_TRUE(doc.HasPixels()) << int(cut.code);
+        for (int y = 0; y < 8; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                uint32_t expected = y < 4 ? (x < 4 ? 0xF80000u : 0x00FC00u)
+                                          : (x < 4 ? 0x0000F8u : cut.lastQuadrant);
+                EXPECT_EQ(doc.PixelRgb(x, y), expected)
+                    << int(cut.code) << "-" << cut.missing << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
+namespace {
+
+// A colour block whose rows 0 to 3 show colour 0, colour 1, and the two mixes.
+std::vector<uint8_t> RowsBlock(uint16_t c0, uint16_t c1) {
+    return ColourBlock(c0, c1, 0x00, 0x55, 0xAA, 0xFF);
+}
+
+}  // namespace
+
+TEST(GlintraDoc, BlockHeightsNotAMultipleOfFourKeepTheTopRowsOfTheLastBlocks) {
+    // Rows of colour 0, colour 1 and the two thirds mixes: red and blue in the left block,
+    // green and blue in the right one.
+    const uint32_t rowColour[2][4] = {{0xF80000u, 0x0000F8u, 0xA50052u, 0x5200A5u},
+                                      {0x00FC00u, 0x0000F8u, 0x00A852u, 0x0054A5u}};
+    for (int height : {1, 2, 3, 5, 6, 7}) {
+        // Code 5: each colour block follows 8 skipped bytes.
+        std::vector<uint8_t> blocks;
+        for (int row = 0; row < (height + 3) / 4; ++row) {
+            for (auto block : {RowsBlock(kRed565, kBlue565), RowsBlock(kGreen565, kBlue565)}) {
+                blocks.insert(blocks.end(), 8, 0x77);
+                Append(blocks, block);
+            }
+        }
+        auto file = TrueColour(8, height, 5, blocks);
+        file.resize(file.size() + 40, 0x11);  // later mipmaps are never reached
+        CGlintraDoc doc;
+        size_t consumed = 0;
+        ASSERT_TRUE(Load(doc, file, &consumed));
+        ASSERT_TRUE(doc.HasPixels()) << height;
+        EXPECT_EQ(consumed, 164u + 32u * size_t((height + 3) / 4)) << height;
+        EXPECT_EQ(doc.PixelRows().size(), 32u * size_t(height)) << height;
+        EXPECT_EQ(Field32(doc.BitmapInfo(), 8), -height);
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < 8; ++x) {
+                EXPECT_EQ(doc.PixelRgb(x, y), rowColour[x / 4][y % 4])
+                    << height << ": " << x << "," << y;
+            }
+        }
+    }
+}
+
 TEST(GlintraDoc, OtherVersionsKeepHeaderButHaveNoPixels) {
     auto file = Header(-3, 256, 128);
     file.resize(5000, 0x11);
@@ -257,33 +410,21 @@ TEST_P(GlintraDocHostile, GivesNoPixels) {
 
 namespace {
 
-std::vector<uint8_t> Truncated(const std::vector<uint8_t>& file, size_t missing) {
-    return std::vector<uint8_t>(file.begin(), file.end() - std::ptrdiff_t(missing));
-}
-
 std::vector<HostileCase> HostileCases() {
     std::vector<uint8_t> sixteenBlocks(16 * 8, 0);
     return {
         {"empty", {}},
-        {"half a header", Truncated(Header(-2, 4, 4), 12)},
+        {"header cut before the size", Truncated(Header(-2, 4, 4), 16)},
         {"palettised zero width", Palettised(0, 4, {})},
         {"palettised zero height", Palettised(4, 0, {})},
         {"palettised negative width", Palettised(-4, 4, Ramp(64))},
         {"palettised width above 32767", Palettised(0x8000, 1, Ramp(64))},
         {"palettised huge, short file", Palettised(32767, 32767, Ramp(64))},
-        {"palettised one index short", Palettised(8, 8, Ramp(63))},
-        {"palettised table cut", Truncated(Palettised(1, 1, {}), 500)},
-        {"alpha block short", Palettised(8, 8, Ramp(64), 0x2, std::vector<uint8_t>(31, 1))},
-        {"alpha block missing", Palettised(8, 8, Ramp(64), 0x2)},
-        {"true colour one byte short", TrueColour(4, 4, 3, Ramp(63))},
+        {"palettised just above the cap", Palettised(8192, 8193, Ramp(64))},
         {"true colour negative height", TrueColour(4, -4, 0, Ramp(64))},
         {"true colour huge, short file", TrueColour(32767, 32767, 0, Ramp(4096))},
-        {"true colour header cut", Truncated(TrueColour(4, 4, 3, {}), 100)},
         {"blocks width not a multiple of 4", TrueColour(6, 8, 4, sixteenBlocks)},
-        {"blocks height not a multiple of 4", TrueColour(8, 2, 4, sixteenBlocks)},
         {"blocks width below 4", TrueColour(2, 4, 4, sixteenBlocks)},
-        {"blocks one block short", TrueColour(8, 8, 4, std::vector<uint8_t>(3 * 8 + 7, 0))},
-        {"skipping blocks short", TrueColour(8, 8, 6, std::vector<uint8_t>(4 * 16 - 1, 0))},
         {"blocks huge, short file", TrueColour(32764, 32764, 4, sixteenBlocks)},
         {"blocks negative size", TrueColour(-8, -8, 5, sixteenBlocks)},
     };
@@ -354,8 +495,12 @@ TEST(GlintraDoc, RandomlyDamagedFilesNeverBreakTheBuffers) {
     for (int round = 0; round < 4000; ++round) {
         std::vector<uint8_t> file = seeds[round % seeds.size()];
         for (int hits = next() % 4; hits >= 0; --hits) {
-            size_t at = next() % 32;  // mostly the header, where sizes and codes live
-            file[at] = static_cast<uint8_t>(next());
+            // Mostly the header, where sizes and codes live; the high bytes of the size stay,
+            // so that every round is quick (the cap has a test of its own).
+            size_t at = next() % 32;
+            if (at != 9 && at != 11) {
+                file[at] = static_cast<uint8_t>(next());
+            }
         }
         if (next() % 3 == 0) {
             file.resize(next() % (file.size() + 1));
@@ -371,7 +516,6 @@ TEST(GlintraDoc, RandomlyDamagedFilesNeverBreakTheBuffers) {
         ASSERT_GE(doc.RowStride(), size_t(doc.Width()) * bytesPerPixel);
         ASSERT_EQ(doc.RowStride() % 4, 0u);
         ASSERT_EQ(doc.PixelRows().size(), doc.RowStride() * size_t(doc.Height()));
-        ASSERT_LE(doc.PixelRows().size(), size_t(doc.FileLength()) * 8);  // never beyond the file
         doc.PixelRgb(doc.Width() - 1, doc.Height() - 1);
         ++accepted;
     }

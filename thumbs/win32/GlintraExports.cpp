@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "platform/win32/com/ClassFactory.h"
+#include "platform/win32/com/ComGuard.h"
 #include "platform/win32/com/ComModule.h"
 #include "platform/win32/com/RegistrationScript.h"
 #include "platform/win32/com/TypeLibRegistration.h"
@@ -38,13 +39,18 @@ STDAPI DllCanUnloadNow() {
 }
 
 STDAPI DllRegisterServer() {
-    HRESULT result =
-        RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), true);
-    return SUCCEEDED(result) ? RegisterModuleTypeLib(ModulePath()) : result;
+    return Guarded([] {
+        HRESULT result =
+            RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), true);
+        return SUCCEEDED(result) ? RegisterModuleTypeLib(ModulePath()) : result;
+    });
 }
 
 STDAPI DllUnregisterServer() {
-    RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), false);
-    UnregisterModuleTypeLib(ModulePath());
+    Guarded([] {
+        RunScriptResource(ModuleInstance(), IDR_GLINTRA_REGISTRY, Replacements(), false);
+        UnregisterModuleTypeLib(ModulePath());
+        return S_OK;
+    });
     return S_OK;
 }

@@ -3,6 +3,7 @@
 #include <new>
 #include <string>
 
+#include "platform/win32/com/ComGuard.h"
 #include "thumbs/win32/GlintraApp.h"
 
 GlintraExtractor::GlintraExtractor(IUnknown* outer)
@@ -13,15 +14,14 @@ HRESULT GlintraExtractor::Create(IUnknown* outer, REFIID iid, void** object) {
     if (outer && !IsEqualIID(iid, IID_IUnknown)) {
         return CLASS_E_NOAGGREGATION;
     }
-    auto* extractor = new (std::nothrow) GlintraExtractor(outer);
-    if (!extractor) {
-        return E_OUTOFMEMORY;
-    }
-    IUnknown& inner = extractor->inner_;
-    inner.AddRef();
-    HRESULT result = inner.QueryInterface(iid, object);
-    inner.Release();
-    return result;
+    return Guarded([&] {
+        auto* extractor = new GlintraExtractor(outer);
+        IUnknown& inner = extractor->inner_;
+        inner.AddRef();
+        HRESULT result = inner.QueryInterface(iid, object);
+        inner.Release();
+        return result;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::Inner::QueryInterface(REFIID iid, void** object) {
@@ -88,54 +88,65 @@ STDMETHODIMP GlintraExtractor::GetCurFile(LPOLESTR*) {
 }
 
 STDMETHODIMP GlintraExtractor::Load(LPCOLESTR fileName, DWORD) {
-    fileName_[0] = '\0';
-    if (!fileName) {
-        return E_INVALIDARG;
-    }
-    // A name that does not fit the buffer is refused rather than cut to another file's name.
-    if (WideCharToMultiByte(CP_THREAD_ACP, 0, fileName, -1, fileName_, kFileNameBytes, nullptr,
-                            nullptr) == 0) {
+    return Guarded([&] {
         fileName_[0] = '\0';
-        return E_INVALIDARG;
-    }
-    return S_OK;
+        if (!fileName) {
+            return E_INVALIDARG;
+        }
+        // A name that does not fit the buffer is refused rather than cut to another file's name.
+        if (WideCharToMultiByte(CP_THREAD_ACP, 0, fileName, -1, fileName_, kFileNameBytes, nullptr,
+                                nullptr) == 0) {
+            fileName_[0] = '\0';
+            return E_INVALIDARG;
+        }
+        return S_OK;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::GetLocation(LPWSTR, DWORD, DWORD*, const SIZE* size, DWORD,
                                            DWORD* flags) {
-    if (!size) {
-        return E_INVALIDARG;
-    }
-    requestedSize_ = *size;
-    return flags && (*flags & IEIFLAG_ASYNC) ? E_PENDING : S_OK;
+    return Guarded([&] {
+        if (!size) {
+            return E_INVALIDARG;
+        }
+        requestedSize_ = *size;
+        return flags && (*flags & IEIFLAG_ASYNC) ? E_PENDING : S_OK;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::Extract(HBITMAP* bitmap) {
     if (!bitmap) {
         return E_POINTER;
     }
-    lastBitmap_ = GlintraApp().ExtractThumbnail(fileName_, requestedSize_.cx, requestedSize_.cy);
-    *bitmap = lastBitmap_;
-    return S_OK;
+    *bitmap = nullptr;
+    return Guarded([&] {
+        lastBitmap_ =
+            GlintraApp().ExtractThumbnail(fileName_, requestedSize_.cx, requestedSize_.cy);
+        *bitmap = lastBitmap_;
+        // Without a bitmap the shell must not take S_OK for a picture.
+        return lastBitmap_ ? S_OK : E_FAIL;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::GetDateStamp(FILETIME* stamp) {
     if (!stamp) {
         return E_POINTER;
     }
-    HANDLE file = CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        return E_FAIL;
-    }
-    FILETIME created, accessed, written;
-    BOOL ok = GetFileTime(file, &created, &accessed, &written);
-    CloseHandle(file);
-    if (!ok) {
-        return E_FAIL;
-    }
-    *stamp = written;
-    return S_OK;
+    return Guarded([&] {
+        HANDLE file = CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            return E_FAIL;
+        }
+        FILETIME created, accessed, written;
+        BOOL ok = GetFileTime(file, &created, &accessed, &written);
+        CloseHandle(file);
+        if (!ok) {
+            return E_FAIL;
+        }
+        *stamp = written;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::GetInfoTip(DWORD, WCHAR** tip) {
@@ -143,23 +154,25 @@ STDMETHODIMP GlintraExtractor::GetInfoTip(DWORD, WCHAR** tip) {
         return E_POINTER;
     }
     *tip = nullptr;
-    std::string text;
-    if (!GlintraApp().InfoTip(fileName_, text)) {
-        return E_FAIL;
-    }
-    IMalloc* allocator = nullptr;
-    if (FAILED(SHGetMalloc(&allocator)) || !allocator) {
-        return E_FAIL;
-    }
-    auto characters = static_cast<int>(text.size() + 1);
-    auto* wide = static_cast<WCHAR*>(allocator->Alloc(text.size() * 2 + 2));
-    allocator->Release();
-    if (!wide) {
-        return E_OUTOFMEMORY;
-    }
-    MultiByteToWideChar(CP_THREAD_ACP, 0, text.c_str(), characters, wide, characters);
-    *tip = wide;
-    return S_OK;
+    return Guarded([&] {
+        std::string text;
+        if (!GlintraApp().InfoTip(fileName_, text)) {
+            return E_FAIL;
+        }
+        IMalloc* allocator = nullptr;
+        if (FAILED(SHGetMalloc(&allocator)) || !allocator) {
+            return E_FAIL;
+        }
+        auto characters = static_cast<int>(text.size() + 1);
+        auto* wide = static_cast<WCHAR*>(allocator->Alloc(text.size() * 2 + 2));
+        allocator->Release();
+        if (!wide) {
+            return E_OUTOFMEMORY;
+        }
+        MultiByteToWideChar(CP_THREAD_ACP, 0, text.c_str(), characters, wide, characters);
+        *tip = wide;
+        return S_OK;
+    });
 }
 
 STDMETHODIMP GlintraExtractor::GetInfoFlags(DWORD*) {

@@ -64,6 +64,11 @@ std::optional<FileStatus> ReadFileStatus(const std::string& path) {
     return StatusOf(st);
 }
 
+bool IsLink(const std::string& path) {
+    struct stat st;
+    return !path.empty() && lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
 namespace {
 
 // An absolute path without "." or ".." parts or doubled separators is its own full name.

@@ -67,6 +67,12 @@ std::optional<FileStatus> ReadFileStatus(const std::string& path) {
                     data.ftLastWriteTime);
 }
 
+bool IsLink(const std::string& path) {
+    const DWORD attributes =
+        path.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
 std::string FullPathName(const std::string& path) {
     char buffer[MAX_PATH * 4];
     const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);

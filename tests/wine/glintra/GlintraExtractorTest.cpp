@@ -56,14 +56,15 @@ Pixels ReadBitmap(HBITMAP bitmap) {
     return pixels;
 }
 
-// Loads path into a new extractor and extracts a thumbnail of width x height, the way the
-// shell does it after an asynchronous GetLocation.
-Pixels Thumbnail(const std::string& path, int width, int height) {
+// Loads path into a new extractor and extracts a bitmap of width x height, the way the shell
+// does it after an asynchronous GetLocation; gives Extract's result.
+HRESULT ExtractBitmap(const std::string& path, int width, int height, HBITMAP& bitmap) {
+    bitmap = nullptr;
     ComPtr<IPersistFile> persist;
     persist.p = CreateExtractor<IPersistFile>(IID_IPersistFile);
     if (!persist.p) {
         ADD_FAILURE() << "no extractor";
-        return {};
+        return E_UNEXPECTED;
     }
     EXPECT_EQ(persist->Load(Wide(path).c_str(), STGM_READ), S_OK);
     ComPtr<IExtractImage> extract;
@@ -73,8 +74,13 @@ Pixels Thumbnail(const std::string& path, int width, int height) {
     wchar_t location[MAX_PATH] = L"untouched";
     EXPECT_EQ(extract->GetLocation(location, MAX_PATH, &priority, &size, 32, &flags), E_PENDING);
     EXPECT_STREQ(location, L"untouched");
+    return extract->Extract(&bitmap);
+}
+
+// The thumbnail of path at width x height, read back from the bitmap.
+Pixels Thumbnail(const std::string& path, int width, int height) {
     HBITMAP bitmap = nullptr;
-    EXPECT_EQ(extract->Extract(&bitmap), S_OK);
+    EXPECT_EQ(ExtractBitmap(path, width, height, bitmap), S_OK);
     Pixels pixels = ReadBitmap(bitmap);
     DeleteObject(bitmap);
     return pixels;
@@ -312,8 +318,7 @@ TEST(GlintraExtractor, UnloadableFilesGiveWhiteNeverThePreviousPicture) {
     std::vector<std::string> bad = {
         files.Path("missing.dtx"),
         files.Write("hostile.dtx", TrueColour(6, 6, 4, std::vector<uint8_t>(64, 0x5A))),
-        files.Write("short.dtx", Palettised(64, 64, std::vector<uint8_t>(100, 1))),
-        files.Write("alpha.dtx", Palettised(4, 4, std::vector<uint8_t>(16, 1), 0x2)),
+        files.Write("flat.dtx", Palettised(64, 0, std::vector<uint8_t>(100, 1))),
         files.Write("empty.dtx", {}),
         files.Write("other.bmp", SolidTrueColour(16, 16, 0x336699)),
     };
@@ -322,6 +327,67 @@ TEST(GlintraExtractor, UnloadableFilesGiveWhiteNeverThePreviousPicture) {
         ASSERT_EQ(before.At(16, 16), 0x336699u);
         ExpectAllWhite(Thumbnail(path, 32, 32), 32, 32);
     }
+}
+
+TEST(GlintraExtractor, ShortFilesDrawWhatTheyHoldAndBlackForTheRest) {
+    ScratchFiles files;
+    // Five of sixteen 32-bit pixels, then the file ends.
+    std::vector<uint8_t> data;
+    const uint32_t held[5] = {0x102030u, 0x405060u, 0x708090u, 0xA0B0C0u, 0xD0E0F0u};
+    for (uint32_t rgb : held) {
+        AppendPixel(data, rgb);
+    }
+    Pixels pixels = Thumbnail(files.Write("cut.dtx", TrueColour(4, 4, 0, data)), 4, 4);
+    ASSERT_EQ(pixels.width, 4);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(pixels.At(i % 4, i / 4), i < 5 ? held[i] : 0u) << i;
+    }
+
+    // An 8-bit texture whose alpha block is cut keeps its whole picture.
+    std::vector<uint8_t> indices(16);
+    for (size_t i = 0; i < indices.size(); ++i) {
+        indices[i] = uint8_t(i * 13);
+    }
+    pixels = Thumbnail(
+        files.Write("alpha.dtx", Palettised(4, 4, indices, 0x2, std::vector<uint8_t>(3, 9))), 4, 4);
+    ASSERT_EQ(pixels.width, 4);
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_EQ(pixels.At(i % 4, i / 4), PaletteRgb(indices[i])) << i;
+    }
+}
+
+TEST(GlintraExtractor, ColourBlocksOfAHeightNotAMultipleOfFourDrawTheirTopRows) {
+    ScratchFiles files;
+    // 8 x 6: two rows of two blocks, red, green, then blue, white; rows 6 and 7 are dropped.
+    std::vector<uint8_t> blocks;
+    for (uint16_t colour : {0xF800, 0x07E0, 0x001F, 0xFFFF}) {
+        Append(blocks, ColourBlock(colour, 0, 0, 0, 0, 0));
+    }
+    Pixels pixels = Thumbnail(files.Write("six.dtx", TrueColour(8, 6, 4, blocks)), 8, 8);
+    ASSERT_EQ(pixels.width, 8);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) {
+            // Centred: one white row above and below.
+            uint32_t expected = y == 0 || y == 7 ? kWhite
+                                : y < 5          ? (x < 4 ? 0xF80000u : 0x00FC00u)
+                                                 : (x < 4 ? 0x0000F8u : 0xF8FCF8u);
+            EXPECT_EQ(pixels.At(x, y), expected) << x << "," << y;
+        }
+    }
+}
+
+TEST(GlintraExtractor, ExtractFailsWhenItHasNoBitmapToGive) {
+    ScratchFiles files;
+    std::string path = files.Write("fine.dtx", SolidTrueColour(8, 8, 0x123456));
+    for (SIZE size : {SIZE{0, 0}, SIZE{-5, 10}, SIZE{100000, 100}}) {
+        HBITMAP bitmap = reinterpret_cast<HBITMAP>(1);
+        EXPECT_EQ(ExtractBitmap(path, size.cx, size.cy, bitmap), E_FAIL) << size.cx;
+        EXPECT_EQ(bitmap, nullptr) << size.cx;
+    }
+    ComPtr<IExtractImage> extract;
+    extract.p = CreateExtractor<IExtractImage>(IID_IExtractImage);
+    ASSERT_NE(extract.p, nullptr);
+    EXPECT_EQ(extract->Extract(nullptr), E_POINTER);
 }
 
 TEST(GlintraExtractor, InfoTipHasThreeLines) {
