@@ -1,5 +1,6 @@
 #include "browser/MovePayload.h"
 
+#include <algorithm>
 #include <chrono>
 #include <random>
 #include <unordered_map>
@@ -89,6 +90,22 @@ bool IsOwnOrNull(std::uint64_t reference) {
     return reference == 0 || (reference >> kSerialBits) == InstanceTag();
 }
 
+// Looks every reference up among the live records; each may name one record once.
+template <typename Record>
+PayloadVerdict ResolveAll(const std::vector<std::uint64_t>& references,
+                          const std::unordered_map<std::uint64_t, Record*>& live,
+                          std::unordered_set<std::uint64_t>& seen, std::vector<Record*>& out) {
+    for (std::uint64_t reference : references) {
+        const auto found = live.find(reference);
+        if (found == live.end())
+            return PayloadVerdict::Gone;
+        if (!seen.insert(reference).second)
+            return PayloadVerdict::Malformed;
+        out.push_back(found->second);
+    }
+    return PayloadVerdict::Moved;
+}
+
 std::optional<ResolvedMove> Refuse(PayloadVerdict reason, PayloadVerdict* verdict) {
     if (verdict)
         *verdict = reason;
@@ -145,58 +162,38 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
     if (!refs)
         return Refuse(PayloadVerdict::Malformed, verdict);
 
-    bool own = IsOwnOrNull(refs->source);
-    for (std::uint64_t reference : refs->folders)
-        own = own && IsOwnOrNull(reference);
-    for (std::uint64_t reference : refs->entries)
-        own = own && IsOwnOrNull(reference);
-    if (!own)
+    std::vector<std::uint64_t> all = refs->folders;
+    all.push_back(refs->source);
+    all.insert(all.end(), refs->entries.begin(), refs->entries.end());
+    if (!std::all_of(all.begin(), all.end(), IsOwnOrNull))
         return Refuse(PayloadVerdict::OtherInstance, verdict);
-
-    bool null = refs->source == 0 && !refs->entries.empty();
-    for (std::uint64_t reference : refs->folders)
-        null = null || reference == 0;
-    for (std::uint64_t reference : refs->entries)
-        null = null || reference == 0;
-    if (null)
+    const auto isNull = [](std::uint64_t reference) { return reference == 0; };
+    if (std::any_of(refs->folders.begin(), refs->folders.end(), isNull) ||
+        std::any_of(refs->entries.begin(), refs->entries.end(), isNull) ||
+        (refs->source == 0 && !refs->entries.empty())) {
         return Refuse(PayloadVerdict::NullFolder, verdict);
+    }
 
     std::unordered_map<std::uint64_t, RezFolder*> folderOf;
-    if (!refs->folders.empty() || refs->source != 0) {
-        folderOf.reserve(folders.Size());
-        folders.ForEach(
-            [&folderOf](RezFolder& folder) { folderOf[ReferenceOf(&folder)] = &folder; });
-    }
+    folders.ForEach([&folderOf](RezFolder& folder) { folderOf[ReferenceOf(&folder)] = &folder; });
     ResolvedMove move;
     std::unordered_set<std::uint64_t> seen;
-    for (std::uint64_t reference : refs->folders) {
-        auto found = folderOf.find(reference);
-        if (found == folderOf.end())
-            return Refuse(PayloadVerdict::Gone, verdict);
-        if (!seen.insert(reference).second)
-            return Refuse(PayloadVerdict::Malformed, verdict);
-        move.folders.push_back(found->second);
+    PayloadVerdict found = ResolveAll(refs->folders, folderOf, seen, move.folders);
+    if (found == PayloadVerdict::Moved && refs->source != 0) {
+        const auto source = folderOf.find(refs->source);
+        if (source == folderOf.end())
+            found = PayloadVerdict::Gone;
+        else
+            move.source = source->second;
     }
-    if (refs->source != 0) {
-        auto found = folderOf.find(refs->source);
-        if (found == folderOf.end())
-            return Refuse(PayloadVerdict::Gone, verdict);
-        move.source = found->second;
-    }
-    if (!refs->entries.empty()) {
+    if (found == PayloadVerdict::Moved && !refs->entries.empty()) {
         std::unordered_map<std::uint64_t, RezEntry*> entryOf;
-        entryOf.reserve(move.source->entries.size());
         for (RezEntry& entry : move.source->entries)
             entryOf[ReferenceOf(entry)] = &entry;
-        for (std::uint64_t reference : refs->entries) {
-            auto found = entryOf.find(reference);
-            if (found == entryOf.end())
-                return Refuse(PayloadVerdict::Gone, verdict);
-            if (!seen.insert(reference).second)
-                return Refuse(PayloadVerdict::Malformed, verdict);
-            move.entries.push_back(found->second);
-        }
+        found = ResolveAll(refs->entries, entryOf, seen, move.entries);
     }
+    if (found != PayloadVerdict::Moved)
+        return Refuse(found, verdict);
     if (verdict)
         *verdict = PayloadVerdict::Moved;
     return move;

@@ -1,6 +1,7 @@
 #include "browser/win32/transfer/Clipboard.h"
 
 #include "browser/win32/transfer/DataSource.h"
+#include "browser/win32/transfer/DragImage.h"
 #include "browser/win32/transfer/DropSource.h"
 
 namespace {
@@ -42,7 +43,12 @@ ClipboardOffer ClipboardOffers() {
     return offer;
 }
 
-DropEffect DragPayload(const std::vector<std::uint8_t>& payload, DWORD button) {
+DropEffect DragPayload(const std::vector<std::uint8_t>& payload, HWND from, POINT at,
+                       DWORD button) {
     const ComPtr<DataSource> source = PayloadSource(payload);
-    return source ? RunDrag(source.Get(), button) : DropEffect::None;
+    if (!source)
+        return DropEffect::None;
+    if (from != nullptr)
+        AttachDragImage(source.Get(), from, at);
+    return RunDrag(source.Get(), button);
 }

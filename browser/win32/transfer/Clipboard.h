@@ -22,6 +22,8 @@ struct ClipboardOffer {
 };
 ClipboardOffer ClipboardOffers();
 
-// Drags a move payload with the effects copy, move and link allowed; the effect the target
-// chose.
-DropEffect DragPayload(const std::vector<std::uint8_t>& payload, DWORD button = MK_LBUTTON);
+// Drags a move payload with the effects copy, move and link allowed, with the image of what
+// the control from shows at the point at where the system draws one; the effect the target
+// chose. button: the MK_ flag of the mouse button that started the drag.
+DropEffect DragPayload(const std::vector<std::uint8_t>& payload, HWND from = nullptr, POINT at = {},
+                       DWORD button = MK_LBUTTON);

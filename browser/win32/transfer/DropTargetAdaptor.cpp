@@ -56,6 +56,7 @@ STDMETHODIMP DropTargetAdaptor::DragOver(DWORD keys, POINTL point, DWORD* effect
 STDMETHODIMP DropTargetAdaptor::DragLeave() {
     return Guarded([&]() -> HRESULT {
         data_.reset();
+        image_.Leave();
         if (events_)
             events_->OnDragLeave();
         return S_OK;
@@ -65,7 +66,7 @@ STDMETHODIMP DropTargetAdaptor::DragLeave() {
 STDMETHODIMP DropTargetAdaptor::Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) {
     // The drag is over whatever the drop does.
     data_.reset();
-    return Guarded([&]() -> HRESULT {
+    const HRESULT result = Guarded([&]() -> HRESULT {
         if (effect == nullptr)
             return E_POINTER;
         const DWORD allowed = *effect;
@@ -76,6 +77,8 @@ STDMETHODIMP DropTargetAdaptor::Drop(IDataObject* data, DWORD keys, POINTL point
         *effect = Allowed(events_->OnDrop(dropped, ClientPoint(point), CtrlHeld(keys)), allowed);
         return S_OK;
     });
+    image_.Drop(data, point, effect ? *effect : DROPEFFECT_NONE);
+    return result;
 }
 
 DropTargetRegistration::DropTargetRegistration(HWND window, DropTargetEvents& events)

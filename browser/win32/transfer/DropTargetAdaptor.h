@@ -8,6 +8,7 @@
 
 #include "browser/PaneDrops.h"
 #include "browser/win32/transfer/ComObject.h"
+#include "browser/win32/transfer/DragImage.h"
 #include "browser/win32/transfer/OleTransferData.h"
 
 class DropTargetEvents {
@@ -38,6 +39,7 @@ class DropTargetAdaptor : public ComObject<IDropTarget, IID_IDropTarget> {
     HWND window_;
     DropTargetEvents* events_;
     std::unique_ptr<OleTransferData> data_;  // of the drag under way
+    DropImage image_;
 };
 
 // A window registered as an OLE drop target for the life of this owner.

@@ -177,6 +177,11 @@ TEST_F(DropTargetTest, ADragWithNoButtonHeldDropsWhereThePointerIs) {
               bytes);
     events.answer = DropEffect::None;
     EXPECT_EQ(DragPayload(bytes), DropEffect::None);
+    // With the drag image asked for: drawn where the system can, and the drag the same.
+    events.answer = DropEffect::Copy;
+    events.calls.clear();
+    EXPECT_EQ(DragPayload(bytes, window.Get(), {40, 25}), DropEffect::Copy);
+    EXPECT_EQ(events.calls.back(), "drop 40,25 payload");
 }
 
 TEST(DropSource, DropsWhenTheButtonIsLetGoAndStopsAtEscape) {
