@@ -7,6 +7,8 @@
 namespace {
 
 ComPtr<DataSource> PayloadSource(const std::vector<std::uint8_t>& payload) {
+    // What this program placed on the clipboard before is rendered and let go first.
+    OleFlushClipboard();
     ComPtr<DataSource> source = Make<DataSource>();
     if (!source->Put(MovePayloadFormat(), payload.data(), payload.size()))
         return {};

@@ -36,6 +36,7 @@ STDMETHODIMP DropTargetAdaptor::DragEnter(IDataObject* data, DWORD keys, POINTL 
         if (events_)
             *effect =
                 Allowed(events_->OnDragEnter(*data_, ClientPoint(point), CtrlHeld(keys)), allowed);
+        image_.Enter(window_, data, point, *effect);
         return S_OK;
     });
 }
@@ -49,6 +50,7 @@ STDMETHODIMP DropTargetAdaptor::DragOver(DWORD keys, POINTL point, DWORD* effect
         if (events_ && data_)
             *effect =
                 Allowed(events_->OnDragOver(*data_, ClientPoint(point), CtrlHeld(keys)), allowed);
+        image_.Over(point, *effect);
         return S_OK;
     });
 }
