@@ -15,8 +15,8 @@ void TarvexWindow::TearDown() {
 }
 
 void TarvexWindow::Start(const std::vector<std::string>& args) {
-    app_ = std::make_unique<CTarvexApp>(prompts, settings,
-                                        [] { return std::make_unique<RecordingProgress>(); });
+    app_ = std::make_unique<CTarvexApp>(
+        prompts, settings, [this] { return std::make_unique<LoggedProgress>(progressLog); });
     ASSERT_TRUE(app_->StartUp(args, SW_HIDE));
     Pump();
 }

@@ -14,6 +14,7 @@
 #include "app/WizardTasks.h"
 #include "app/win32/wizard/ModuleStrings.h"
 #include "app/win32/wizard/WizardDlg.h"
+#include "support/ModalScript.h"
 #include "support/OwnDesktop.h"
 
 namespace {
@@ -26,41 +27,14 @@ const char* const kTalonWarning =
     "\nhave to verify wether or not the basic structure created is suitable for your game.\nIf "
     "not, you will have to manually create the folder structure.";
 
-// Runs a script inside the wizard's modal loop once the wizard is up. A watchdog ends a
-// wizard the script left open, so a failed step cannot hang the test.
-class Driver {
-  public:
+// Runs a script inside the wizard's modal loop once the wizard is up; true when it finished.
+struct Driver {
     static bool Run(CWizardDlg& wizard, std::function<void()> script) {
-        script_ = std::move(script);
-        wizard_ = &wizard;
-        ticks_ = 0;
-        timedOut_ = false;
-        const UINT_PTR timer = SetTimer(nullptr, 0, 20, Tick);
-        const bool finished = wizard.Run(nullptr);
-        KillTimer(nullptr, timer);
-        EXPECT_FALSE(timedOut_) << "the script left the wizard open";
-        EXPECT_FALSE(script_) << "the wizard ended before the script ran";
+        bool finished = false;
+        ModalScript::Run([&wizard] { return wizard.Handle(); }, std::move(script),
+                         [&] { finished = wizard.Run(nullptr); });
         return finished;
     }
-
-  private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        // A modal dialog is shown once its loop first finds the queue empty.
-        HWND dialog = wizard_->Handle();
-        if (script_ && dialog != nullptr && IsWindowVisible(dialog)) {
-            const std::function<void()> script = std::move(script_);
-            script_ = nullptr;
-            script();
-        } else if (++ticks_ == 250 && dialog != nullptr) {
-            timedOut_ = true;
-            PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-        }
-    }
-
-    static inline std::function<void()> script_;
-    static inline CWizardDlg* wizard_ = nullptr;
-    static inline int ticks_ = 0;
-    static inline bool timedOut_ = false;
 };
 
 struct WizardTest : ::testing::Test {
