@@ -190,6 +190,24 @@ void CTarvexView::SetRowDropHighlight(int row, bool on) {
     UpdateWindow(List());
 }
 
+LRESULT CTarvexView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return highlightedRow_ >= 0 ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+        case CDDS_ITEMPREPAINT:
+            // Not every list draws the drop-highlight state itself: the row is drawn as
+            // selected while a drag is over it.
+            if (static_cast<int>(draw.nmcd.dwItemSpec) == highlightedRow_) {
+                draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            }
+            return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
 std::uintptr_t CTarvexView::OwnerWindow() {
     // The progress window keeps the user away from the whole window while files are added.
     return reinterpret_cast<std::uintptr_t>(GetAncestor(List(), GA_ROOT));
@@ -220,6 +238,9 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
             return true;
         case NM_DBLCLK:
             OnDoubleClick();
+            return true;
+        case NM_CUSTOMDRAW:
+            result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
             return true;
         case LVN_KEYDOWN: {
             const PaneKeyAction action =

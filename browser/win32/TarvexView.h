@@ -85,6 +85,7 @@ class CTarvexView : public ControlPane, public ListDropView {
     void OnDisplayInfo(LVITEMA& item);
     void OnEndLabelEdit(const LVITEMA& item);
     void OnDoubleClick();
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
     // The move payload of the selected rows.
     std::vector<std::uint8_t> SelectionPayload() const;
 

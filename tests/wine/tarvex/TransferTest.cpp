@@ -13,6 +13,7 @@
 #include "resources/tarvex/resource.h"
 #include "support/OwnDesktop.h"
 #include "wine/transfer/TransferSupport.h"
+#include "wine/wizard/WindowShot.h"
 
 namespace tarvex_test {
 namespace {
@@ -324,6 +325,17 @@ TEST_F(Transfer, AListFolderRowIsDropHighlightedWithItsTreeItemWhileADragIsOverI
         const UINT state = ListView_GetItemState(List(), row, LVIS_DROPHILITED);
         answers.push_back(std::to_string(effect) + " " + (lit ? TreeText(lit) : "-") +
                           (state ? " row" : ""));
+        if (answers.size() == 2) {
+            // The row is drawn highlighted: its empty Size cell has the highlight colour.
+            RECT size{};
+            ListView_GetSubItemRect(List(), row, 1, LVIR_BOUNDS, &size);
+            WindowDC dc(List());
+            EXPECT_EQ(
+                GetPixel(dc.Get(), (size.left + size.right) / 2, (size.top + size.bottom) / 2),
+                GetSysColor(COLOR_HIGHLIGHT));
+            const std::string path = std::string(TARVEX_SCREENSHOT_DIR) + "\\window-drop.png";
+            EXPECT_GT(shot::Save(Frame().Handle(), path), 8) << path;
+        }
     });
     ASSERT_FALSE(answers.empty());
     EXPECT_EQ(answers.back(), "1 Maps row");  // DROPEFFECT_COPY
