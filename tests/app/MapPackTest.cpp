@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
 #include "AppTestHost.h"
 #include "app/MapPack.h"
 
@@ -20,39 +17,6 @@ TEST(MapPackLayout, StringIdsAndFolders) {
     EXPECT_FALSE(BuiltInLayoutStrings().Find(13062).has_value());
     EXPECT_EQ(LayoutFolder(GameLithTech1, TeamAssaultMaps), "");
     EXPECT_EQ(LayoutFolder(GameJupiter, DoomsDayMaps), "Worlds\\RetailMultiplayer");
-}
-
-TEST(MapPackLayout, EveryCellOfTheTable) {
-    // Category, then the folders of game types 0 to 3; "-" where the string is missing.
-    const std::vector<std::vector<std::string>> table = {
-        {"1057", "Skins\\Characters", "Chars\\Skins", "Skins\\Chars", "Chars\\Skins"},
-        {"1058", "Models\\Characters", "Chars\\Models", "Models\\Chars", "Chars\\Models"},
-        {"1059", "Skins\\Weapons", "Guns\\Skins_PV", "Skins\\Weapons", "Guns\\Skins_PV"},
-        {"1060", "Models\\PV_Weapons", "Guns\\Models_PV", "Models\\Weapons", "Guns\\Models_PV"},
-        {"1061", "Worlds\\Multi", "Worlds\\DeathMatch", "Worlds\\Multi\\DM",
-         "Worlds\\RetailMultiplayer"},
-        {"1062", "-", "Worlds\\AssaultMap", "-", "-"},
-        {"1063", "-", "-", "Worlds\\Multi\\Evac", "Worlds\\RetailMultiplayer"},
-        {"1064", "-", "-", "Worlds\\Multi\\Overrun", "Worlds\\RetailMultiplayer"},
-        {"1067", "Worlds", "Worlds", "Worlds\\SinglePlayer", "Worlds\\RetailSinglePlayer"},
-        {"1069", "-", "Attributes", "Attributes", "Attributes"},
-    };
-    int cells = 0;
-    for (const std::vector<std::string>& row : table) {
-        const int category = std::stoi(row[0]);
-        for (int type = 0; type < 4; ++type, ++cells) {
-            const std::string& folder = row[type + 1];
-            const int id = 10000 + 1000 * type + category;
-            if (folder == "-") {
-                EXPECT_FALSE(BuiltInLayoutStrings().Find(id).has_value()) << id;
-                EXPECT_EQ(LayoutFolder(type, category), "") << id;
-            } else {
-                EXPECT_EQ(BuiltInLayoutStrings().Find(id), folder) << id;
-                EXPECT_EQ(LayoutFolder(type, category), folder) << id;
-            }
-        }
-    }
-    EXPECT_EQ(cells, 40);
 }
 
 TEST(MapPackLayout, BoxesShownPerGameType) {

@@ -54,6 +54,13 @@ void TarvexWindow::SaveArchiveOf(const std::string& folder, const std::string& a
     ASSERT_FALSE(Doc().IsModified());
 }
 
+std::vector<std::string> TarvexWindow::EntryNames(const RezFolder* folder) {
+    std::vector<std::string> names;
+    for (const RezEntry& entry : folder->entries)
+        names.push_back(ItemNameOf(entry));
+    return names;
+}
+
 std::string TarvexWindow::TreeText(HTREEITEM item) {
     char text[256] = "";
     TVITEMA data{};

@@ -107,6 +107,8 @@ class TarvexWindow : public ::testing::Test {
     // The texts of a tree item's children, in the tree's order.
     std::vector<std::string> TreeChildren(HTREEITEM parent);
     std::string TreeText(HTREEITEM item);
+    // The shown names of a folder's entries, in their order.
+    static std::vector<std::string> EntryNames(const RezFolder* folder);
     HTREEITEM ItemOf(const RezFolder* folder) {
         return reinterpret_cast<HTREEITEM>(folder->treeItem);
     }

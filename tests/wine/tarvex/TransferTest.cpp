@@ -154,12 +154,6 @@ class Transfer : public TarvexWindow {
         Pump();
     }
 
-    std::vector<std::string> EntryNames(const RezFolder* folder) {
-        std::vector<std::string> names;
-        for (const RezEntry& entry : folder->entries)
-            names.push_back(ItemNameOf(entry));
-        return names;
-    }
     RezFolder* Folder(const std::string& path) {
         return Doc().Folders().FindFolderByPath(path, false);
     }

@@ -65,12 +65,6 @@ class WizardTasks : public TarvexWindow {
         ModalScript::Run(WizardWindow, std::move(script), [this] { Run(ID_WIZARD); });
         Pump();
     }
-    std::vector<std::string> EntryNames(const RezFolder* folder) {
-        std::vector<std::string> names;
-        for (const RezEntry& entry : folder->entries)
-            names.push_back(ItemNameOf(entry));
-        return names;
-    }
 };
 
 struct MapPackCase {
