@@ -7,6 +7,23 @@
 #include <string>
 #include <vector>
 
+// Names one folder or entry record for the life of the process, so that a reference made
+// earlier can be checked against the live model: every record made gets a number never given
+// before, a copy included (it is another record). Moving a record within the model keeps it,
+// because the lists move their nodes.
+class ItemSerial {
+  public:
+    ItemSerial() : value_(Next()) {}
+    ItemSerial(const ItemSerial&) : value_(Next()) {}
+    // An assigned record is still the same record.
+    ItemSerial& operator=(const ItemSerial&) { return *this; }
+    std::uint64_t Value() const { return value_; }
+
+  private:
+    static std::uint64_t Next();
+    std::uint64_t value_;
+};
+
 // The folder tree's root marker (TVI_ROOT), preset on the root of an opened or new archive.
 constexpr std::uintptr_t kTreeRootItem = static_cast<std::uintptr_t>(-0x10000);
 
@@ -21,6 +38,7 @@ struct RezEntry {
     // A new entry's disk file, kept through renames and moves until a save stores its data.
     // Empty for stored entries, and for new entries made without it, whose name is their path.
     std::string diskPath;
+    ItemSerial serial;
 };
 
 // The name an entry is shown and extracted under: the name of an entry not yet stored may
@@ -46,6 +64,7 @@ struct RezFolder {
     EntryList entries;
     std::vector<RezFolder*> subfolders;  // direct children in folder-list order; not owning
     RezFolder* parent = nullptr;         // null only for the root
+    ItemSerial serial;
 
   private:
     friend class FolderList;
