@@ -1,9 +1,16 @@
 #include "archive/RezTree.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "archive/ArchivePaths.h"
 #include "platform/TextCase.h"
+
+std::uint64_t ItemSerial::Next() {
+    // The loader makes records on the worker thread.
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 void FolderList::Clear() {
     nodes_.clear();

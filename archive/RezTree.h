@@ -10,10 +10,27 @@
 #include "archive/EntryName.h"
 #include "archive/TypeNames.h"
 
+// Names one folder or entry record for the life of the process, so that a reference made
+// earlier can be checked against the live model: every record made gets a number never given
+// before, a copy included (it is another record). Moving a record within the model keeps it,
+// because the lists move their nodes.
+class ItemSerial {
+  public:
+    ItemSerial() : value_(Next()) {}
+    ItemSerial(const ItemSerial&) : value_(Next()) {}
+    // An assigned record is still the same record.
+    ItemSerial& operator=(const ItemSerial&) { return *this; }
+    std::uint64_t Value() const { return value_; }
+
+  private:
+    static std::uint64_t Next();
+    std::uint64_t value_;
+};
+
 // The folder tree's root marker (TVI_ROOT), preset on the root of an opened or new archive.
 constexpr std::uintptr_t kTreeRootItem = static_cast<std::uintptr_t>(-0x10000);
 
-// An index holds many of these: 40 bytes on 64-bit systems, 32 on 32-bit ones.
+// An index holds many of these: 48 bytes on 64-bit systems, 40 on 32-bit ones.
 struct RezEntry {
     std::uint32_t dataPosition = 0;  // 0: not in an archive yet; data is in the disk file `name`
     std::uint32_t size = 0;
@@ -25,6 +42,7 @@ struct RezEntry {
     // A new entry's disk file, kept through renames and moves until a save stores its data.
     // Empty for stored entries, and for new entries whose name is their path.
     EntryName diskPath;
+    ItemSerial serial;
 };
 
 // The name an entry is shown and extracted under: the name of an entry not yet stored may
@@ -50,6 +68,7 @@ struct RezFolder {
     EntryList entries;
     std::vector<RezFolder*> subfolders;  // direct children in folder-list order; not owning
     RezFolder* parent = nullptr;         // null only for the root
+    ItemSerial serial;
 
   private:
     friend class FolderList;
