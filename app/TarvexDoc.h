@@ -189,6 +189,7 @@ class CTarvexDoc {
     RezHeader header_{};
     FolderList folders_;
     std::vector<std::string> temporaryFiles_;
+    TypeNameCache typeNames_;  // of the files added
     bool folderAsRoot_ = false;
     std::string archivePath_;
     std::string pathName_;
