@@ -1,8 +1,6 @@
 // Tarvex.exe: the archive window, or with /C, /A, /X and /E the batch mode.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "app/CommandLineSplit.h"
 #include "app/win32/TarvexApp.h"
 #include "platform/progress/Win32ProgressDialog.h"
@@ -12,9 +10,6 @@
 #include "platform/win32/ui/Win32Prompts.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
-                                                        ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
     Win32Prompts prompts("Tarvex");
     SetErrorReporter([&prompts](const std::string& text) { prompts.Show(text); });
     RegistrySettings settings("Tarvex");

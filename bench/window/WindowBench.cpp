@@ -39,9 +39,6 @@ void ClickHeader(CMainFrame& frame, int column) {
 int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
-                                                        ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
     ScriptedPrompts prompts;
     MemorySettings settings;
     // The shell's progress window is the shell's: the bench times the window's own work.

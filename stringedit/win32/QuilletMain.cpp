@@ -1,7 +1,6 @@
 // Quillet.exe: the string-table editor, or with /export and /import a command-line tool.
 #include <windows.h>
 
-#include <commctrl.h>
 #include <ole2.h>
 
 #include <cstdlib>
@@ -46,9 +45,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
         }
     }
 
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
-                                                        ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
     const OleScope ole;
     if (!ole.Succeeded())
         return 1;

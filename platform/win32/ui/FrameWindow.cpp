@@ -35,9 +35,18 @@ bool IsEditingKey(const MSG& message) {
     return false;
 }
 
+// The classes of the bars and of every pane a frame may hold (tree, list, header, combo box
+// with images), so no program or test host has to remember them.
+void RegisterControlClasses() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
+                                                        ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+}
+
 }  // namespace
 
 bool FrameWindow::Create(Pane& root) {
+    RegisterControlClasses();
     HINSTANCE instance = GetModuleHandleA(nullptr);
     title_ = ResourceText(resourceId_, 0);
     accelerators_ = LoadAcceleratorsA(instance, MAKEINTRESOURCEA(resourceId_));

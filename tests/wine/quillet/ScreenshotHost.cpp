@@ -5,8 +5,6 @@
 // <folder>/<name>.done appears; it gives up after 30 seconds.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <cstdio>
 #include <string>
 
@@ -55,8 +53,6 @@ int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
     folder = argv[2];
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES};
-    InitCommonControlsEx(&controls);
     ScriptedPrompts prompts;
     QuilletApp app(prompts);
     if (!app.Start(SW_SHOW))

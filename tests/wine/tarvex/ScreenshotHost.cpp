@@ -49,9 +49,6 @@ void ShowView(CMainFrame& frame, int view) {
 int main(int argc, char** argv) {
     if (argc != 3)
         return 2;
-    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
-                                                        ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
-    InitCommonControlsEx(&controls);
     ScriptedPrompts prompts;
     MemorySettings settings;  // the pictures never depend on an earlier run
     CTarvexApp app(prompts, settings, [] { return std::make_unique<RecordingProgress>(); });
