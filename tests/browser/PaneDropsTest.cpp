@@ -4,11 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/AppTestHost.h"
 #include "browser/DroppedPaths.h"
-#include "browser/FakeDropViews.h"
-#include "browser/FileListRows.h"
-#include "browser/PaneDrops.h"
+#include "browser/PaneDropScene.h"
 
 namespace {
 
@@ -45,31 +42,13 @@ class DropHost : public AppTestHost {
     }
 };
 
-struct PaneDropsTest : ::testing::Test {
-    DropHost host;
-    CTarvexDoc doc{host};
-    TempDir dir;
-    FakeTree tree;
-    FakeList list;
-    FileListRows rows;
-    FolderTreeDrops treeDrops{doc, tree};
-    FileListDrops listDrops{doc, rows, list, tree};
-    RezFolder* maps = nullptr;  // root\MAPS, with DM and the entry e.dat
-    RezFolder* dm = nullptr;
-    RezFolder* art = nullptr;  // root\Art
-
+struct PaneDropsTest : ::testing::Test, PaneDropScene<DropHost> {
     void SetUp() override {
-        doc.NewDocument();
-        maps = doc.FindOrCreateSubfolder("MAPS", nullptr);
-        dm = doc.FindOrCreateSubfolder("DM", maps);
-        art = doc.FindOrCreateSubfolder("Art", nullptr);
+        BuildScene();
         RezEntry entry;
         entry.name = "e.dat";
         entry.dataPosition = 10;
         maps->entries.push_back(entry);
-        doc.SetModified(false);
-        tree.items = {{0, doc.Root()}, {1, maps}, {2, dm}, {3, art}};
-        rows.SetSortColumn(0, true);
         rows.ShowFolder(maps);  // rows: DM, e.dat
     }
 };

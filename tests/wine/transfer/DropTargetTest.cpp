@@ -8,9 +8,7 @@
 #include <stdexcept>
 
 #include "TransferSupport.h"
-#include "app/AppTestHost.h"
-#include "browser/FakeDropViews.h"
-#include "browser/FileListRows.h"
+#include "browser/PaneDropScene.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "browser/win32/transfer/DropSource.h"
 #include "browser/win32/transfer/PaneDropEvents.h"
@@ -196,31 +194,13 @@ TEST(DropSource, DropsWhenTheButtonIsLetGoAndStopsAtEscape) {
 }
 
 // The panes' rules behind real OLE drags, with stand-ins for the controls.
-struct PaneDragTest : DropTargetTest {
-    AppTestHost host;
-    CTarvexDoc doc{host};
-    TempDir dir;
-    FakeTree tree;
-    FakeList list;
-    FileListRows rows;
-    FolderTreeDrops treeDrops{doc, tree};
-    FileListDrops listDrops{doc, rows, list, tree};
+struct PaneDragTest : DropTargetTest, PaneDropScene<AppTestHost> {
     TreeDropEvents treeEvents{treeDrops};
     ListDropEvents listEvents{listDrops};
-    RezFolder* maps = nullptr;
-    RezFolder* dm = nullptr;
-    RezFolder* art = nullptr;
 
     void SetUp() override {
         DropTargetTest::SetUp();
-        doc.NewDocument();
-        maps = doc.FindOrCreateSubfolder("MAPS", nullptr);
-        dm = doc.FindOrCreateSubfolder("DM", maps);
-        art = doc.FindOrCreateSubfolder("Art", nullptr);
-        doc.SetModified(false);
-        // One tree item per pixel row from the top of the window.
-        tree.items = {{0, doc.Root()}, {1, maps}, {2, dm}, {3, art}};
-        rows.SetSortColumn(0, true);
+        BuildScene();
     }
     // Drags data and drops it at the given client row of the window.
     DropEffect DragTo(IDataObject* data, int y) {
