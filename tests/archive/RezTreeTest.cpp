@@ -92,7 +92,8 @@ TEST(TypeNames, EngineKindsAndShellFallback) {
     EXPECT_EQ(TypeNameFor("DTX", "X.DTX"), "Texture");
     EXPECT_EQ(TypeNameFor("LTO", "X.LTO"), "Module");
     EXPECT_EQ(TypeNameFor("Spr", "X.SPR"), "Sprite");
-    EXPECT_NE(TypeNameFor("", "FILE.ABCDE"), "");
+    // Other types get the shell's name; one nobody registered is named after its extension.
+    EXPECT_EQ(TypeNameFor("", "FILE.ABCDE"), "ABCDE File");
     EXPECT_EQ(TypeCodeOf("FILE.ABCDE"), "");
     EXPECT_EQ(TypeCodeOf("A.DAT"), "DAT");
     EXPECT_EQ(TypeCodeOf("FILE."), "");

@@ -53,4 +53,8 @@ inline std::uint32_t Get32(const std::vector<std::uint8_t>& bytes, std::size_t a
            (std::uint32_t{bytes[at + 2]} << 16) | (std::uint32_t{bytes[at + 3]} << 24);
 }
 
+inline std::uint32_t Get32(const std::string& bytes, std::size_t at) {
+    return Get32(std::vector<std::uint8_t>(bytes.begin() + at, bytes.begin() + at + 4), 0);
+}
+
 }  // namespace support
