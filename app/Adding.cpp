@@ -1,5 +1,6 @@
 // Adding disk files and folder trees to the archive in memory. Nothing is written here: a new
 // entry records where its data lies on disk until the next save.
+#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
@@ -229,6 +230,12 @@ bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
 
     std::vector<DirectoryItem> items;
     ListDirectory(path, items);
+    // In name order without regard to case, as Windows file systems list a folder: the same
+    // folder then makes the same archive everywhere, whatever order a disk keeps its names in.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const DirectoryItem& a, const DirectoryItem& b) {
+                         return UpperCase(a.name) < UpperCase(b.name);
+                     });
     ancestors.push_back(path);
     std::vector<DiskFile> files;
     bool complete = true;

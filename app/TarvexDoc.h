@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/ArchiveItems.h"
@@ -77,6 +78,10 @@ class CTarvexDoc {
     // Copies an entry's data (from the document's archive, or from its disk file when it is not
     // stored yet) to output. False when the data cannot be read whole.
     bool CopyEntryTo(const RezEntry& entry, BinaryFile& output);
+
+    // Temporary files made for the user; the window deletes them when it closes
+    // (DeleteTemporaryFiles). Empties the list.
+    std::vector<std::string> TakeTemporaryFiles() { return std::exchange(temporaryFiles_, {}); }
 
     // --- editing ---
     // Deletes folders (with everything below them) and entries of the current folder.

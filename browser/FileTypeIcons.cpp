@@ -8,8 +8,8 @@ const DefaultIcon FileTypeIcons::kDefaults[kDefaultCount] = {
     {".dat", IconOrigin::Resource, 133},
     {".dtx", IconOrigin::Resource, 192},
     {".spr", IconOrigin::ResourceDefaultSize, 193},
-    {".", IconOrigin::ShellLibrary, 3},
-    {".folder", IconOrigin::ShellLibrary, 4},
+    {".", IconOrigin::ShellClosedFolder, 0},
+    {".folder", IconOrigin::ShellOpenFolder, 0},
 };
 
 FileTypeIcons::FileTypeIcons(IconImages& images, const NameCollation& collation)

@@ -12,7 +12,11 @@ enum class IconSize { Small, Large };
 
 // Where a default image comes from.
 enum class IconOrigin {
-    ShellLibrary,         // icon `number` of "shell32.dll", small and large version apart
+    ShellLibrary,  // icon `number` of "shell32.dll", small and large version apart
+    // The shell's icons of a folder, closed and open, as it shows folders on disk: the icons
+    // 3 and 4 of "shell32.dll" on Windows, which other shells number differently.
+    ShellClosedFolder,
+    ShellOpenFolder,
     Resource,             // the program's icon resource `number`, scaled for the small list
     ResourceDefaultSize,  // the same, loaded at the system's default icon size
 };

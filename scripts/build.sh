@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
 # Configures and builds both builds: build/native (g++) and build/windows (MinGW-w64 i686).
+# TARVEX_NATIVE_ONLY=1 leaves out the Windows build; TARVEX_WINDOWS_TARGETS="a b" builds only
+# those targets of it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 jobs=${JOBS:-2}
@@ -9,5 +11,7 @@ cmake --build "$root/build/native" -j"$jobs"
 if [ "${TARVEX_NATIVE_ONLY:-0}" != 1 ]; then
     cmake -S "$root" -B "$root/build/windows" -DCMAKE_BUILD_TYPE=Release -DTARVEX_WERROR=ON \
         -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
-    cmake --build "$root/build/windows" -j"$jobs"
+    targets=()
+    for target in ${TARVEX_WINDOWS_TARGETS:-}; do targets+=(--target "$target"); done
+    cmake --build "$root/build/windows" -j"$jobs" "${targets[@]}"
 fi

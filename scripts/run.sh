@@ -1,28 +1,25 @@
 #!/usr/bin/env bash
-# The README's run command: installs what is missing, builds the native build, then creates,
-# lists and extracts an archive of a generated sample folder with the real tarvex.
+# The README's run command: installs what is missing, builds the native tarvex and Tarvex.exe,
+# creates, lists and extracts an archive of a generated sample folder with the real tarvex,
+# then opens that archive in Tarvex.exe under Wine. Without a display it takes a screenshot of
+# the window with the sample archive instead and prints where it is.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 echo "== setup"
 bash "$root/scripts/setup.sh"
-echo "== native build"
-TARVEX_NATIVE_ONLY=1 bash "$root/scripts/build.sh"
+echo "== builds: the native tarvex and Tarvex.exe"
+TARVEX_WINDOWS_TARGETS="Tarvex tarvex_help_beside_program tarvex_screenshot_host" \
+    bash "$root/scripts/build.sh"
 tarvex="$root/build/native/tools/tarvex/tarvex"
+tarvex_exe="$root/build/windows/app/win32/Tarvex.exe"
 
 work="$root/build/run-sample"
 rm -rf "$work"
 mkdir -p "$work"
 sample="$work/SAMPLE"
 echo "== sample folder: $sample"
-# Archives keep names in upper case, so the sample uses upper-case names and round-trips exactly.
-mkdir -p "$sample/WORLDS/MULTI" "$sample/TEXTURES/SKINS" "$sample/ATTRIBUTES"
-printf 'single player world\n' >"$sample/WORLDS/MAP01.DAT"
-head -c 200000 /dev/urandom >"$sample/WORLDS/MULTI/DM_ARENA.DAT"
-head -c 16384 /dev/urandom >"$sample/TEXTURES/WALL.DTX"
-head -c 4096 /dev/urandom >"$sample/TEXTURES/SKINS/HERO.DTX"
-printf 'Health=100\nArmor=50\n' >"$sample/ATTRIBUTES/WEAPONS.TXT"
-printf 'sample archive\n' >"$sample/README.TXT"
+bash "$root/scripts/make-sample.sh" "$sample"
 find "$sample" -type f | sort | sed "s|$work/||"
 
 cd "$work"
@@ -36,3 +33,15 @@ echo "== tarvex /X sample.rez EXTRACTED"
 echo "== diff -r SAMPLE EXTRACTED"
 diff -r SAMPLE EXTRACTED
 echo "The extracted tree is identical to the sample folder ($work)."
+
+export TARVEX_WINEPREFIX=${TARVEX_WINEPREFIX:-$root/build/wineprefix}
+if [ -n "${DISPLAY:-}" ]; then
+    echo "== Tarvex.exe sample.rez (under Wine; close the window to end)"
+    "$root/cmake/wine-run.sh" "$tarvex_exe" "Z:${work//\//\\}\\sample.rez"
+else
+    echo "== no display: a screenshot of Tarvex.exe with the sample archive"
+    TARVEX_SOURCE_DIR=$root TARVEX_BINARY_DIR=$root/build/windows \
+        bash "$root/tests/wine/tarvex/screenshot.sh" \
+        "$root/build/windows/tests/wine/tarvex/tarvex_screenshot_host.exe" "$tarvex_exe"
+    echo "Tarvex.exe with the sample archive: $root/build/windows/screenshots/tarvex-window-details.png"
+fi

@@ -18,11 +18,22 @@ class FakeIconImages : public IconImages {
         large.clear();
     }
     bool AppendDefault(const DefaultIcon& icon, IconSize size) override {
-        if (icon.origin != IconOrigin::ShellLibrary && missingResources.count(icon.number))
-            return false;
-        const char* origin = icon.origin == IconOrigin::ShellLibrary ? "shell32#" : "res#";
-        List(size).push_back(origin + std::to_string(icon.number));
-        return true;
+        switch (icon.origin) {
+            case IconOrigin::ShellLibrary:
+                List(size).push_back("shell32#" + std::to_string(icon.number));
+                return true;
+            case IconOrigin::ShellClosedFolder:
+                List(size).push_back("shell:folder");
+                return true;
+            case IconOrigin::ShellOpenFolder:
+                List(size).push_back("shell:open folder");
+                return true;
+            default:
+                if (missingResources.count(icon.number))
+                    return false;
+                List(size).push_back("res#" + std::to_string(icon.number));
+                return true;
+        }
     }
     bool AppendShellIcon(const std::string& fileName, IconSize size) override {
         ++shellRequests;

@@ -14,9 +14,9 @@ TEST_F(FileTypeIconsTest, StartsWithTheNineDefaultsInOrder) {
     const std::vector<std::string> keys = {"*",    ".rez", ".abc", ".ltb",   ".dat",
                                            ".dtx", ".spr", ".",    ".folder"};
     EXPECT_EQ(icons.Keys(), keys);
-    const std::vector<std::string> images9 = {"shell32#0", "res#128",   "res#132",
-                                              "res#132",   "res#133",   "res#192",
-                                              "res#193",   "shell32#3", "shell32#4"};
+    const std::vector<std::string> images9 = {"shell32#0", "res#128",      "res#132",
+                                              "res#132",   "res#133",      "res#192",
+                                              "res#193",   "shell:folder", "shell:open folder"};
     EXPECT_EQ(images.small, images9);
     EXPECT_EQ(images.large, images9);
     EXPECT_EQ(FileTypeIcons::kDefaults[6].origin, IconOrigin::ResourceDefaultSize);
@@ -72,9 +72,9 @@ TEST(FileTypeIconsReset, AMissingResourceIconStillTakesItsIndex) {
     FakeIconImages images;
     images.missingResources = {132};
     FileTypeIcons icons{images};
-    const std::vector<std::string> expected = {"shell32#0", "res#128",   "blank",
-                                               "blank",     "res#133",   "res#192",
-                                               "res#193",   "shell32#3", "shell32#4"};
+    const std::vector<std::string> expected = {"shell32#0", "res#128",      "blank",
+                                               "blank",     "res#133",      "res#192",
+                                               "res#193",   "shell:folder", "shell:open folder"};
     EXPECT_EQ(images.small, expected);
     EXPECT_EQ(images.large, expected);
     EXPECT_EQ(icons.IconIndexFor(".dat"), 4);

@@ -32,6 +32,7 @@ class FrameWindow : public Window, public PaneHost {
     const Toolbar& Tools() const { return toolbar_; }
     Rebar& Bars() { return rebar_; }
     const IconMenu& Menu() const { return menu_; }
+    IconMenu& Menu() { return menu_; }
     const std::string& ProgramTitle() const { return title_; }
 
     // "<name> - <program>", or the program alone for an empty name.
@@ -54,9 +55,10 @@ class FrameWindow : public Window, public PaneHost {
     void AddModelessDialog(HWND dialog);
     void RemoveModelessDialog(HWND dialog);
 
-    // What the message loop does with each message and whenever the queue runs empty.
+    // What the message loop does with each message and whenever the queue runs empty; a
+    // program that updates more at idle time calls the frame's own pass too.
     bool PreTranslateMessage(MSG& message);
-    void OnIdle();
+    virtual void OnIdle();
 
     // The first part of a string resource ("prompt\ntip"): part 0 or 1.
     std::string ResourceText(UINT id, int part) const;

@@ -1,5 +1,6 @@
 #include "platform/win32/ui/IconMenu.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace {
@@ -104,6 +105,36 @@ void IconMenu::ConvertPopup(HMENU popup) {
         SetMenuItemInfoA(popup, i, TRUE, &owner);
         items_.push_back(std::move(item));
     }
+}
+
+bool IconMenu::InsertItem(HMENU popup, int position, UINT id, const std::string& text) {
+    auto item = std::make_unique<Item>();
+    item->text = text;
+    item->image = toolbar_.ImageOf(id);
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA;
+    info.fType = MFT_OWNERDRAW;
+    info.wID = id;
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(item.get());
+    const UINT before = position < 0 ? static_cast<UINT>(GetMenuItemCount(popup)) : position;
+    if (!InsertMenuItemA(popup, before, TRUE, &info))
+        return false;
+    items_.push_back(std::move(item));
+    return true;
+}
+
+void IconMenu::RemoveItem(HMENU popup, UINT id) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_DATA;
+    if (!GetMenuItemInfoA(popup, id, FALSE, &info) || !DeleteMenu(popup, id, MF_BYCOMMAND))
+        return;
+    const Item* item = ItemOf(info.dwItemData);
+    items_.erase(
+        std::remove_if(items_.begin(), items_.end(),
+                       [item](const std::unique_ptr<Item>& each) { return each.get() == item; }),
+        items_.end());
 }
 
 std::string IconMenu::ItemText(HMENU popup, UINT position) const {

@@ -35,6 +35,12 @@ class IconMenu {
     // commands reach owner as WM_COMMAND. False when there is no such popup.
     bool TrackPopup(int menuId, HWND owner, POINT screen) const;
 
+    // Adds a command drawn like the loaded ones to one of the menu's popups, before position
+    // (-1: at the end), or removes it again: for lists the program keeps up to date, such as
+    // recent files. Ampersands in text mark the mnemonic, as in the resources.
+    bool InsertItem(HMENU popup, int position, UINT id, const std::string& text);
+    void RemoveItem(HMENU popup, UINT id);
+
     // The window's WM_MEASUREITEM, WM_DRAWITEM and WM_MENUCHAR; false when not ours.
     bool OnMeasureItem(MEASUREITEMSTRUCT& item) const;
     bool OnDrawItem(const DRAWITEMSTRUCT& item) const;

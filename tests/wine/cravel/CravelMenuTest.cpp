@@ -1,15 +1,11 @@
 // A test program playing Explorer: Cravel's object made through COM from the registry, given
 // selections as a dropped-file list, asked for its entries on a real menu, for verbs and help
 // texts, and made to start the recording Tarvex.exe beside the registered DLL.
-#include <shlobj.h>
-#include <shobjidl.h>
-
 #include <fstream>
 #include <memory>
 #include <sstream>
 
-#include "CravelTestSupport.h"
-#include "DroppedFilesObject.h"
+#include "ExplorerMenu.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineSplit.h"
 
@@ -60,37 +56,6 @@ std::vector<Item> Items(HMENU menu) {
     return items;
 }
 
-// Holds one interface pointer for a test.
-template <class Interface>
-struct Held {
-    Interface* p = nullptr;
-    ~Held() {
-        if (p) {
-            p->Release();
-        }
-    }
-    Interface* operator->() const { return p; }
-};
-
-// Cravel's menu object for a selection, as Explorer makes it.
-struct ContextMenu {
-    explicit ContextMenu(const Paths& paths) : data(paths) {
-        Held<IShellExtInit> init;
-        EXPECT_EQ(CoCreateInstance(kClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                                   reinterpret_cast<void**>(&init.p)),
-                  S_OK);
-        if (!init.p) {
-            return;
-        }
-        initialized = init->Initialize(nullptr, &data, nullptr);
-        init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu.p));
-    }
-
-    DroppedFilesObject data;
-    HRESULT initialized = E_UNEXPECTED;
-    Held<IContextMenu> menu;
-};
-
 struct Expected {
     UINT id;
     const char* text;
@@ -124,14 +89,6 @@ void ExpectArchiveEntries(IContextMenu* menu, const std::string& folder) {
         {{kFirstId + 2, "&Extract To..."}, {kFirstId + 3, ("E&xtract to: " + folder).c_str()}}, 4);
 }
 
-CMINVOKECOMMANDINFO Command(LPCSTR verb) {
-    CMINVOKECOMMANDINFO info = {};
-    info.cbSize = sizeof info;
-    info.lpVerb = verb;
-    info.nShow = SW_SHOWNORMAL;
-    return info;
-}
-
 // A path without a final backslash, as the tests expect it on the command line.
 std::string InQuotes(const std::string& path) {
     std::string quoted(1, '"');
@@ -151,9 +108,7 @@ Record Invoke(IContextMenu* menu, unsigned offset, const std::string& recordFile
     Record record;
     DeleteFileA(recordFile.c_str());
     SetEnvironmentVariableA("CRAVEL_RECORD", recordFile.c_str());
-    CMINVOKECOMMANDINFO info = Command(MAKEINTRESOURCEA(offset));
-    EXPECT_EQ(menu->InvokeCommand(&info), S_OK) << offset;
-    EXPECT_TRUE(ChildProcesses::Get().WaitForExits(1)) << "Tarvex.exe did not end";
+    ChooseAndWait(menu, offset);
     std::ifstream in(recordFile, std::ios::binary);
     std::getline(in, record.commandLine);
     std::getline(in, record.folder);
@@ -235,9 +190,9 @@ TEST_F(CravelMenu, SeveralItemsAreGatheredWithAddToRez) {
     const Paths paths = {At("Maps\\Level1.dat"), At("Maps\\Sounds")};
     ContextMenu object(paths);
     ASSERT_EQ(object.initialized, S_OK);
-    ExpectEntries(object.menu.p, CMF_NORMAL, {{kFirstId, "Add to &Rez"}}, 1);
+    ExpectEntries(object.menu.Get(), CMF_NORMAL, {{kFirstId, "Add to &Rez"}}, 1);
 
-    const Record record = Invoke(object.menu.p, 0, RecordFile());
+    const Record record = Invoke(object.menu.Get(), 0, RecordFile());
     ExpectParameters(record, "/A " + InQuotes(paths[0]) + " " + InQuotes(paths[1]) + " ");
     const CTarvexCommandLineInfo info = ReadBack(record);
     EXPECT_EQ(info.batchCode, BatchAdd);
@@ -247,26 +202,26 @@ TEST_F(CravelMenu, SeveralItemsAreGatheredWithAddToRez) {
 TEST_F(CravelMenu, OneFolderIsPackedNextToItself) {
     const std::string folder = At("Maps\\Sounds");
     ContextMenu object({folder});
-    ExpectEntries(object.menu.p, CMF_NORMAL,
+    ExpectEntries(object.menu.Get(), CMF_NORMAL,
                   {{kFirstId, "Add to &Rez"}, {kFirstId + 1, "&Add to Sounds.rez"}}, 2);
 
-    const Record create = Invoke(object.menu.p, 1, RecordFile());
+    const Record create = Invoke(object.menu.Get(), 1, RecordFile());
     ExpectParameters(create, InQuotes(folder + ".rez") + " /C " + InQuotes(folder) + " ");
     const CTarvexCommandLineInfo info = ReadBack(create);
     EXPECT_EQ(info.batchCode, BatchCreate);
     EXPECT_EQ(info.fileName, folder + ".rez");
     EXPECT_EQ(info.items, Paths{folder});
 
-    const Record add = Invoke(object.menu.p, 0, RecordFile());
+    const Record add = Invoke(object.menu.Get(), 0, RecordFile());
     ExpectParameters(add, "/A " + InQuotes(folder) + " ");
 }
 
 TEST_F(CravelMenu, FolderNamedLikeAnArchiveIsPackedWithATilde) {
     const std::string folder = At("Maps\\Old.rez");
     ContextMenu object({folder});
-    ExpectEntries(object.menu.p, CMF_NORMAL,
+    ExpectEntries(object.menu.Get(), CMF_NORMAL,
                   {{kFirstId, "Add to &Rez"}, {kFirstId + 1, "&Add to Old~.rez"}}, 2);
-    const Record record = Invoke(object.menu.p, 1, RecordFile());
+    const Record record = Invoke(object.menu.Get(), 1, RecordFile());
     ExpectParameters(record, InQuotes(At("Maps\\Old~.rez")) + " /C " + InQuotes(folder) + " ");
     EXPECT_EQ(ReadBack(record).fileName, At("Maps\\Old~.rez"));
 }
@@ -274,15 +229,15 @@ TEST_F(CravelMenu, FolderNamedLikeAnArchiveIsPackedWithATilde) {
 TEST_F(CravelMenu, AnArchiveIsExtracted) {
     const std::string archive = At("Game\\Game.rez");
     ContextMenu object({archive});
-    ExpectArchiveEntries(object.menu.p, At("Game\\Game"));
+    ExpectArchiveEntries(object.menu.Get(), At("Game\\Game"));
 
-    const Record ask = Invoke(object.menu.p, 2, RecordFile());
+    const Record ask = Invoke(object.menu.Get(), 2, RecordFile());
     ExpectParameters(ask, InQuotes(archive) + " /E ");
     const CTarvexCommandLineInfo asked = ReadBack(ask);
     EXPECT_EQ(asked.batchCode, BatchExtractAsk);
     EXPECT_EQ(asked.fileName, archive);
 
-    const Record extract = Invoke(object.menu.p, 3, RecordFile());
+    const Record extract = Invoke(object.menu.Get(), 3, RecordFile());
     ExpectParameters(extract, InQuotes(archive) + " /X " + InQuotes(At("Game\\Game")));
     const CTarvexCommandLineInfo extracted = ReadBack(extract);
     EXPECT_EQ(extracted.batchCode, BatchExtract);
@@ -293,8 +248,8 @@ TEST_F(CravelMenu, AnArchiveIsExtracted) {
 TEST_F(CravelMenu, AnArchiveWithATildeGoesBackIntoItsFolderName) {
     const std::string archive = At("Maps\\Old~.rez");
     ContextMenu object({archive});
-    ExpectArchiveEntries(object.menu.p, At("Maps\\Old.Rez"));
-    const Record record = Invoke(object.menu.p, 3, RecordFile());
+    ExpectArchiveEntries(object.menu.Get(), At("Maps\\Old.Rez"));
+    const Record record = Invoke(object.menu.Get(), 3, RecordFile());
     ExpectParameters(record, InQuotes(archive) + " /X " + InQuotes(At("Maps\\Old.Rez")));
     EXPECT_EQ(ReadBack(record).destination, At("Maps\\Old.Rez"));
 }
@@ -303,9 +258,9 @@ TEST_F(CravelMenu, PathsWithBlanksAndAccentsReachTarvexWhole) {
     const std::string file = At("My Maps\\Level 1.dat");
     {
         ContextMenu object({file});
-        ExpectEntries(object.menu.p, CMF_NORMAL,
+        ExpectEntries(object.menu.Get(), CMF_NORMAL,
                       {{kFirstId, "Add to &Rez"}, {kFirstId + 1, "&Add to Level 1.rez"}}, 2);
-        const Record record = Invoke(object.menu.p, 1, RecordFile());
+        const Record record = Invoke(object.menu.Get(), 1, RecordFile());
         ExpectParameters(record,
                          InQuotes(At("My Maps\\Level 1.rez")) + " /C " + InQuotes(file) + " ");
         const CTarvexCommandLineInfo info = ReadBack(record);
@@ -316,14 +271,14 @@ TEST_F(CravelMenu, PathsWithBlanksAndAccentsReachTarvexWhole) {
     {
         const Paths paths = {file, At("My Maps\\Old Sounds")};
         ContextMenu object(paths);
-        EXPECT_EQ(ReadBack(Invoke(object.menu.p, 0, RecordFile())).items, paths);
+        EXPECT_EQ(ReadBack(Invoke(object.menu.Get(), 0, RecordFile())).items, paths);
     }
     {
         const std::string archive = At(Accented("Caf\xE9\\Niveau \xE9t\xE9.rez"));
         const std::string folder = At(Accented("Caf\xE9\\Niveau \xE9t\xE9"));
         ContextMenu object({archive});
-        ExpectArchiveEntries(object.menu.p, folder);
-        const CTarvexCommandLineInfo info = ReadBack(Invoke(object.menu.p, 3, RecordFile()));
+        ExpectArchiveEntries(object.menu.Get(), folder);
+        const CTarvexCommandLineInfo info = ReadBack(Invoke(object.menu.Get(), 3, RecordFile()));
         EXPECT_EQ(info.fileName, archive);
         EXPECT_EQ(info.destination, folder);
     }
@@ -331,8 +286,8 @@ TEST_F(CravelMenu, PathsWithBlanksAndAccentsReachTarvexWhole) {
 
 TEST_F(CravelMenu, DriveRootIsGatheredWithItsBackslash) {
     ContextMenu object({"C:\\"});
-    ExpectEntries(object.menu.p, CMF_NORMAL, {{kFirstId, "Add to &Rez"}}, 2);
-    const Record record = Invoke(object.menu.p, 0, RecordFile());
+    ExpectEntries(object.menu.Get(), CMF_NORMAL, {{kFirstId, "Add to &Rez"}}, 2);
+    const Record record = Invoke(object.menu.Get(), 0, RecordFile());
     ExpectParameters(record, "/A \"C:\\\\\" ");
     EXPECT_EQ(ReadBack(record).items, Paths{"C:\\"});
 }
@@ -341,19 +296,19 @@ TEST_F(CravelMenu, PathLongerThanMaxPathIsTakenWhole) {
     const std::string name = std::string(270, 'n');
     const std::string path = At(name + ".dat");
     ContextMenu object({path});
-    ExpectEntries(object.menu.p, CMF_NORMAL,
+    ExpectEntries(object.menu.Get(), CMF_NORMAL,
                   {{kFirstId, "Add to &Rez"}, {kFirstId + 1, ("&Add to " + name + ".rez").c_str()}},
                   2);
-    EXPECT_EQ(ReadBack(Invoke(object.menu.p, 0, RecordFile())).items, Paths{path});
+    EXPECT_EQ(ReadBack(Invoke(object.menu.Get(), 0, RecordFile())).items, Paths{path});
 }
 
 TEST_F(CravelMenu, FlagsForTheDefaultEntryOrNoVerbsAddNothing) {
     ContextMenu object({At("Docs\\README")});
     for (UINT flags : {UINT(CMF_DEFAULTONLY), UINT(CMF_NOVERBS)}) {
-        ExpectEntries(object.menu.p, flags, {}, 0);
+        ExpectEntries(object.menu.Get(), flags, {}, 0);
     }
     for (UINT flags : {UINT(CMF_EXPLORE), UINT(CMF_VERBSONLY), UINT(CMF_NORMAL | CMF_CANRENAME)}) {
-        ExpectEntries(object.menu.p, flags,
+        ExpectEntries(object.menu.Get(), flags,
                       {{kFirstId, "Add to &Rez"}, {kFirstId + 1, "&Add to README.rez"}}, 2);
     }
     EXPECT_EQ(object.menu->QueryContextMenu(nullptr, 0, kFirstId, kFirstId + 50, CMF_NORMAL),
@@ -434,7 +389,7 @@ std::string CommandString(IContextMenu* menu, UINT offset, UINT type, UINT size 
 TEST_F(CravelMenu, VerbsAndHelpTexts) {
     const std::string folder = At("Maps\\Sounds");
     ContextMenu object({folder});
-    IContextMenu* menu = object.menu.p;
+    IContextMenu* menu = object.menu.Get();
     ASSERT_NE(menu, nullptr);
     const char* verbs[] = {"Add", "AddTo ", "Extract", "ExtractTo", "Cravel"};
     for (UINT offset = 0; offset < 5; ++offset) {
@@ -457,14 +412,14 @@ TEST_F(CravelMenu, VerbsAndHelpTexts) {
     EXPECT_EQ(CommandString(menu, 0, GCS_VALIDATEW), "<untouched>");
 
     ContextMenu archive({At("Maps\\Old~.rez")});
-    EXPECT_EQ(CommandString(archive.menu.p, 3, GCS_HELPTEXTA),
+    EXPECT_EQ(CommandString(archive.menu.Get(), 3, GCS_HELPTEXTA),
               "Extract all files in the Archive to the folder: " + At("Maps\\Old.Rez"));
 }
 
 TEST_F(CravelMenu, InitializeHoldsOneReferenceAndNeedsADroppedFileList) {
-    Held<IShellExtInit> init;
+    ComPtr<IShellExtInit> init;
     ASSERT_EQ(CoCreateInstance(kClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
-                               reinterpret_cast<void**>(&init.p)),
+                               reinterpret_cast<void**>(init.Receive())),
               S_OK);
     DroppedFilesObject first({At("Docs\\README")}), second({At("Game\\Game.rez")});
     DroppedFilesObject noList({At("Docs\\README")}, false);
@@ -474,34 +429,35 @@ TEST_F(CravelMenu, InitializeHoldsOneReferenceAndNeedsADroppedFileList) {
     EXPECT_EQ(first.References(), 1);
     EXPECT_EQ(second.References(), 2);
 
-    Held<IContextMenu> menu;
-    ASSERT_EQ(init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu.p)), S_OK);
-    ExpectArchiveEntries(menu.p, At("Game\\Game"));
+    ComPtr<IContextMenu> menu;
+    ASSERT_EQ(init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(menu.Receive())),
+              S_OK);
+    ExpectArchiveEntries(menu.Get(), At("Game\\Game"));
 
     // Without a list, or without a data object, the earlier selection is gone too.
     EXPECT_EQ(init->Initialize(nullptr, &noList, nullptr), E_FAIL);
     EXPECT_EQ(noList.DataRequests(), 1);
     EXPECT_EQ(second.References(), 1);
-    ExpectEntries(menu.p, CMF_NORMAL, {}, 0);
+    ExpectEntries(menu.Get(), CMF_NORMAL, {}, 0);
     EXPECT_EQ(init->Initialize(nullptr, nullptr, nullptr), E_FAIL);
     EXPECT_EQ(noList.References(), 1);
-    ExpectEntries(menu.p, CMF_NORMAL, {}, 0);
+    ExpectEntries(menu.Get(), CMF_NORMAL, {}, 0);
 }
 
 TEST_F(CravelMenu, EmptySelectionAddsAndStartsNothing) {
     // An empty list: Wine's DragQueryFile gives it as one path it cannot give, Windows as none.
     ContextMenu object(Paths{});
     ASSERT_EQ(object.initialized, S_OK);
-    ExpectEntries(object.menu.p, CMF_NORMAL, {}, 0);
+    ExpectEntries(object.menu.Get(), CMF_NORMAL, {}, 0);
     const DWORD started = ChildProcesses::Get().Started();
     for (unsigned offset = 0; offset < 4; ++offset) {
         CMINVOKECOMMANDINFO info = Command(MAKEINTRESOURCEA(offset));
         EXPECT_EQ(object.menu->InvokeCommand(&info), E_FAIL) << offset;
     }
     EXPECT_EQ(ChildProcesses::Get().Started(), started);
-    EXPECT_EQ(CommandString(object.menu.p, 1, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");
-    EXPECT_EQ(CommandString(object.menu.p, 3, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");
-    EXPECT_EQ(CommandString(object.menu.p, 1, GCS_VERBA), "AddTo ");
+    EXPECT_EQ(CommandString(object.menu.Get(), 1, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");
+    EXPECT_EQ(CommandString(object.menu.Get(), 3, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");
+    EXPECT_EQ(CommandString(object.menu.Get(), 1, GCS_VERBA), "AddTo ");
 }
 
 TEST_F(CravelMenu, VerbsByNameAndUnknownOffsetsStartNothing) {
@@ -546,7 +502,7 @@ TEST_F(CravelMenu, UnusableServerValueStartsNothing) {
     expectNothingStarted("not registered");
 
     ASSERT_EQ(CallExport("DllRegisterServer"), S_OK);
-    const Record record = Invoke(object.menu.p, 3, RecordFile());
+    const Record record = Invoke(object.menu.Get(), 3, RecordFile());
     EXPECT_EQ(ReadBack(record).fileName, At("Game\\Game.rez"));
 }
 

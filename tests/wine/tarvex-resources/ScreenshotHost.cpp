@@ -1,8 +1,6 @@
-// Shows Tarvex's dialogs and pictures one after the other until screenshot.sh has taken them:
+// Shows Tarvex's dialogs and pictures one after the other until screenshot.sh has taken them
+// (support/ScreenshotViews.h):
 //   tarvex_resources_screenshot_host <folder>
-// For each view the host writes <folder>/<name>.ready holding "left top width height" of
-// what to take once it is drawn, and goes on when <folder>/<name>.done appears; it gives up
-// after 30 seconds.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -12,18 +10,13 @@
 #include <vector>
 
 #include "platform/win32/ui/Toolbar.h"
+#include "support/ScreenshotViews.h"
 
 namespace {
 
-constexpr int kTicksUntilDrawn = 5;
-constexpr int kTicksAtMost = 300;
-const char* const kViews[] = {"about", "wizard-task", "wizard-game", "wizard-content", "images"};
-constexpr int kViewCount = sizeof(kViews) / sizeof(kViews[0]);
-
 HINSTANCE instance;
-std::string folder;
 std::vector<HWND> shown;
-int view = 0, ticks = 0, allTicks = 0, exitCode = 0;
+int exitCode = 0;
 
 INT_PTR CALLBACK QuietDialog(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG;
@@ -129,48 +122,33 @@ void Show(const std::string& name) {
     shown.push_back(top);
 }
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    const std::string name = folder + "\\" + kViews[view];
-    if (++ticks == kTicksUntilDrawn) {
-        RECT rect;
-        GetWindowRect(shown.back(), &rect);
-        if (FILE* f = std::fopen((name + ".ready").c_str(), "w")) {
-            std::fprintf(f, "%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left,
-                         rect.bottom - rect.top);
-            std::fclose(f);
-        }
-    }
-    if (++allTicks > kTicksAtMost)
-        exitCode = 1;
-    if (!Exists(name + ".done") && exitCode == 0)
-        return;
-    DestroyWindow(shown.back());
-    ticks = 0;
-    if (++view == kViewCount || exitCode != 0)
-        PostQuitMessage(exitCode);
-    else
-        Show(kViews[view]);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2)
         return 2;
-    folder = argv[1];
     instance = GetModuleHandleA(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&controls);
-    Show(kViews[0]);
-    SetTimer(nullptr, 0, 100, Tick);
+    const std::vector<std::string> names = {"about", "wizard-task", "wizard-game", "wizard-content",
+                                            "images"};
+    ScreenshotViews views(
+        argv[1], names,
+        [&](int view) {
+            if (!shown.empty())
+                DestroyWindow(shown.back());
+            Show(names[view]);
+        },
+        [] { return shown.back(); },
+        [](int code) {
+            DestroyWindow(shown.back());
+            PostQuitMessage(code != 0 ? code : exitCode);
+        });
+    views.Start();
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    return exitCode;
+    return views.ExitCode() != 0 ? views.ExitCode() : exitCode;
 }

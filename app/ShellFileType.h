@@ -1,0 +1,26 @@
+#pragma once
+// How Tarvex tells the shell about its archives, written at every start: ".rez" files are of
+// the type "Tarvex.File", shown with the program's icon and opened by the program. The Help
+// command finds the program's folder, and so its help file, through the same entries.
+#include <string>
+#include <vector>
+
+inline constexpr const char* kArchiveExtension = ".rez";
+inline constexpr const char* kArchiveFileType = "Tarvex.File";
+inline constexpr const char* kArchiveFileTypeName = "Rez File";
+// Below the file type: the key whose default value names the icon, "<program>,<index>".
+inline constexpr const char* kArchiveIconKey = "Tarvex.File\\DefaultIcon";
+inline constexpr const char* kHelpFileName = "Tarvex Studio.chm";
+
+// One key of the registration and the text of its default value.
+struct ShellKeyValue {
+    std::string key;  // below the classes root
+    std::string value;
+};
+
+// The keys for the program at programPath, parents before their children.
+std::vector<ShellKeyValue> ShellFileTypeKeys(const std::string& programPath);
+
+// The help file beside the program named by the icon key's value ("C:\Tarvex\Tarvex.exe,0"
+// gives "C:\Tarvex\Tarvex Studio.chm"); empty when the value names no folder.
+std::string HelpFileFromIconValue(const std::string& iconValue);

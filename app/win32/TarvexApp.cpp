@@ -1,0 +1,52 @@
+#include "app/win32/TarvexApp.h"
+
+#include "app/BatchCommand.h"
+#include "app/CommandLine.h"
+#include "app/win32/ShellRegistration.h"
+#include "platform/win32/ui/ResourceText.h"
+#include "resources/tarvex/resource.h"
+
+CTarvexApp::CTarvexApp(UserPrompts& prompts, Settings& settings,
+                       Win32DocumentHost::ProgressFactory makeProgress)
+    : host_(prompts, settings, std::move(makeProgress)), doc_(host_), frame_(doc_, host_) {}
+
+CTarvexApp::~CTarvexApp() {
+    if (frame_.Handle() != nullptr)
+        DestroyWindow(frame_.Handle());
+    host_.SetWindow(nullptr);
+}
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, path, sizeof(path));
+    return path;
+}
+
+bool CTarvexApp::StartUp(const std::vector<std::string>& args, int show) {
+    // Every start, so that the shell opens archives with this copy of the program.
+    RegisterShellFileType(ProgramPath());
+    CTarvexCommandLineInfo info;
+    ParseCommandLine(info, args);
+    if (info.batchCode == BatchUsage) {
+        host_.Prompts().Show(
+            UsageText(LoadResourceText(GetModuleHandleA(nullptr), IDS_APP_TITLE, 0)));
+        exitCode_ = 0;
+        return false;
+    }
+    if (!frame_.Create()) {
+        exitCode_ = 1;
+        return false;
+    }
+    host_.SetWindow(&frame_);
+    if (onMainWindow)
+        onMainWindow(frame_.Handle());
+
+    // The window stays hidden while a batch command runs; /C and /X end with it.
+    const BatchOutcome outcome = ProcessBatchCommand(info, doc_);
+    exitCode_ = outcome.failed ? 1 : 0;
+    if (!outcome.keepRunning)
+        return false;
+    ShowWindow(frame_.Handle(), show);
+    UpdateWindow(frame_.Handle());
+    return true;
+}

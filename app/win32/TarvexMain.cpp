@@ -1,0 +1,30 @@
+// Tarvex.exe: the archive window, or with /C, /A, /X and /E the batch mode.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "app/CommandLineSplit.h"
+#include "app/win32/TarvexApp.h"
+#include "platform/progress/Win32ProgressDialog.h"
+#include "platform/win32/ui/ErrorReport.h"
+#include "platform/win32/ui/MessageLoop.h"
+#include "platform/win32/ui/RegistrySettings.h"
+#include "platform/win32/ui/Win32Prompts.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_COOL_CLASSES |
+                                                        ICC_BAR_CLASSES | ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&controls);
+    Win32Prompts prompts("Tarvex");
+    SetErrorReporter([&prompts](const std::string& text) { prompts.Show(text); });
+    RegistrySettings settings("Tarvex");
+    CTarvexApp app(prompts, settings, [] { return std::make_unique<Win32ProgressDialog>(); });
+    app.onMainWindow = [&prompts](HWND window) { prompts.SetOwner(window); };
+
+    std::vector<std::string> args = SplitCommandLine(GetCommandLineA());
+    if (!args.empty())
+        args.erase(args.begin());
+    if (!app.StartUp(args, show))
+        return app.ExitCode();
+    return RunMessageLoop(app.Frame());
+}

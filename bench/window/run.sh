@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# The window benchmark: opening a 200,000-entry archive and showing its folder of 20,000
+# entries in Tarvex's window under Wine, against the native `tarvex /L` of the same archive
+# (target: at most twice as long), and sorting that folder by each column (target: under
+# 100 ms). Both builds must exist (scripts/build.sh). Prints the times; nothing is asserted.
+#   bash bench/window/run.sh
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+native=$root/build/native/tools/tarvex/tarvex
+bench=$root/build/windows/bench/window/window_bench.exe
+for program in "$native" "$bench"; do
+    [ -e "$program" ] || { echo "missing $program: run scripts/build.sh first"; exit 1; }
+done
+work=$(mktemp -d "${TMPDIR:-/tmp}/window-bench.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+/usr/bin/python3 "$root/bench/window/make_archive.py" "$work/big.rez"
+
+best=1000
+for _ in 1 2 3; do
+    start=$(date +%s.%N)
+    "$native" /L "$work/big.rez" >/dev/null
+    best=$(echo "$start $(date +%s.%N) $best" | awk '{t = $2 - $1; print (t < $3 ? t : $3)}')
+done
+printf 'native tarvex /L of the archive: %.3f s (best of 3)\n' "$best"
+
+export TARVEX_WINEPREFIX=${TARVEX_WINEPREFIX:-$root/build/wineprefix}
+output=$("$root/cmake/wine-run.sh" "$bench" "Z:${work//\//\\}\\big.rez" 'big\BIG' | tr -d '\r')
+echo "Tarvex.exe under Wine: $output"
+window=$(echo "$output" | sed -n 's/.*: \([0-9.]*\) s (best.*/\1/p')
+echo "$window $best" | awk '{printf "ratio window / native listing: %.2f (target 2 or less)\n", $1 / $2}'

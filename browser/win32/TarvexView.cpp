@@ -1,0 +1,214 @@
+#include "browser/win32/TarvexView.h"
+
+#include "app/TarvexDoc.h"
+#include "browser/BrowserCommands.h"
+#include "browser/ListLabelEdit.h"
+
+namespace {
+
+DWORD StyleOf(ViewMode mode) {
+    // The stored view modes are the list's own style values.
+    static_assert(static_cast<int>(ViewMode::LargeIcons) == LVS_ICON &&
+                  static_cast<int>(ViewMode::Details) == LVS_REPORT &&
+                  static_cast<int>(ViewMode::SmallIcons) == LVS_SMALLICON &&
+                  static_cast<int>(ViewMode::List) == LVS_LIST);
+    return static_cast<DWORD>(mode);
+}
+
+}  // namespace
+
+HWND CTarvexView::CreateControl(HWND parent) {
+    return CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, nullptr,
+                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
+                               LVS_EDITLABELS | StyleOf(mode_),
+                           0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+bool CTarvexView::Create(HWND parent, PaneHost& host) {
+    if (!ControlPane::Create(parent, host))
+        return false;
+    ListView_SetExtendedListViewStyle(List(), LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+    ListView_SetImageList(List(), images_.Small(), LVSIL_SMALL);
+    ListView_SetImageList(List(), images_.Large(), LVSIL_NORMAL);
+    InsertColumns();
+    header_.Attach(ListView_GetHeader(List()));
+    if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+            return OnListMessage(m, w, l, r);
+        })) {
+        return false;
+    }
+    // The drop target of the list (drops on folder rows and on the shown folder) registers
+    // here.
+    rows_.SetSortColumn(static_cast<int>(ListColumn::Name), true);
+    header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
+    return true;
+}
+
+void CTarvexView::InsertColumns() {
+    for (int index = 0; index < kListColumnCount; ++index) {
+        const ListColumnFormat& format = kListColumns[index];
+        LVCOLUMNA column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+        column.fmt = format.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+        column.cx = format.width;
+        column.pszText = const_cast<char*>(format.title);
+        column.iSubItem = index;
+        SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void CTarvexView::ShowFolder(RezFolder* folder) {
+    if (folder != rows_.ShownFolder())
+        DeselectAll();
+    rows_.ShowFolder(folder);
+    ShowRows();
+}
+
+void CTarvexView::RefreshList() {
+    rows_.RefreshList();
+    ShowRows();
+}
+
+void CTarvexView::ShowRows() {
+    ++selectionVersion_;
+    // The control keeps its selection by row number.
+    ListView_SetItemCountEx(List(), rows_.RowCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    InvalidateRect(List(), nullptr, TRUE);
+}
+
+std::vector<int> CTarvexView::SelectedRows() const {
+    std::vector<int> rows;
+    for (int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED); row >= 0;
+         row = ListView_GetNextItem(List(), row, LVNI_SELECTED)) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+int CTarvexView::SelectedCount() const {
+    return static_cast<int>(ListView_GetSelectedCount(List()));
+}
+
+void CTarvexView::SelectAll() {
+    SetFocus(List());
+    ListView_SetSelectionMark(List(), 0);
+    ListView_SetItemState(List(), -1, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void CTarvexView::DeselectAll() {
+    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+}
+
+void CTarvexView::EditFirstSelected() {
+    const int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED);
+    if (row < 0)
+        return;
+    SetFocus(List());
+    ListView_EnsureVisible(List(), row, FALSE);
+    SendMessageA(List(), LVM_EDITLABELA, row, 0);
+}
+
+void CTarvexView::SetMode(ViewMode mode) {
+    mode_ = mode;
+    const LONG style = GetWindowLongA(List(), GWL_STYLE);
+    SetWindowLongA(List(), GWL_STYLE, (style & ~LVS_TYPEMASK) | StyleOf(mode));
+}
+
+void CTarvexView::OnDisplayInfo(LVITEMA& item) {
+    if (item.iItem < 0 || item.iItem >= rows_.RowCount() || (modelBusy && modelBusy())) {
+        if (item.mask & LVIF_TEXT && item.cchTextMax > 0)
+            item.pszText[0] = '\0';
+        return;
+    }
+    if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && item.iSubItem < kListColumnCount) {
+        const std::string text = rows_.Text(item.iItem, static_cast<ListColumn>(item.iSubItem));
+        lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
+    }
+    if (item.mask & LVIF_IMAGE)
+        item.iImage = icons_.IconIndexFor(rows_.IconKey(item.iItem));
+    if (item.mask & LVIF_STATE)
+        item.state = 0;
+}
+
+void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
+    if (item.pszText == nullptr)
+        return;  // cancelled
+    RezFolder* folder = rows_.ItemAtRow(item.iItem).folder;
+    if (!CommitListLabel(doc_, rows_, item.iItem, std::string(item.pszText))) {
+        MessageBeep(MB_ICONEXCLAMATION);  // a name the archive cannot take: the old one stays
+        return;
+    }
+    ShowRows();
+    if (folder && onFolderRenamed)
+        onFolderRenamed(folder);
+}
+
+void CTarvexView::OnDoubleClick() {
+    const int first = ListView_GetNextItem(List(), -1, LVNI_SELECTED);
+    const DoubleClick click = rows_.DoubleClickOn(first);
+    switch (click.action) {
+        case DoubleClickAction::OpenFolder:
+            ListView_SetItemState(List(), first, 0, LVIS_SELECTED);
+            if (onOpenFolder)
+                onOpenFolder(click.folder);
+            break;
+        case DoubleClickAction::Extract:
+            Host()->RunCommand(kCommandExtract);
+            break;
+        case DoubleClickAction::None:
+            break;
+    }
+}
+
+bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.hwndFrom != List())
+        return false;
+    // A drag of the selected rows (LVN_BEGINDRAG, their move payload) is one more case here.
+    switch (header.code) {
+        case LVN_GETDISPINFOA:
+            OnDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(header).item);
+            return true;
+        case LVN_ODFINDITEMA:
+            result = 0;  // typing a letter goes to the first row
+            return true;
+        case LVN_COLUMNCLICK:
+            rows_.ClickColumn(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+            header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
+            ShowRows();
+            return true;
+        case NM_DBLCLK:
+            OnDoubleClick();
+            return true;
+        case LVN_KEYDOWN: {
+            const PaneKeyAction action =
+                ListKeyAction(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
+            if (action.command != 0)
+                Host()->RunCommand(static_cast<unsigned>(action.command));
+            if (action.focusOtherPane)
+                Host()->FocusNextPane(false);
+            return true;
+        }
+        case LVN_ITEMCHANGED:
+        case LVN_ODSTATECHANGED:
+            ++selectionVersion_;
+            return false;
+        case LVN_BEGINLABELEDITA:
+            result = FALSE;
+            return true;
+        case LVN_ENDLABELEDITA:
+            OnEndLabelEdit(reinterpret_cast<NMLVDISPINFOA&>(header).item);
+            result = FALSE;  // the rows give the texts; the control keeps none
+            return true;
+    }
+    return false;
+}
+
+bool CTarvexView::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    // The header's owner-drawn items are drawn by its wrapper; the list is their parent.
+    if (message == WM_DRAWITEM &&
+        header_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+        result = TRUE;
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,79 @@
+#pragma once
+// The file list, the right pane: the shown folder's subfolders and entries in an owner-data
+// list with the columns Name, Size, Type and Modified, in one of four view modes. The rows and
+// their texts come from FileListRows; the control only holds their count.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <functional>
+#include <vector>
+
+#include "browser/BrowserSettings.h"
+#include "browser/FileListRows.h"
+#include "browser/FileTypeIcons.h"
+#include "browser/win32/FileTypeImageLists.h"
+#include "browser/win32/SortHeaderCtrl.h"
+#include "platform/win32/ui/ControlPane.h"
+#include "platform/win32/ui/Subclass.h"
+
+class CTarvexDoc;
+
+class CTarvexView : public ControlPane {
+  public:
+    CTarvexView(CTarvexDoc& doc, FileTypeIcons& icons, const FileTypeImageLists& images,
+                ViewMode mode)
+        : doc_(doc), icons_(icons), images_(images), mode_(mode) {}
+
+    bool Create(HWND parent, PaneHost& host) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+
+    HWND List() const { return Handle(); }
+    const FileListRows& Rows() const { return rows_; }
+    const CSortHeaderCtrl& Header() const { return header_; }
+
+    // Lists the folder's contents sorted; another folder than the one shown starts with no
+    // row selected. Null shows no rows.
+    void ShowFolder(RezFolder* folder);
+    // The shown folder again: sorted and counted anew, the same rows selected.
+    void RefreshList();
+
+    std::vector<int> SelectedRows() const;
+    int SelectedCount() const;
+    void SelectAll();
+    // Starts editing the label of the first selected row.
+    void EditFirstSelected();
+    void DeselectAll();
+
+    // Counts every change of the selection and of the rows, so that the status bar knows
+    // when to add the selection up again.
+    unsigned SelectionVersion() const { return selectionVersion_; }
+
+    ViewMode Mode() const { return mode_; }
+    void SetMode(ViewMode mode);
+
+    // While it answers true the model belongs to a worker: the list shows nothing of it.
+    std::function<bool()> modelBusy;
+    // A double click on a folder row.
+    std::function<void(RezFolder*)> onOpenFolder;
+    // A label edit renamed a folder.
+    std::function<void(RezFolder*)> onFolderRenamed;
+
+  private:
+    HWND CreateControl(HWND parent) override;
+    bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void InsertColumns();
+    void ShowRows();
+    void OnDisplayInfo(LVITEMA& item);
+    void OnEndLabelEdit(const LVITEMA& item);
+    void OnDoubleClick();
+
+    CTarvexDoc& doc_;
+    FileTypeIcons& icons_;
+    const FileTypeImageLists& images_;
+    ViewMode mode_;
+    FileListRows rows_;
+    CSortHeaderCtrl header_;
+    Subclass listHook_;
+    unsigned selectionVersion_ = 0;
+};

@@ -1,0 +1,37 @@
+# Sourced by the screenshot scripts whose host uses tests/support/ScreenshotViews.h.
+#   take_screenshot_views OUT PREFIX MIN_COLOURS PID VIEW...
+# For each view: waits for OUT/VIEW.ready, takes the rectangle it names as OUT/PREFIX-VIEW.png
+# and answers with OUT/VIEW.done; then waits for the host PID and checks that every picture
+# has more than MIN_COLOURS colours (a blank one means nothing was drawn).
+take_screenshot_views() {
+    local out=$1 prefix=$2 min_colours=$3 pid=$4
+    shift 4
+    local view v left top width height colours
+    for view in "$@"; do
+        for _ in $(seq 200); do [ -s "$out/$view.ready" ] && break; sleep 0.1; done
+        if [ ! -s "$out/$view.ready" ]; then
+            echo "the host did not show the $view"
+            for v in "$@"; do touch "$out/$v.done"; done
+            wait "$pid" || true
+            return 1
+        fi
+        read -r left top width height < "$out/$view.ready"
+        import -window root -crop "${width}x${height}+${left}+${top}" +repage "$out/$prefix-$view.png"
+        touch "$out/$view.done"
+    done
+    wait "$pid"
+    for view in "$@"; do
+        colours=$(convert "$out/$prefix-$view.png" -format %k info:)
+        [ "$colours" -gt "$min_colours" ] || { echo "screenshot $view has only $colours colours"; return 1; }
+        echo "wrote $out/$prefix-$view.png ($colours colours)"
+    done
+}
+
+# Removes what an earlier run left: OUT/VIEW.ready, .done and OUT/PREFIX-VIEW.png.
+clear_screenshot_views() {
+    local out=$1 prefix=$2
+    shift 2
+    local view
+    mkdir -p "$out"
+    for view in "$@"; do rm -f "$out/$view.ready" "$out/$view.done" "$out/$prefix-$view.png"; done
+}

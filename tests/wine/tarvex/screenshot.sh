@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Takes screenshots of Tarvex's window with the sample archive: Details, Large Icons, the
+# popup menu and the about box, as tarvex-window-<view>.png under screenshots/ in the build dir.
+#   screenshot.sh <tarvex_screenshot_host> <Tarvex.exe>
+set -euo pipefail
+host=$1 tarvex_exe=$2
+if [ -z "${DISPLAY:-}" ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
+source "$TARVEX_SOURCE_DIR/tests/wine/screenshot-views.sh"
+out=$TARVEX_BINARY_DIR/screenshots
+views=(details large-icons popup about)
+clear_screenshot_views "$out" tarvex-window "${views[@]}"
+work=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-shots.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# The sample archive, made by the program's own batch mode.
+"$TARVEX_SOURCE_DIR/scripts/make-sample.sh" "$work/SAMPLE"
+"$run" "$tarvex_exe" /C "Z:${work//\//\\}\\sample.rez" "Z:${work//\//\\}\\SAMPLE"
+
+# In a virtual desktop Wine draws the captions itself; it lies at the top left of the screen.
+"$run" explorer /desktop=TarvexWindow,800x560 "$host" "Z:${work//\//\\}\\sample.rez" "Z:$out" &
+take_screenshot_views "$out" tarvex-window 8 $! "${views[@]}"
