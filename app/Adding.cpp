@@ -45,7 +45,7 @@ std::string DiskFolderName(std::string path) {
 // file name: two of them with the same file name would collide in the saved archive.
 bool Conflicts(const RezEntry& entry, const std::string& fullName, const std::string& shortName) {
     return EqualNoCase(entry.name, fullName) || EqualNoCase(entry.name, shortName) ||
-           (entry.dataPosition == 0 && EqualNoCase(FileNameOf(entry.name), shortName));
+           (entry.dataPosition == 0 && EqualNoCase(std::string(entry.name.FileName()), shortName));
 }
 
 // The file names of the folder's entries, compared without regard to case, so that a large
@@ -55,7 +55,7 @@ class NameIndex {
   public:
     explicit NameIndex(const RezFolder& folder) {
         for (const RezEntry& entry : folder.entries)
-            Add(FileNameOf(entry.name));
+            Add(std::string(entry.name.FileName()));
     }
     void Add(std::string fileName) { names_.insert(std::move(fileName)); }
     bool MayConflict(const std::string& shortName) const { return names_.count(shortName) != 0; }
@@ -139,6 +139,7 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
                               ProgressSink& progress) {
     RezFolder& folder = *folders_.Resolve(target);
     NameIndex names(folder);
+    SharedFolderPart sharedFolder;
     const std::string archiveName = FileNameOf(archivePath_);
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& path = files[i].path;
@@ -177,17 +178,25 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
             if (!add)
                 continue;
         }
-        RezEntry entry;
-        // The source path until the next save, with its file name as the archive will hold it.
-        entry.name = path.substr(0, path.size() - diskName.size()) + shortName;
-        entry.diskPath = path;
-        entry.dataPosition = 0;
+        // The source path until the next save, with its file name as the archive will hold it;
+        // the files of one folder share the folder's part.
+        const std::string_view diskFolder =
+            std::string_view(path).substr(0, path.size() - diskName.size());
+        if (sharedFolder.View() != diskFolder)
+            sharedFolder = SharedFolderPart(diskFolder);
+        const std::uint32_t identifier = NextIdentifier(folder, path);
+        RezEntry& entry = folder.entries.emplace_back();
+        entry.name = EntryName(sharedFolder, shortName);
+        if (shortName != diskName)
+            entry.diskPath = EntryName(sharedFolder, diskName);
         entry.size = static_cast<std::uint32_t>(status->size);
         entry.time = status->modified;
-        entry.identifier = NextIdentifier(folder, path);
-        entry.typeCode = TypeCodeOf(entry.name);
-        entry.typeName = TypeNameFor(entry.typeCode, entry.name);
-        folder.entries.push_back(std::move(entry));
+        entry.identifier = identifier;
+        // The '.' is searched in the whole path.
+        const std::string typed =
+            shortName.find('.') == std::string::npos ? entry.name.str() : shortName;
+        entry.typeCode = TypeCodeOf(typed);
+        entry.typeName = typeNames_.For(entry.typeCode, typed);
         names.Add(std::move(shortName));
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
     }

@@ -106,25 +106,33 @@ int LayoutStringId(int gameType, int category) {
     return 10000 + 1000 * gameType + category;
 }
 
-std::optional<std::string> LayoutString(int stringId) {
-    static const std::map<int, std::string> table = [] {
-        std::map<int, std::string> strings;
-        for (const LayoutRow& row : kLayouts) {
-            for (int t = 0; t < 4; ++t) {
-                if (row.folders[t])
-                    strings[LayoutStringId(t, row.category)] = row.folders[t];
+const LayoutStrings& BuiltInLayoutStrings() {
+    class BuiltIn : public LayoutStrings {
+      public:
+        BuiltIn() {
+            for (const LayoutRow& row : kLayouts) {
+                for (int t = 0; t < 4; ++t) {
+                    if (row.folders[t])
+                        strings_[LayoutStringId(t, row.category)] = row.folders[t];
+                }
             }
         }
-        return strings;
-    }();
-    auto it = table.find(stringId);
-    if (it == table.end())
-        return std::nullopt;
-    return it->second;
+        std::optional<std::string> Find(int stringId) const override {
+            auto it = strings_.find(stringId);
+            if (it == strings_.end())
+                return std::nullopt;
+            return it->second;
+        }
+
+      private:
+        std::map<int, std::string> strings_;
+    };
+    static const BuiltIn strings;
+    return strings;
 }
 
-std::string LayoutFolder(int gameType, int category) {
-    return LayoutString(LayoutStringId(gameType, category)).value_or("");
+std::string LayoutFolder(int gameType, int category, const LayoutStrings& strings) {
+    return strings.Find(LayoutStringId(gameType, category)).value_or("");
 }
 
 CategoryBox CategoryBoxFor(int gameType, int category) {
@@ -173,7 +181,8 @@ FileDialogOptions MapPackDialog(int gameType, int category) {
     return options;
 }
 
-bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checkedCategories) {
+bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checkedCategories,
+                  const LayoutStrings& strings) {
     std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
     SetUpProgress(*progress);
     // Unsaved changes are never dropped: a cancelled or failed save stops here.
@@ -190,10 +199,12 @@ bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checked
             doc.Host().Prompts().ChooseOpenFiles(MapPackDialog(gameType, category));
         for (const std::string& path : paths) {
             RezFolder* folder =
-                doc.FindOrCreateFolderPath(LayoutFolder(gameType, category), nullptr);
+                doc.FindOrCreateFolderPath(LayoutFolder(gameType, category, strings), nullptr);
             doc.Host().UpdateAllViews();
             doc.AddFile(path, folder, *progress);
         }
     }
+    // The views show the last file too.
+    doc.Host().UpdateAllViews();
     return true;
 }

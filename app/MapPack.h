@@ -29,10 +29,21 @@ const std::vector<MapPackCategory>& MapPackCategoryOrder();
 
 // String resource 10000 + 1000 * gameType + category.
 int LayoutStringId(int gameType, int category);
-// The folder-layout string of a resource id; nothing when the table has no such string.
-std::optional<std::string> LayoutString(int stringId);
-// The archive folder path of a category for a game type; empty for the root.
-std::string LayoutFolder(int gameType, int category);
+
+// Where the folder-layout strings are read: the program's string table on Windows, so that a
+// new game needs only new strings; the same table compiled in elsewhere.
+class LayoutStrings {
+  public:
+    virtual ~LayoutStrings() = default;
+    // Nothing when there is no string of that id.
+    virtual std::optional<std::string> Find(int stringId) const = 0;
+};
+const LayoutStrings& BuiltInLayoutStrings();
+
+// The archive folder path of a category for a game type; empty (the root) when the string is
+// missing.
+std::string LayoutFolder(int gameType, int category,
+                         const LayoutStrings& strings = BuiltInLayoutStrings());
 
 // How page 3 shows a box for a game type.
 struct CategoryBox {
@@ -47,4 +58,5 @@ FileDialogOptions MapPackDialog(int gameType, int category);
 // Builds a map pack into a new document: for every checked category in order, asks for files
 // and adds each one to the category's folder. The archive is left unsaved. False when the
 // user kept unsaved changes of the open archive (nothing was built).
-bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checkedCategories);
+bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checkedCategories,
+                  const LayoutStrings& strings = BuiltInLayoutStrings());

@@ -129,6 +129,9 @@ class CTarvexDoc {
     bool IsModified() const { return modified_; }
     void SetModified(bool modified) { modified_ = modified; }
     bool FolderAsRoot() const { return folderAsRoot_; }
+    // While set, a folder inserted at the top level fills its target instead of becoming its
+    // subfolder, and names the root after itself (New Project).
+    void SetFolderAsRoot(bool on) { folderAsRoot_ = on; }
     // Set by the batch commands: a single folder item becomes the root, and a selection is
     // extracted below its folder path.
     bool BatchFlag() const { return batchFlag_; }
@@ -186,6 +189,7 @@ class CTarvexDoc {
     RezHeader header_{};
     FolderList folders_;
     std::vector<std::string> temporaryFiles_;
+    TypeNameCache typeNames_;  // of the files added
     bool folderAsRoot_ = false;
     std::string archivePath_;
     std::string pathName_;

@@ -9,14 +9,18 @@ constexpr std::size_t kCopyChunk = 1 << 20;
 
 bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to,
                std::uint32_t* read) {
-    const std::size_t chunkSize = std::min<std::size_t>(size, kCopyChunk);
-    std::unique_ptr<char[]> chunk(new char[chunkSize]);
-    bool readable = from.IsOpen() && from.Seek(offset);
-    std::uint32_t left = size;
-    std::uint32_t fromSource = 0;
+    if (!to.IsOpen())
+        return false;
+    std::uint32_t fromSource = from.IsOpen() && size > 0 ? to.CopyInKernel(from, offset, size) : 0;
+    std::uint32_t left = size - fromSource;
+    offset += fromSource;
+    const std::size_t chunkSize = std::min<std::size_t>(left, kCopyChunk);
+    std::unique_ptr<char[]> chunk(left > 0 ? new char[chunkSize] : nullptr);
+    bool readable = from.IsOpen();
     while (left > 0) {
         const std::size_t want = std::min<std::size_t>(left, chunkSize);
-        const std::size_t got = readable ? from.Read(chunk.get(), want) : 0;
+        const std::size_t got = readable ? from.ReadAt(offset, chunk.get(), want) : 0;
+        offset += got;
         if (got < want) {
             std::memset(chunk.get() + got, 0, want - got);
             readable = false;  // the source ended early: the rest is zeros

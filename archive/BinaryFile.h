@@ -34,6 +34,8 @@ class BinaryFile {
 
     // Returns the number of bytes read; fewer than count at the end of the file or on error.
     std::size_t Read(void* buffer, std::size_t count);
+    // The same at offset, leaving the position alone; threads may read one file so at once.
+    std::size_t ReadAt(std::uint64_t offset, void* buffer, std::size_t count);
     bool Write(const void* data, std::size_t count);
     bool Flush();
     bool Seek(std::uint64_t offset);
@@ -44,6 +46,11 @@ class BinaryFile {
 
   private:
     static constexpr std::uint64_t kUnknown = UINT64_MAX;
+    friend bool CopyRange(BinaryFile&, std::uint64_t, std::uint32_t, BinaryFile&, std::uint32_t*);
+    // Copies what it can of size bytes at offset in from to the current position, inside the
+    // kernel where the platform can, and returns how many it copied: a source that ends or
+    // a failure leaves the rest to a copy through memory.
+    std::uint32_t CopyInKernel(BinaryFile& from, std::uint64_t offset, std::uint32_t size);
 
 #ifdef _WIN32
     bool StartWriting();
@@ -59,9 +66,10 @@ class BinaryFile {
     std::uint64_t position_ = kUnknown;
 };
 
-// Copies size bytes starting at offset in from to the current position of to, in bounded
-// chunks. Bytes the source no longer has (it shrank, or offset lies past its end) are written
-// as zeros, so exactly size bytes are always written; read, when given, receives how many came
-// from the source. False only when writing fails.
+// Copies size bytes starting at offset in from to the current position of to: inside the
+// kernel where the platform can, else in bounded chunks. Bytes the source no longer has (it
+// shrank, or offset lies past its end) are written as zeros, so exactly size bytes are always
+// written; read, when given, receives how many came from the source. False only when writing
+// fails. Leaves from's position alone, so threads may copy from one source at once.
 bool CopyRange(BinaryFile& from, std::uint64_t offset, std::uint32_t size, BinaryFile& to,
                std::uint32_t* read = nullptr);

@@ -141,6 +141,49 @@ std::size_t BinaryFile::Read(void* buffer, std::size_t count) {
     return got;
 }
 
+std::size_t BinaryFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
+    if (descriptor_ < 0 || offset > static_cast<std::uint64_t>(INT64_MAX))
+        return 0;
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t done = pread(descriptor_, static_cast<char*>(buffer) + got, count - got,
+                                   static_cast<off_t>(offset + got));
+        if (done < 0 && errno == EINTR)
+            continue;
+        if (done <= 0)
+            break;
+        got += static_cast<std::size_t>(done);
+    }
+    return got;
+}
+
+std::uint32_t BinaryFile::CopyInKernel(BinaryFile& from, std::uint64_t offset, std::uint32_t size) {
+#ifdef __linux__
+    if (descriptor_ < 0 || from.descriptor_ < 0 || !WritePending() ||
+        offset > static_cast<std::uint64_t>(INT64_MAX))
+        return 0;
+    std::uint32_t copied = 0;
+    while (copied < size) {
+        auto in = static_cast<off_t>(offset + copied);
+        const ssize_t done =
+            copy_file_range(from.descriptor_, &in, descriptor_, nullptr, size - copied, 0);
+        if (done < 0 && errno == EINTR)
+            continue;
+        // The source's end, or a file system or kernel that cannot: the copy through memory
+        // goes on from here, and tells a failed write from a short source.
+        if (done <= 0)
+            break;
+        copied += static_cast<std::uint32_t>(done);
+    }
+    if (position_ != kUnknown)
+        position_ += copied;
+    return copied;
+#else
+    (void)from, (void)offset, (void)size;
+    return 0;
+#endif
+}
+
 bool BinaryFile::Write(const void* data, std::size_t count) {
     if (descriptor_ < 0 || !buffer_)
         return false;

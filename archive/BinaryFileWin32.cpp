@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
+#include <windows.h>
 
 namespace {
 
@@ -85,13 +86,42 @@ bool BinaryFile::Close() {
     return ok;
 }
 
+// Reads go through the system's handle at the position kept here, as ReadAt does, so that
+// reads at an offset never disturb the stream's own position.
 std::size_t BinaryFile::Read(void* buffer, std::size_t count) {
     if (!file_ || count == 0)
         return 0;
-    const std::size_t got = std::fread(buffer, 1, count, file_);
-    // At the end or after an error the stream is asked again where it stands.
-    position_ = got == count && position_ != kUnknown ? position_ + got : kUnknown;
+    if (position_ == kUnknown)
+        position_ = TellOf(file_);
+    if (position_ == kUnknown)
+        return 0;
+    const std::size_t got = ReadAt(position_, buffer, count);
+    position_ += got;
     return got;
+}
+
+std::size_t BinaryFile::ReadAt(std::uint64_t offset, void* buffer, std::size_t count) {
+    if (!file_)
+        return 0;
+    // Through the system's handle: a read with its own offset, which threads may do at once.
+    // It moves the handle's position, which no read here relies on.
+    const HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file_)));
+    std::size_t got = 0;
+    while (got < count) {
+        OVERLAPPED at{};
+        at.Offset = static_cast<DWORD>(offset + got);
+        at.OffsetHigh = static_cast<DWORD>((offset + got) >> 32);
+        const DWORD want = static_cast<DWORD>(std::min<std::size_t>(count - got, 1u << 30));
+        DWORD done = 0;
+        if (!ReadFile(handle, static_cast<char*>(buffer) + got, want, &done, &at) || done == 0)
+            break;
+        got += done;
+    }
+    return got;
+}
+
+std::uint32_t BinaryFile::CopyInKernel(BinaryFile&, std::uint64_t, std::uint32_t) {
+    return 0;
 }
 
 bool BinaryFile::Write(const void* data, std::size_t count) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "archive/BinaryFile.h"
+#include "archive/EntryName.h"
 
 #ifndef _WIN32
 // Opens a regular file relative to an open folder (AT_FDCWD: the working folder); -1 for
@@ -21,8 +22,15 @@ class DiskFileOpener {
 
     // Opens the file at path for reading into file.
     bool Open(const std::string& path, BinaryFile& file);
+    bool Open(const EntryName& path, BinaryFile& file);
 
   private:
+#ifndef _WIN32
+    // Opens leaf in the folder whose path is head followed by tail.
+    bool OpenIn(std::string_view head, std::string_view tail, const std::string& leaf,
+                BinaryFile& file);
+#endif
+
     std::string folder_;
     int folderHandle_ = -1;
 };

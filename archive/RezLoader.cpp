@@ -1,7 +1,6 @@
 #include "archive/RezLoader.h"
 
 #include <algorithm>
-#include <map>
 #include <vector>
 
 #include "archive/ArchivePaths.h"
@@ -21,7 +20,7 @@ class IndexReader {
   public:
     IndexReader(BinaryFile& file, std::uint64_t fileSize, FolderList& folders,
                 ProgressSink& progress)
-        : file_(file), fileSize_(fileSize), folders_(folders), progress_(progress) {}
+        : index_(file, fileSize), fileSize_(fileSize), folders_(folders), progress_(progress) {}
 
     // Reads one block into the last folder of the list, and the blocks of its subfolders.
     // False when the index is damaged or the user cancelled.
@@ -34,24 +33,28 @@ class IndexReader {
     // Stored data must lie in the data area or later and end inside the file. An empty entry
     // needs no bytes; it only must not look like one still to be read from disk (position 0)
     // nor point past the end, where extracting it would count as a read beyond the file.
-    bool CheckDataPosition(RezEntry& entry) const {
-        if (entry.size == 0) {
-            if (entry.dataPosition < kDataStart || entry.dataPosition > fileSize_)
-                entry.dataPosition = kDataStart;
+    bool CheckDataPosition(EntryRecord& record) const {
+        if (record.size == 0) {
+            if (record.dataPosition < kDataStart || record.dataPosition > fileSize_)
+                record.dataPosition = kDataStart;
             return true;
         }
-        return entry.dataPosition >= kDataStart &&
-               std::uint64_t(entry.dataPosition) + entry.size <= fileSize_;
+        return record.dataPosition >= kDataStart &&
+               std::uint64_t(record.dataPosition) + record.size <= fileSize_;
     }
-    const std::string& TypeNameOf(const RezEntry& entry);
+    void AddEntry(RezFolder& folder, const EntryRecord& record);
 
-    BinaryFile& file_;
+    IndexWindow index_;
     std::uint64_t fileSize_;
     FolderList& folders_;
     ProgressSink& progress_;
     std::uint64_t blockBytesRead_ = 0;
     std::vector<std::uint32_t> openBlocks_;  // positions of the blocks being read, outermost first
-    std::map<std::string, std::string> typeNames_;  // by type code and the name's extension
+    TypeNameCache typeNames_;
+    // Kept from one record to the next, so that their strings keep their room.
+    FolderRecord folderRecord_;
+    EntryRecord entryRecord_;
+    std::string name_;
 };
 
 bool IndexReader::MayRead(std::uint32_t position, std::uint32_t size) {
@@ -63,17 +66,16 @@ bool IndexReader::MayRead(std::uint32_t position, std::uint32_t size) {
     return std::find(openBlocks_.begin(), openBlocks_.end(), position) == openBlocks_.end();
 }
 
-const std::string& IndexReader::TypeNameOf(const RezEntry& entry) {
-    // The type name follows the type code and, for codes the engine does not know, the
-    // name's extension: both make the key (one extension may come with different codes).
-    const size_t dot = entry.name.rfind('.');
-    std::string key = entry.typeCode + '\0';
-    if (dot != std::string::npos)
-        key.append(entry.name, dot, std::string::npos);
-    auto found = typeNames_.find(key);
-    if (found == typeNames_.end())
-        found = typeNames_.emplace(std::move(key), TypeNameFor(entry.typeCode, entry.name)).first;
-    return found->second;
+void IndexReader::AddEntry(RezFolder& folder, const EntryRecord& record) {
+    record.NameInto(name_);
+    RezEntry& entry = folder.entries.emplace_back();
+    entry.dataPosition = record.dataPosition;
+    entry.size = record.size;
+    entry.time = record.time;
+    entry.identifier = record.identifier;
+    entry.name = name_;
+    entry.typeCode = record.typeCode;
+    entry.typeName = typeNames_.For(record.typeCode, name_);
 }
 
 bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int depth) {
@@ -84,7 +86,7 @@ bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int 
     openBlocks_.push_back(position);
 
     RezFolder& current = *folders_.Last();
-    RecordCursor cursor(file_, position, size);
+    RecordCursor cursor(index_, position, size);
     std::uint32_t counter = 0;
     bool entrySeen = false;
     while (!cursor.AtEnd()) {
@@ -94,10 +96,10 @@ bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int 
         if (recordType != 0) {
             if (entrySeen)
                 break;  // folder records only come before the entries
-            FolderRecord record;
+            FolderRecord& record = folderRecord_;
             if (!ReadFolderRecord(cursor, record))
                 return false;
-            RezFolder& folder = folders_.Append(std::move(record.name), &current);
+            RezFolder& folder = folders_.Append(record.name, &current);
             folder.directorySize = record.directorySize;
             folder.time = record.time;
             progress_.SetLine(2, Format("Reading Folder: %s", folder.name.c_str()), false);
@@ -112,12 +114,9 @@ bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int 
             }
         } else {
             entrySeen = true;
-            RezEntry entry;
-            if (!ReadEntryRecord(cursor, entry) || !CheckDataPosition(entry)) {
+            if (!ReadEntryRecord(cursor, entryRecord_) || !CheckDataPosition(entryRecord_))
                 return false;
-            }
-            entry.typeName = TypeNameOf(entry);
-            current.entries.push_back(std::move(entry));
+            AddEntry(current, entryRecord_);
         }
     }
     openBlocks_.pop_back();

@@ -29,10 +29,10 @@ void AppendU32(std::string& out, std::uint32_t value) {
 }
 
 // The type code field: the code reversed and filled up with 0 bytes, or four 0 bytes.
-void AppendTypeField(std::string& out, const std::string& typeCode) {
+void AppendTypeField(std::string& out, std::string_view typeCode) {
     char field[4] = {};
     if (typeCode.size() >= 1 && typeCode.size() <= 4) {
-        const std::string upper = UpperCase(typeCode);
+        const std::string upper = UpperCase(std::string(typeCode));
         std::reverse_copy(upper.begin(), upper.end(), field);
     }
     out.append(field, 4);
@@ -72,6 +72,30 @@ void EncodeHeader(const RezHeader& header, unsigned char* bytes) {
     bytes[0] = static_cast<unsigned char>(header.sortedFlag);
 }
 
+bool IndexWindow::Read(std::uint64_t position, char* out, std::size_t count) {
+    if (count > kSize || position > fileSize_ || count > fileSize_ - position)
+        return false;
+    const std::uint64_t end = start_ + bytes_.size();
+    if (position < start_ || position + count > end) {
+        // Onwards from the position when reading goes forward (a block longer than a cursor's
+        // window), else back from the end of what is asked for.
+        const std::uint64_t from =
+            !bytes_.empty() && position >= end
+                ? position
+                : position + count - std::min<std::uint64_t>(position + count, kSize);
+        const auto length =
+            static_cast<std::size_t>(std::min<std::uint64_t>(kSize, fileSize_ - from));
+        bytes_.resize(length);
+        if (!file_.Seek(from) || file_.Read(bytes_.data(), length) != length) {
+            bytes_.clear();
+            return false;
+        }
+        start_ = from;
+    }
+    std::memcpy(out, bytes_.data() + (position - start_), count);
+    return true;
+}
+
 bool RecordCursor::Fill() {
     if (at_ < window_.size())
         return true;
@@ -81,7 +105,7 @@ bool RecordCursor::Fill() {
         static_cast<std::size_t>(std::min<std::uint64_t>(size_ - consumed_, kWindow));
     window_.resize(want);
     at_ = 0;
-    if (!file_.Seek(start_ + consumed_) || file_.Read(window_.data(), want) != want) {
+    if (!index_.Read(start_ + consumed_, window_.data(), want)) {
         window_.clear();
         return false;
     }
@@ -136,21 +160,25 @@ bool ReadFolderRecord(RecordCursor& cursor, FolderRecord& record) {
            cursor.ReadU32(record.time) && cursor.ReadString(record.name);
 }
 
-bool ReadEntryRecord(RecordCursor& cursor, RezEntry& entry) {
+bool ReadEntryRecord(RecordCursor& cursor, EntryRecord& record) {
     char typeField[4];
     std::uint32_t keyCount = 0;
-    std::string baseName, description;
-    if (!cursor.ReadU32(entry.dataPosition) || !cursor.ReadU32(entry.size) ||
-        !cursor.ReadU32(entry.time) || !cursor.ReadU32(entry.identifier) ||
+    if (!cursor.ReadU32(record.dataPosition) || !cursor.ReadU32(record.size) ||
+        !cursor.ReadU32(record.time) || !cursor.ReadU32(record.identifier) ||
         !cursor.ReadBytes(typeField, 4) || !cursor.ReadU32(keyCount) ||
-        !cursor.ReadString(baseName) || !cursor.ReadString(description)) {
+        !cursor.ReadString(record.baseName) || !cursor.ReadString(record.description)) {
         return false;
     }
     const std::size_t codeLength = std::find(typeField, typeField + 4, '\0') - typeField;
-    entry.typeCode.assign(std::make_reverse_iterator(typeField + codeLength),
-                          std::make_reverse_iterator(typeField));
-    entry.name = entry.typeCode.empty() ? baseName : baseName + "." + entry.typeCode;
+    record.typeCode.assign(std::make_reverse_iterator(typeField + codeLength),
+                           std::make_reverse_iterator(typeField));
     return true;
+}
+
+void EntryRecord::NameInto(std::string& name) const {
+    name.assign(baseName);
+    if (!typeCode.empty())
+        name.append(1, '.').append(typeCode);
 }
 
 void AppendFolderRecord(std::string& block, const FolderRecord& record) {
@@ -163,7 +191,7 @@ void AppendFolderRecord(std::string& block, const FolderRecord& record) {
 }
 
 void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t dataPosition,
-                       const std::string& name) {
+                       std::string_view name) {
     AppendU32(block, 0);
     AppendU32(block, dataPosition);
     AppendU32(block, entry.size);
@@ -173,27 +201,27 @@ void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t 
     // even after a rename or for a name such as ".dat".
     AppendTypeField(block, StoredTypeCodeOf(name));
     AppendU32(block, 0);  // no key values follow
-    block.append(BaseNameOf(name));
+    block.append(BaseNamePart(name));
     block.append(2, '\0');  // terminator and the empty description
 }
 
-std::uint32_t FolderRecordSize(const std::string& name) {
+std::uint32_t FolderRecordSize(std::string_view name) {
     return kFolderFixedSize + static_cast<std::uint32_t>(name.size()) + 1;
 }
 
-std::uint32_t EntryRecordSize(const std::string& name) {
-    return kEntryFixedSize + static_cast<std::uint32_t>(BaseNameOf(name).size()) + 2;
+std::uint32_t EntryRecordSize(std::string_view name) {
+    return kEntryFixedSize + static_cast<std::uint32_t>(BaseNamePart(name).size()) + 2;
 }
 
-std::string StoredTypeCodeOf(const std::string& name) {
-    const std::size_t baseLength = BaseNameOf(name).size();
-    return baseLength < name.size() ? name.substr(baseLength + 1) : std::string();
+std::string_view StoredTypeCodeOf(std::string_view name) {
+    const std::size_t baseLength = BaseNamePart(name).size();
+    return baseLength < name.size() ? name.substr(baseLength + 1) : std::string_view();
 }
 
-std::string BaseNameOf(const std::string& name) {
+std::string_view BaseNamePart(std::string_view name) {
     const size_t dot = name.rfind('.');
     // A trailing dot goes too (FILE. is stored as FILE), as Windows drops it from file names.
-    if (dot == std::string::npos || dot == 0 || name.size() - dot - 1 > 4)
+    if (dot == std::string_view::npos || dot == 0 || name.size() - dot - 1 > 4)
         return name;
     return name.substr(0, dot);
 }

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
@@ -20,13 +21,32 @@ void EncodeHeader(const RezHeader& header, unsigned char* bytes);
 // whole could take all the memory a 32-bit program has.
 constexpr std::size_t kLongestName = 32767;
 
-// Reads the records of one directory block from the archive file through a small window, so
-// that a block as large as the file costs no more memory than a short one. Never reads past
-// the block's end. Other reads of the file may come between two calls.
+// The archive's index as read, through one window that moves along the file. The loader
+// visits the blocks from the end of the file towards its start (the saver writes every
+// folder's block before its parent's), so a window that follows that direction reads the
+// whole index in a few large reads.
+class IndexWindow {
+  public:
+    static constexpr std::size_t kSize = 256 * 1024;
+    explicit IndexWindow(BinaryFile& file, std::uint64_t fileSize)
+        : file_(file), fileSize_(fileSize) {}
+    // Copies count bytes (at most kSize) from position; false when the file cannot give them.
+    bool Read(std::uint64_t position, char* out, std::size_t count);
+
+  private:
+    BinaryFile& file_;
+    std::uint64_t fileSize_;
+    std::string bytes_;
+    std::uint64_t start_ = 0;  // the file position of bytes_[0]
+};
+
+// Reads the records of one directory block through a small window of its own, so that a
+// block as large as the file costs no more memory than a short one. Never reads past the
+// block's end. Other cursors may read between two calls.
 class RecordCursor {
   public:
-    RecordCursor(BinaryFile& file, std::uint64_t start, std::uint32_t size)
-        : file_(file), start_(start), size_(size) {}
+    RecordCursor(IndexWindow& index, std::uint64_t start, std::uint32_t size)
+        : index_(index), start_(start), size_(size) {}
     bool AtEnd() const { return consumed_ >= size_; }
     bool ReadU32(std::uint32_t& value);
     bool ReadBytes(char* out, std::size_t count);
@@ -39,7 +59,7 @@ class RecordCursor {
     // Makes the window hold unread bytes; false at the block's end or when the file fails.
     bool Fill();
 
-    BinaryFile& file_;
+    IndexWindow& index_;
     std::uint64_t start_;
     std::uint32_t size_;
     std::uint64_t consumed_ = 0;  // bytes of the block taken by the reads so far
@@ -54,23 +74,38 @@ struct FolderRecord {
     std::string name;
 };
 
-// Both read what follows the record type.
+struct EntryRecord {
+    std::uint32_t dataPosition = 0;
+    std::uint32_t size = 0;
+    std::uint32_t time = 0;
+    std::uint32_t identifier = 0;
+    std::string typeCode;  // in reading order
+    std::string baseName;
+    std::string description;  // read past, not kept
+    // Base name, '.', type code; the base name alone when the type code is empty.
+    void NameInto(std::string& name) const;
+};
+
+// Both read what follows the record type. The strings of a record passed in again keep
+// their room, so reading a whole index allocates little.
 bool ReadFolderRecord(RecordCursor& cursor, FolderRecord& record);
-// Fills position, size, time, identifier, type code and name (base name plus type code).
-bool ReadEntryRecord(RecordCursor& cursor, RezEntry& entry);
+bool ReadEntryRecord(RecordCursor& cursor, EntryRecord& record);
 
 // Appends a folder record; name is written as given.
 void AppendFolderRecord(std::string& block, const FolderRecord& record);
 // Appends an entry record; the base name and the type field both come from name (upper-cased
 // type), so that loading gives name back.
 void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t dataPosition,
-                       const std::string& name);
+                       std::string_view name);
 // Lengths of the records AppendFolderRecord and AppendEntryRecord write.
-std::uint32_t FolderRecordSize(const std::string& name);
-std::uint32_t EntryRecordSize(const std::string& name);
+std::uint32_t FolderRecordSize(std::string_view name);
+std::uint32_t EntryRecordSize(std::string_view name);
 
 // The name without its last '.' and what follows, when that '.' is not the first character
 // and at most 4 characters follow it; otherwise the whole name.
-std::string BaseNameOf(const std::string& name);
+std::string_view BaseNamePart(std::string_view name);
+inline std::string BaseNameOf(const std::string& name) {
+    return std::string(BaseNamePart(name));
+}
 // The type code a record written for name carries: what BaseNameOf leaves out after the dot.
-std::string StoredTypeCodeOf(const std::string& name);
+std::string_view StoredTypeCodeOf(std::string_view name);

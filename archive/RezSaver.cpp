@@ -6,7 +6,7 @@
 
 #include "archive/ArchivePaths.h"
 #include "archive/BinaryFile.h"
-#include "archive/DiskFileOpener.h"
+#include "archive/EntryFeed.h"
 #include "archive/FileReplace.h"
 #include "archive/RezRecords.h"
 #include "archive/TextBlock.h"
@@ -15,17 +15,27 @@
 
 namespace {
 
+#ifdef __linux__
+constexpr bool kCopyStoredInKernel = true;
+#else
+constexpr bool kCopyStoredInKernel = false;
+#endif
+// Stored entries that lie one after the other in the source are copied in one go, up to this.
+constexpr std::uint64_t kLongestRun = 64u << 20;
+constexpr std::size_t kRunEntries = 4096;
+constexpr std::size_t kNoParent = static_cast<std::size_t>(-1);
+
 // Where a folder and its entries go in the new file. Kept aside until the file has replaced
-// the target; only then does the document take the new positions and names.
+// the target; only then does the document take the new positions and names. A few words a
+// folder and one an entry, so that planning a large archive costs little.
 struct PlannedFolder {
     RezFolder* folder;
-    std::string name;                   // as written: upper case
-    std::string enginePath;             // shown while its entries are written
-    std::vector<std::size_t> children;  // in folder-list order
-    // New data position of each entry, in entry order; 0 for one left out.
-    std::vector<std::uint32_t> positions;
-    std::uint32_t directoryPosition = 0;
-    std::uint32_t directorySize = 0;
+    std::size_t parent;      // index in the plan, kNoParent for the root
+    std::size_t firstChild;  // children in folder-list order, in children_
+    std::size_t childCount;
+    std::size_t firstEntry;  // the entries' new positions, in positions_
+    std::uint32_t directoryPosition;
+    std::uint32_t directorySize;
 };
 
 // Writes the archive into a temporary file beside the target and replaces the target with it
@@ -42,63 +52,111 @@ class ArchiveWriter {
     bool StoredInSource(const RezEntry& entry) const {
         return entry.dataPosition != 0 && !job_.sourcePath.empty();
     }
-    // The entry's name as written: a new entry loses its disk folders; all is upper case.
+    // The entry's name as written, before upper-casing: a new entry loses its disk folders.
+    std::string_view ListedName(const RezEntry& entry, std::string& scratch) const;
     std::string WrittenName(const RezEntry& entry) const {
-        return UpperCase(StoredInSource(entry) ? entry.name : FileNameOf(entry.name));
+        std::string scratch;
+        return UpperCase(std::string(ListedName(entry, scratch)));
     }
+    std::string EnginePath(std::size_t folder) const;
     std::uint64_t PlannedFileSize() const;
     bool Write(std::uintptr_t owner);
     bool WriteData();
-    bool WriteEntry(RezEntry& entry, std::uint32_t& position);
+    bool WriteEntry(EntryFeed& feed, const RezEntry& entry, std::uint32_t& position);
+    // Adds a stored entry's data to the run of source bytes to copy; false when the run
+    // before it could not be copied.
+    bool CopyLater(const RezEntry& entry);
+    bool CopyRun();
     bool WriteIndex();
     bool WriteHeader();
     bool WriteZeros(std::uint32_t count);
     bool Output(const void* data, std::size_t count);
-    bool Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size,
-              std::uint32_t* read = nullptr);
     void Apply();
     bool Fail(const std::string& message);
+    bool SourceFailed(const RezEntry& entry) {
+        return Fail(Format("Error adding '%s' from: %s", entry.name.str().c_str(),
+                           job_.sourcePath.c_str()));
+    }
 
     ArchiveJob& job_;
     ProgressSink& progress_;
     UserPrompts& prompts_;
     std::vector<PlannedFolder> folders_;
+    std::vector<std::size_t> children_;
+    std::vector<std::uint32_t> positions_;  // 0 for an entry left out
     BinaryFile target_;
     BinaryFile source_;
-    DiskFileOpener diskFiles_;
     std::string temporaryPath_;
-    std::uint64_t written_ = 0;  // bytes in the target so far
+    std::uint64_t written_ = 0;  // bytes in the target so far, counting the run not yet copied
     bool writeError_ = false;    // the target could not take what was written
+    // Stored entries whose data is still to be copied, from runStart_ in the source.
+    std::vector<const RezEntry*> run_;
+    std::uint64_t runStart_ = 0;
+    std::uint64_t runLength_ = 0;
     RezHeader header_{};
 };
 
 void ArchiveWriter::Plan() {
+    // Every folder stands after its parent, so parents are planned first.
     std::unordered_map<const RezFolder*, std::size_t> indexOf;
+    indexOf.reserve(job_.folders->Size());
+    std::vector<std::size_t> childCounts;
+    folders_.reserve(job_.folders->Size());
+    positions_.reserve(job_.folders->TotalEntryCount());
     job_.folders->ForEach([&](RezFolder& folder) {
-        const std::size_t index = folders_.size();
-        indexOf[&folder] = index;
-        PlannedFolder planned{&folder, UpperCase(folder.name), folder.name + "\\", {}, {}};
+        std::size_t parent = kNoParent;
         if (folder.parent) {
-            PlannedFolder& parent = folders_[indexOf.at(folder.parent)];
-            parent.children.push_back(index);
-            planned.enginePath = parent.enginePath + planned.enginePath;
+            parent = indexOf.at(folder.parent);
+            ++childCounts[parent];
         }
-        planned.positions.assign(folder.entries.size(), 0);
-        folders_.push_back(std::move(planned));
+        indexOf.emplace(&folder, folders_.size());
+        folders_.push_back({&folder, parent, 0, 0, positions_.size(), 0, 0});
+        positions_.resize(positions_.size() + folder.entries.size(), 0);
+        childCounts.push_back(0);
     });
+    std::size_t next = 0;
+    for (std::size_t i = 0; i < folders_.size(); ++i) {
+        folders_[i].firstChild = next;
+        next += childCounts[i];
+    }
+    children_.resize(next);
+    for (std::size_t i = 0; i < folders_.size(); ++i) {
+        if (folders_[i].parent != kNoParent) {
+            PlannedFolder& parent = folders_[folders_[i].parent];
+            children_[parent.firstChild + parent.childCount++] = i;
+        }
+    }
+}
+
+std::string_view ArchiveWriter::ListedName(const RezEntry& entry, std::string& scratch) const {
+    if (!StoredInSource(entry))
+        return entry.name.FileName();
+    if (entry.name.FolderPart().empty())
+        return entry.name.OwnPart();
+    scratch = entry.name.str();
+    return scratch;
+}
+
+// The folder names from the root down, each followed by '\'.
+std::string ArchiveWriter::EnginePath(std::size_t folder) const {
+    std::string path;
+    for (std::size_t at = folder; at != kNoParent; at = folders_[at].parent)
+        path.insert(0, folders_[at].folder->name + "\\");
+    return path;
 }
 
 // The size of the file with every entry written; the index gaps double every block but the
 // root's.
 std::uint64_t ArchiveWriter::PlannedFileSize() const {
     std::uint64_t size = kDataStart;
+    std::string scratch;
     for (std::size_t i = 0; i < folders_.size(); ++i) {
+        const PlannedFolder& folder = folders_[i];
         std::uint64_t block = 0;
-        for (std::size_t child : folders_[i].children) {
-            block += FolderRecordSize(folders_[child].name);
-        }
-        for (const RezEntry& entry : folders_[i].folder->entries) {
-            block += EntryRecordSize(WrittenName(entry));
+        for (std::size_t c = 0; c < folder.childCount; ++c)
+            block += FolderRecordSize(folders_[children_[folder.firstChild + c]].folder->name);
+        for (const RezEntry& entry : folder.folder->entries) {
+            block += EntryRecordSize(ListedName(entry, scratch));
             size += entry.size;
         }
         size += i == 0 ? block : 2 * block;
@@ -110,14 +168,6 @@ bool ArchiveWriter::Output(const void* data, std::size_t count) {
     if (!target_.Write(data, count))
         return !(writeError_ = true);
     written_ += count;
-    return true;
-}
-
-bool ArchiveWriter::Copy(BinaryFile& from, std::uint64_t offset, std::uint32_t size,
-                         std::uint32_t* read) {
-    if (!CopyRange(from, offset, size, target_, read))
-        return !(writeError_ = true);
-    written_ += size;
     return true;
 }
 
@@ -137,33 +187,75 @@ bool ArchiveWriter::Fail(const std::string& message) {
     return false;
 }
 
+bool ArchiveWriter::CopyLater(const RezEntry& entry) {
+    const bool follows = !run_.empty() && runStart_ + runLength_ == entry.dataPosition &&
+                         runLength_ + entry.size <= kLongestRun && run_.size() < kRunEntries;
+    if (!follows) {
+        if (!CopyRun())
+            return false;
+        runStart_ = entry.dataPosition;
+    }
+    run_.push_back(&entry);
+    runLength_ += entry.size;
+    written_ += entry.size;
+    return true;
+}
+
+bool ArchiveWriter::CopyRun() {
+    if (run_.empty())
+        return true;
+    std::uint32_t read = 0;
+    const bool copied =
+        CopyRange(source_, runStart_, static_cast<std::uint32_t>(runLength_), target_, &read);
+    const std::vector<const RezEntry*> run = std::move(run_);
+    run_.clear();
+    runLength_ = 0;
+    if (!copied)
+        return !(writeError_ = true);
+    // Loaded entries lie inside their archive: a short read means the file was cut or failed
+    // since, and zeros must not replace the data.
+    std::uint64_t end = 0;
+    for (const RezEntry* entry : run) {
+        end += entry->size;
+        if (end > read)
+            return SourceFailed(*entry);
+    }
+    return true;
+}
+
 // Sets position to where the entry's data went, or leaves it 0 when the entry is left out.
-bool ArchiveWriter::WriteEntry(RezEntry& entry, std::uint32_t& position) {
+bool ArchiveWriter::WriteEntry(EntryFeed& feed, const RezEntry& entry, std::uint32_t& position) {
     const std::uint64_t at = written_;
-    if (StoredInSource(entry)) {
-        const auto sourceFailed = [&] {
-            return Fail(
-                Format("Error adding '%s' from: %s", entry.name.c_str(), job_.sourcePath.c_str()));
-        };
-        if (!source_.IsOpen())
-            return sourceFailed();
-        std::uint32_t read = 0;
-        if (!Copy(source_, entry.dataPosition, entry.size, &read))
-            return false;
-        // Loaded entries lie inside their archive: a short read means the file was cut or
-        // failed since, and zeros must not replace the data.
-        if (read < entry.size)
-            return sourceFailed();
-    } else {
-        BinaryFile disk;
-        if (!diskFiles_.Open(DiskSourceOf(entry), disk)) {
-            // Left out of this file; the entry stays in the document, still to be stored.
-            prompts_.Show(Format("Error adding: %s", DiskSourceOf(entry).c_str()));
-            ++job_.pendingEntries;
-            return true;
+    bool unreadable = false;
+    for (;;) {
+        const EntryPiece& piece = feed.Next();
+        if (piece.kind == EntryPiece::Kind::FromSource) {
+            if (!CopyLater(entry))
+                return false;
+        } else {
+            // Whatever is written or shown now comes after the run before it.
+            if (!CopyRun())
+                return false;
+            switch (piece.kind) {
+                case EntryPiece::Kind::Bytes:
+                    if (!Output(piece.bytes, piece.length))
+                        return false;
+                    break;
+                case EntryPiece::Kind::Unreadable:
+                    unreadable = true;
+                    break;
+                default:  // the source is missing or gave less than the entry needs
+                    return SourceFailed(entry);
+            }
         }
-        if (!Copy(disk, 0, entry.size))
-            return false;
+        if (piece.last)
+            break;
+    }
+    if (unreadable) {
+        // Left out of this file; the entry stays in the document, still to be stored.
+        prompts_.Show(Format("Error adding: %s", DiskSourceOf(entry).str().c_str()));
+        ++job_.pendingEntries;
+        return true;
     }
     position = static_cast<std::uint32_t>(at);
     return true;
@@ -172,22 +264,30 @@ bool ArchiveWriter::WriteEntry(RezEntry& entry, std::uint32_t& position) {
 bool ArchiveWriter::WriteData() {
     if (!job_.sourcePath.empty())
         source_.OpenRead(job_.sourcePath);
-    for (PlannedFolder& folder : folders_) {
-        progress_.SetLine(2, Format("Writing Folder: %s", folder.enginePath.c_str()), true);
+    std::vector<const RezFolder*> order;
+    order.reserve(folders_.size());
+    for (const PlannedFolder& folder : folders_)
+        order.push_back(folder.folder);
+    EntryFeed feed(std::move(order), !job_.sourcePath.empty(), source_, kCopyStoredInKernel,
+                   EntryFeed::DefaultThreads());
+    for (std::size_t f = 0; f < folders_.size(); ++f) {
+        const PlannedFolder& folder = folders_[f];
+        progress_.SetLine(2, Format("Writing Folder: %s", EnginePath(f).c_str()), true);
         if (progress_.HasUserCancelled())
             return false;
-        const auto count = static_cast<std::uint32_t>(folder.positions.size());
+        const auto count = static_cast<std::uint32_t>(folder.folder->entries.size());
         progress_.SetProgress(count == 0 ? 1 : 0, count == 0 ? 1 : count);
         std::uint32_t i = 0;
-        for (RezEntry& entry : folder.folder->entries) {
+        for (const RezEntry& entry : folder.folder->entries) {
             progress_.SetProgress(i, count);
             if (progress_.HasUserCancelled())
                 return false;
-            if (!WriteEntry(entry, folder.positions[i++]))
+            if (!WriteEntry(feed, entry, positions_[folder.firstEntry + i++]))
                 return false;
         }
     }
-    source_.Close();
+    if (!CopyRun())
+        return false;
     header_.dataEnd = static_cast<std::uint32_t>(written_);
     return true;
 }
@@ -199,16 +299,17 @@ bool ArchiveWriter::WriteIndex() {
         progress_.SetLine(2, "Writing Index", false);
         folder.directoryPosition = static_cast<std::uint32_t>(written_);
         block.clear();
-        for (std::size_t index : folder.children) {
-            const PlannedFolder& child = folders_[index];
+        for (std::size_t c = 0; c < folder.childCount; ++c) {
+            const PlannedFolder& child = folders_[children_[folder.firstChild + c]];
+            const std::string name = UpperCase(child.folder->name);
             header_.largestFolderName =
-                std::max<std::uint32_t>(header_.largestFolderName, child.name.size());
-            AppendFolderRecord(block, {child.directoryPosition, child.directorySize,
-                                       child.folder->time, child.name});
+                std::max<std::uint32_t>(header_.largestFolderName, name.size());
+            AppendFolderRecord(
+                block, {child.directoryPosition, child.directorySize, child.folder->time, name});
         }
-        std::size_t e = 0;
+        std::size_t e = folder.firstEntry;
         for (const RezEntry& entry : folder.folder->entries) {
-            const std::uint32_t position = folder.positions[e++];
+            const std::uint32_t position = positions_[e++];
             if (position == 0)
                 continue;
             const std::string name = WrittenName(entry);
@@ -259,22 +360,24 @@ void ArchiveWriter::Apply() {
     for (PlannedFolder& planned : folders_) {
         RezFolder& folder = *planned.folder;
         if (folder.parent)
-            folder.name = planned.name;
+            folder.name = UpperCase(folder.name);
         folder.directoryPosition = planned.directoryPosition;
         folder.directorySize = planned.directorySize;
-        std::size_t e = 0;
+        std::size_t e = planned.firstEntry;
         for (RezEntry& entry : folder.entries) {
-            const std::uint32_t position = planned.positions[e++];
+            const std::uint32_t position = positions_[e++];
             if (position == 0)
                 continue;
-            entry.name = WrittenName(entry);
+            const std::string written = WrittenName(entry);
+            if (!(entry.name == written))
+                entry.name = written;
             entry.dataPosition = position;
-            entry.diskPath.clear();
+            entry.diskPath = EntryName();
             // The type follows the name as written, as a reopened archive would show it.
-            std::string typeCode = StoredTypeCodeOf(entry.name);
+            const std::string typeCode(StoredTypeCodeOf(written));
             if (!EqualNoCase(typeCode, entry.typeCode) || entry.typeName.empty())
-                entry.typeName = TypeNameFor(typeCode, entry.name);
-            entry.typeCode = std::move(typeCode);
+                entry.typeName = TypeNameFor(typeCode, written);
+            entry.typeCode = typeCode;
         }
     }
     if (RezFolder* root = job_.folders->Root())

@@ -1,10 +1,16 @@
 #include "archive/RezTree.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "archive/ArchivePaths.h"
-#include "platform/ShellTypeName.h"
 #include "platform/TextCase.h"
+
+std::uint64_t ItemSerial::Next() {
+    // The loader makes records on the worker thread.
+    static std::atomic<std::uint64_t> last{0};
+    return ++last;
+}
 
 void FolderList::Clear() {
     nodes_.clear();
@@ -125,7 +131,7 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
 }
 
 std::string ItemNameOf(const RezEntry& entry) {
-    return entry.dataPosition == 0 ? FileNameOf(entry.name) : entry.name;
+    return entry.dataPosition == 0 ? std::string(entry.name.FileName()) : entry.name.str();
 }
 
 void FolderList::RenameItem(RezEntry& entry, const std::string& name) {
@@ -150,28 +156,4 @@ std::uint32_t FolderList::TotalEntryCount() const {
     for (const auto& node : nodes_)
         count += static_cast<std::uint32_t>(node->entries.size());
     return count;
-}
-
-std::string TypeCodeOf(const std::string& name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string::npos)
-        return {};
-    const size_t length = name.size() - dot - 1;
-    return (length >= 1 && length <= 4) ? name.substr(dot + 1) : std::string();
-}
-
-std::string TypeNameFor(const std::string& typeCode, const std::string& name) {
-    static const struct {
-        const char* code;
-        const char* name;
-    } kEngineTypes[] = {{"ABC", "3D Model"},
-                        {"DAT", "World Data"},
-                        {"DTX", "Texture"},
-                        {"LTO", "Module"},
-                        {"SPR", "Sprite"}};
-    for (const auto& known : kEngineTypes) {
-        if (EqualNoCase(typeCode, known.code))
-            return known.name;
-    }
-    return ShellTypeName(name);
 }

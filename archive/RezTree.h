@@ -7,20 +7,42 @@
 #include <string>
 #include <vector>
 
+#include "archive/EntryName.h"
+#include "archive/TypeNames.h"
+
+// Names one folder or entry record for the life of the process, so that a reference made
+// earlier can be checked against the live model: every record made gets a number never given
+// before, a copy included (it is another record). Moving a record within the model keeps it,
+// because the lists move their nodes.
+class ItemSerial {
+  public:
+    ItemSerial() : value_(Next()) {}
+    ItemSerial(const ItemSerial&) : value_(Next()) {}
+    // An assigned record is still the same record.
+    ItemSerial& operator=(const ItemSerial&) { return *this; }
+    std::uint64_t Value() const { return value_; }
+
+  private:
+    static std::uint64_t Next();
+    std::uint64_t value_;
+};
+
 // The folder tree's root marker (TVI_ROOT), preset on the root of an opened or new archive.
 constexpr std::uintptr_t kTreeRootItem = static_cast<std::uintptr_t>(-0x10000);
 
+// An index holds many of these: 48 bytes on 64-bit systems, 40 on 32-bit ones.
 struct RezEntry {
     std::uint32_t dataPosition = 0;  // 0: not in an archive yet; data is in the disk file `name`
     std::uint32_t size = 0;
     std::uint32_t time = 0;  // seconds since 1970-01-01 UTC
     std::uint32_t identifier = 0;
-    std::string name;  // base name, '.', type code; the disk path for a new entry until renamed
-    std::string typeCode;
-    std::string typeName;
+    EntryName name;  // base name, '.', type code; the disk path for a new entry until renamed
+    TypeCode typeCode;
+    TypeNameRef typeName;
     // A new entry's disk file, kept through renames and moves until a save stores its data.
-    // Empty for stored entries, and for new entries made without it, whose name is their path.
-    std::string diskPath;
+    // Empty for stored entries, and for new entries whose name is their path.
+    EntryName diskPath;
+    ItemSerial serial;
 };
 
 // The name an entry is shown and extracted under: the name of an entry not yet stored may
@@ -28,7 +50,7 @@ struct RezEntry {
 std::string ItemNameOf(const RezEntry& entry);
 
 // Where the data of an entry not yet stored (data position 0) lies on disk.
-inline const std::string& DiskSourceOf(const RezEntry& entry) {
+inline const EntryName& DiskSourceOf(const RezEntry& entry) {
     return entry.diskPath.empty() ? entry.name : entry.diskPath;
 }
 
@@ -46,6 +68,7 @@ struct RezFolder {
     EntryList entries;
     std::vector<RezFolder*> subfolders;  // direct children in folder-list order; not owning
     RezFolder* parent = nullptr;         // null only for the root
+    ItemSerial serial;
 
   private:
     friend class FolderList;
@@ -115,9 +138,3 @@ class FolderList {
 
     FolderNodes nodes_;
 };
-
-// The type name shown for an entry: the engine's own kinds by type code, else the shell's
-// name for the file's type.
-std::string TypeNameFor(const std::string& typeCode, const std::string& name);
-// The extension of a name when it is 1 to 4 characters long, else empty.
-std::string TypeCodeOf(const std::string& name);

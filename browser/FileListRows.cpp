@@ -127,7 +127,7 @@ std::vector<RezEntry*> FileListRows::SortEntries(EntryList& entries) const {
         switch (static_cast<ListColumn>(sortColumn_)) {
             case ListColumn::Name:
                 // By the name the row shows: a new entry's name is still its disk path.
-                keys.AddText(ShownName(it->name), it);
+                keys.AddText(ShownName(it->name.str()), it);
                 break;
             case ListColumn::Type:
                 keys.AddText(it->typeName, it);
@@ -193,7 +193,7 @@ std::string FileListRows::Text(int row, ListColumn column) const {
     if (const RezEntry* entry = item.entry) {
         switch (column) {
             case ListColumn::Name:
-                return std::string(ShownName(entry->name));
+                return std::string(ShownName(entry->name.str()));
             case ListColumn::Size:
                 return SizeText(entry->size);
             case ListColumn::Type:

@@ -23,7 +23,3 @@ bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor) {
     }
     return false;
 }
-
-bool IsTreeDropRefused(const RezFolder* target, const RezFolder* dragged) {
-    return dragged && (target == dragged->parent || IsSelfOrAncestor(target, dragged));
-}

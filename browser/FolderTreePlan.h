@@ -22,7 +22,3 @@ std::vector<TreeFillItem> PlanTreeFill(FolderList& folders);
 
 // True when ancestor is folder itself or one of the folders above it.
 bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor);
-// A folder dragged in the tree may not land on its own parent, on itself or below itself;
-// target null is no item under the pointer, dragged null a drag that began elsewhere (the
-// move itself refuses a folder below itself).
-bool IsTreeDropRefused(const RezFolder* target, const RezFolder* dragged);

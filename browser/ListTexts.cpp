@@ -44,8 +44,9 @@ std::string_view NameExtension(std::string_view name) {
 }
 
 std::string EntryIconKey(const RezEntry& entry) {
+    const std::string name = entry.name.str();
     const std::string_view extension =
-        entry.typeCode.empty() ? NameExtension(entry.name) : std::string_view(entry.typeCode);
+        entry.typeCode.empty() ? NameExtension(name) : std::string_view(entry.typeCode);
     if (extension.empty())
         return {};
     std::string key = ".";

@@ -2,7 +2,7 @@
 # Installs what the builds and tests need on Debian 12, when missing. Safe to run again.
 set -euo pipefail
 packages=(
-    g++ cmake make pkg-config python3 python3-pefile
+    g++ cmake make pkg-config python3 python3-pefile nsis
     clang libclang-rt-14-dev llvm
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686

@@ -35,11 +35,13 @@ void FillFolder(FolderList& folders, RezFolder& folder, int entries, std::mt1993
     for (int i = 0; i < entries; ++i) {
         const auto& kind = kTypes[type(random)];
         RezEntry entry;
+        std::string name;
         for (int n = length(random); n > 0; --n)
-            entry.name += static_cast<char>((random() % 2 ? 'A' : 'a') + letter(random));
-        entry.name += std::to_string(i);
-        entry.name += '.';
-        entry.name += kind[0];
+            name += static_cast<char>((random() % 2 ? 'A' : 'a') + letter(random));
+        name += std::to_string(i);
+        name += '.';
+        name += kind[0];
+        entry.name = name;
         entry.typeCode = kind[0];
         entry.typeName = kind[1];
         entry.size = size(random);

@@ -50,7 +50,7 @@ void MakeSmallFiles(const fs::path& tree) {
             const fs::path folder = sub == 0 ? topPath : topPath / ("SUB" + std::to_string(sub));
             fs::create_directories(folder);
             for (int i = 0; i < 10; ++i) {
-                filler.Write(folder / filler.FileName(index++), filler.Below(2048));
+                filler.Write(folder / filler.FileName(index++), 16 + filler.Below(1485));
             }
         }
     }

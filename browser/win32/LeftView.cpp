@@ -3,16 +3,24 @@
 #include <unordered_set>
 #include <utility>
 
+#include "app/TarvexDoc.h"
 #include "browser/BrowserCommands.h"
 #include "browser/FolderTreePlan.h"
+#include "browser/win32/transfer/Clipboard.h"
 
 namespace {
+
+// Posted to the tree to start a drag it asked for.
+constexpr UINT kStartDragMessage = WM_APP + 1;
 
 HTREEITEM ItemOf(const RezFolder* folder) {
     return folder ? reinterpret_cast<HTREEITEM>(folder->treeItem) : nullptr;
 }
 
 }  // namespace
+
+CLeftView::CLeftView(CTarvexDoc& doc, FileTypeIcons& icons)
+    : folders_(doc.Folders()), icons_(icons), drops_(doc, *this) {}
 
 HWND CLeftView::CreateControl(HWND parent) {
     return CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, nullptr,
@@ -24,7 +32,13 @@ HWND CLeftView::CreateControl(HWND parent) {
 bool CLeftView::Create(HWND parent, PaneHost& host) {
     if (!ControlPane::Create(parent, host))
         return false;
-    // The drop target of the tree (drops of archive items and shell files) registers here.
+    if (!treeHook_.Attach(Tree(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
+            return OnTreeMessage(m, w, l, r);
+        })) {
+        return false;
+    }
+    // Without OLE the tree still works, with no drops.
+    dropTarget_ = std::make_unique<DropTargetRegistration>(Tree(), dropEvents_);
     return true;
 }
 
@@ -104,11 +118,72 @@ void CLeftView::FolderRenamed(RezFolder* folder) {
         TreeView_SortChildren(Tree(), parent, FALSE);
 }
 
+RezFolder* CLeftView::FolderAt(DropPoint point) {
+    TVHITTESTINFO hit{};
+    hit.pt = {point.x, point.y};
+    return FolderOfItem(Tree(), TreeView_HitTest(Tree(), &hit));
+}
+
+void CLeftView::HighlightDropFolder(RezFolder* folder) {
+    HTREEITEM item = ItemOf(folder);
+    if (TreeView_GetDropHilight(Tree()) != item)
+        TreeView_SelectDropTarget(Tree(), item);
+}
+
+RezFolder* CLeftView::DropHighlightFolder() {
+    return FolderOfItem(Tree(), TreeView_GetDropHilight(Tree()));
+}
+
+std::uintptr_t CLeftView::OwnerWindow() {
+    // The progress window keeps the user away from the whole window while files are added.
+    return reinterpret_cast<std::uintptr_t>(GetAncestor(Tree(), GA_ROOT));
+}
+
+void CLeftView::CopyFolderPayload() {
+    PutPayloadOnClipboard(EncodeFolderPayload(SelectedFolder()));
+}
+
+void CLeftView::Paste() {
+    const std::unique_ptr<OleTransferData> clipboard = ReadClipboard();
+    if (clipboard && drops_.Paste(*clipboard) == FolderTreeDrops::PasteResult::PayloadUsed)
+        EmptyClipboardData();
+}
+
+bool CLeftView::AddDroppedPaths(const std::vector<std::string>& paths) {
+    return drops_.AddDroppedPaths(paths);
+}
+
+void CLeftView::BeginDrag(const NMTREEVIEWA& drag) {
+    // The control still uses the dragged item once this notification returns, and a drop
+    // refills the tree: the drag starts from the message queue instead.
+    pendingDrag_ = std::make_unique<PendingDrag>();
+    pendingDrag_->payload = EncodeFolderPayload(FolderOfItem(Tree(), drag.itemNew.hItem));
+    pendingDrag_->at = drag.ptDrag;
+    PostMessageA(Tree(), kStartDragMessage, 0, 0);
+}
+
+bool CLeftView::OnTreeMessage(UINT message, WPARAM, LPARAM, LRESULT& result) {
+    if (message == WM_DESTROY) {
+        // OLE lets go of a drop target only while its window lives.
+        dropTarget_.reset();
+        return false;
+    }
+    if (message != kStartDragMessage)
+        return false;
+    if (const std::unique_ptr<PendingDrag> drag = std::move(pendingDrag_))
+        DragPayload(drag->payload, Tree(), drag->at);
+    result = 0;
+    return true;
+}
+
 bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != Tree())
         return false;
-    // A drag of the selected folder (TVN_BEGINDRAG, its move payload) is one more case here.
     switch (header.code) {
+        case TVN_BEGINDRAGA:
+            BeginDrag(reinterpret_cast<NMTREEVIEWA&>(header));
+            result = 0;
+            return true;
         case TVN_SELCHANGEDA: {
             if (!refilling_ && onSelectionChanged) {
                 const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);

@@ -1,21 +1,30 @@
 #pragma once
 // The folder tree, the left pane: the archive's folders under the root, children in
 // alphabetical order. Each item carries its folder and each folder its item; the tree is
-// refilled whole from the folder list on every update of the document.
+// refilled whole from the folder list on every update of the document. Folders are dragged
+// from it, and archive items and shell files dropped or pasted into it.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "archive/RezTree.h"
 #include "browser/FileTypeIcons.h"
+#include "browser/PaneDrops.h"
+#include "browser/win32/transfer/PaneDropEvents.h"
 #include "platform/win32/ui/ControlPane.h"
+#include "platform/win32/ui/Subclass.h"
 
-class CLeftView : public ControlPane {
+class CTarvexDoc;
+
+class CLeftView : public ControlPane, public TreeDropView {
   public:
-    CLeftView(FolderList& folders, FileTypeIcons& icons) : folders_(folders), icons_(icons) {}
+    CLeftView(CTarvexDoc& doc, FileTypeIcons& icons);
 
     bool Create(HWND parent, PaneHost& host) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
@@ -27,9 +36,27 @@ class CLeftView : public ControlPane {
     void SelectFolder(RezFolder* folder);
     // The selected item's folder; null when nothing is selected.
     RezFolder* SelectedFolder() const;
+    // False when the tree is no drop target (OLE refused it).
+    bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
     void EditLabel(RezFolder* folder);
     // The folder's name changed elsewhere: its label follows, in its place among its siblings.
     void FolderRenamed(RezFolder* folder);
+
+    // Copy and Cut: the selected folder's move payload on the clipboard. Nothing leaves the
+    // archive until it is pasted.
+    void CopyFolderPayload();
+    // Paste: the clipboard's move payload (used up, so a second Paste finds nothing), else
+    // its shell files, into the selected folder.
+    void Paste();
+    // A drop on a folder row of the list lands here, in the folder highlighted for it.
+    bool AddDroppedPaths(const std::vector<std::string>& paths);
+
+    // TreeDropView
+    RezFolder* FolderAt(DropPoint point) override;
+    void HighlightDropFolder(RezFolder* folder) override;
+    RezFolder* DropHighlightFolder() override;
+    RezFolder* SelectedFolder() override { return std::as_const(*this).SelectedFolder(); }
+    std::uintptr_t OwnerWindow() override;
 
     // The selection changed, to a folder or to no item (null); not called while refilling.
     std::function<void(RezFolder*)> onSelectionChanged;
@@ -41,9 +68,21 @@ class CLeftView : public ControlPane {
     HTREEITEM Insert(HTREEITEM parent, RezFolder& folder, const char* imageKey,
                      const char* selectedKey);
     static RezFolder* FolderOfItem(HWND tree, HTREEITEM item);
+    bool OnTreeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    void BeginDrag(const NMTREEVIEWA& drag);
 
     FolderList& folders_;
     FileTypeIcons& icons_;
+    FolderTreeDrops drops_;
+    TreeDropEvents dropEvents_{drops_};
+    std::unique_ptr<DropTargetRegistration> dropTarget_;
+    Subclass treeHook_;
+    // The drag the tree asked for, started once its notification has returned.
+    struct PendingDrag {
+        std::vector<std::uint8_t> payload;
+        POINT at{};
+    };
+    std::unique_ptr<PendingDrag> pendingDrag_;
     bool refilling_ = false;
     bool editing_ = false;
 };

@@ -7,6 +7,7 @@
 #include "app/win32/ShellRegistration.h"
 #include "browser/FrameLayout.h"
 #include "browser/MenuTexts.h"
+#include "browser/win32/transfer/Clipboard.h"
 #include "resources/tarvex/resource.h"
 
 namespace {
@@ -28,8 +29,8 @@ CMainFrame::CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host)
       doc_(doc),
       host_(host),
       icons_(images_),
-      tree_(doc.Folders(), icons_),
-      list_(doc, icons_, images_, ReadViewMode(host.Profile())),
+      tree_(doc, icons_),
+      list_(doc, tree_, icons_, images_, ReadViewMode(host.Profile())),
       splitter_(tree_, list_, SplitterLayout(kTreePaneWidth, kSmallestTree, kListPaneWidth)),
       navigator_(doc.Folders(), icons_, *this) {
     tree_.onSelectionChanged = [this](RezFolder* folder) { OnTreeSelectionChanged(folder); };
@@ -201,6 +202,9 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
         case WM_DESTROY:
             // A job still running would post to a window that is gone.
             doc_.FinishJobs();
+            // A payload left on the clipboard names nothing once the program is gone; others
+            // refuse it.
+            FlushClipboard();
             KillTimer(Status().Handle(), kStatusTimer);
             SavePlacement();
             return false;

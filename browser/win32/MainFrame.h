@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/TarvexDoc.h"
+#include "app/WizardTasks.h"
 #include "app/win32/Win32DocumentHost.h"
 #include "browser/BrowserCommands.h"
 #include "browser/BrowserSettings.h"
@@ -22,7 +23,10 @@
 #include "platform/win32/ui/FrameWindow.h"
 #include "platform/win32/ui/SplitterPane.h"
 
-class CMainFrame : public FrameWindow, public DocumentWindow, private NavigationHost {
+class CMainFrame : public FrameWindow,
+                   public DocumentWindow,
+                   private NavigationHost,
+                   private WizardTaskHost {
   public:
     CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host);
 
@@ -66,6 +70,8 @@ class CMainFrame : public FrameWindow, public DocumentWindow, private Navigation
     void Delete();
     void InsertEmptyFolder();
     void Rename();
+    void CopyToClipboard();
+    void RunWizard();
     void SetViewMode(ViewMode mode);
     void ToggleLocationBar();
     void OpenRecentFile(int index);
@@ -85,6 +91,11 @@ class CMainFrame : public FrameWindow, public DocumentWindow, private Navigation
     void AppendLocationItem(const LocationItem& item) override { location_.AppendItem(item); }
     void SelectLocationItem(int index) override { location_.SelectItem(index); }
     void ClearLocationItems() override { location_.Clear(); }
+
+    // WizardTaskHost
+    void InsertFiles() override;
+    void InsertFolder() override;
+    void ExtractArchive() override;
 
     CTarvexDoc& doc_;
     Win32DocumentHost& host_;

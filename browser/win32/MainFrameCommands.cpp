@@ -3,6 +3,9 @@
 
 #include <shellapi.h>
 
+#include "app/win32/wizard/ModuleStrings.h"
+#include "app/win32/wizard/WizardDlg.h"
+#include "browser/win32/transfer/Clipboard.h"
 #include "platform/win32/ui/ModalDialog.h"
 #include "resources/tarvex/resource.h"
 
@@ -63,8 +66,11 @@ void CMainFrame::AddCommands() {
     AddRuleCommand(kCommandLocationBar, [this] { ToggleLocationBar(); });
     for (int id : {kCommandLargeIcons, kCommandSmallIcons, kCommandList, kCommandDetails})
         AddRuleCommand(id, [this, id] { SetViewMode(*ViewModeOfCommand(id)); });
-    // Cut, Copy and Paste (their rules are the browser's too) and the Wizard come with the
-    // move payload and the wizard's dialogs; until then they are unavailable.
+    // Cut only marks what Paste moves, as Copy does: nothing leaves the archive before.
+    AddRuleCommand(kCommandCopy, [this] { CopyToClipboard(); });
+    AddRuleCommand(kCommandCut, [this] { CopyToClipboard(); });
+    AddRuleCommand(kCommandPaste, [this] { tree_.Paste(); });
+    commands.Add(ID_WIZARD, [this] { RunWizard(); });
 
     commands.Add(ID_EDIT_SELECT_ALL, [this] { list_.SelectAll(); });
     commands.Add(ID_VIEW_REFRESH, [this] { list_.RefreshList(); });
@@ -89,7 +95,9 @@ FrameState CMainFrame::State() const {
     state.listExists = list_.List() != nullptr;
     state.viewMode = list_.Mode();
     state.locationBarShown = locationShown_;
-    // clipboardHasPayload and clipboardHasFileDrop come with the clipboard's helpers.
+    const ClipboardOffer offer = ClipboardOffers();
+    state.clipboardHasPayload = offer.movePayload;
+    state.clipboardHasFileDrop = offer.shellFiles;
     return state;
 }
 
@@ -150,6 +158,36 @@ void CMainFrame::Rename() {
         list_.EditFirstSelected();
     else
         tree_.EditLabel(tree_.SelectedFolder());
+}
+
+void CMainFrame::CopyToClipboard() {
+    if (ListIsActive())
+        list_.CopySelectionPayload();
+    else
+        tree_.CopyFolderPayload();
+}
+
+void CMainFrame::RunWizard() {
+    CWizardDlg wizard(host_.Prompts());
+    if (wizard.Run(Handle()))
+        RunWizardTask(doc_, wizard.Choices(), *this,
+                      ModuleLayoutStrings(GetModuleHandleA(nullptr)));
+}
+
+void CMainFrame::InsertFiles() {
+    ActivatePane(list_);
+    Insert();
+}
+
+void CMainFrame::InsertFolder() {
+    ActivatePane(tree_);
+    Insert();
+}
+
+void CMainFrame::ExtractArchive() {
+    ActivatePane(tree_);
+    navigator_.SelectFolder(doc_.Root(), false);
+    Extract();
 }
 
 void CMainFrame::SetViewMode(ViewMode mode) {

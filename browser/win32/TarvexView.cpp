@@ -3,6 +3,7 @@
 #include "app/TarvexDoc.h"
 #include "browser/BrowserCommands.h"
 #include "browser/ListLabelEdit.h"
+#include "browser/win32/transfer/Clipboard.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ bool CTarvexView::Create(HWND parent, PaneHost& host) {
     if (!ControlPane::Create(parent, host))
         return false;
     ListView_SetExtendedListViewStyle(List(), LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+    ListView_SetCallbackMask(List(), LVIS_DROPHILITED);
     ListView_SetImageList(List(), images_.Small(), LVSIL_SMALL);
     ListView_SetImageList(List(), images_.Large(), LVSIL_NORMAL);
     InsertColumns();
@@ -37,8 +39,8 @@ bool CTarvexView::Create(HWND parent, PaneHost& host) {
         })) {
         return false;
     }
-    // The drop target of the list (drops on folder rows and on the shown folder) registers
-    // here.
+    // Without OLE the list still works, with no drops.
+    dropTarget_ = std::make_unique<DropTargetRegistration>(List(), dropEvents_);
     rows_.SetSortColumn(static_cast<int>(ListColumn::Name), true);
     header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
     return true;
@@ -127,7 +129,7 @@ void CTarvexView::OnDisplayInfo(LVITEMA& item) {
     if (item.mask & LVIF_IMAGE)
         item.iImage = icons_.IconIndexFor(rows_.IconKey(item.iItem));
     if (item.mask & LVIF_STATE)
-        item.state = 0;
+        item.state = item.iItem == highlightedRow_ ? LVIS_DROPHILITED : 0;
 }
 
 void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
@@ -160,11 +162,69 @@ void CTarvexView::OnDoubleClick() {
     }
 }
 
+std::vector<std::uint8_t> CTarvexView::SelectionPayload() const {
+    const ListSelection selection = rows_.SplitSelection(SelectedRows());
+    return EncodeSelectionPayload(selection.folders, rows_.ShownFolder(), selection.entries);
+}
+
+void CTarvexView::CopySelectionPayload() {
+    PutPayloadOnClipboard(SelectionPayload());
+}
+
+int CTarvexView::RowAt(DropPoint point) {
+    LVHITTESTINFO hit{};
+    hit.pt = {point.x, point.y};
+    return ListView_HitTest(List(), &hit);
+}
+
+void CTarvexView::SetRowDropHighlight(int row, bool on) {
+    const int before = highlightedRow_;
+    if (on)
+        highlightedRow_ = row;
+    else if (row == highlightedRow_)
+        highlightedRow_ = -1;
+    for (int changed : {before, highlightedRow_}) {
+        if (changed >= 0)
+            ListView_RedrawItems(List(), changed, changed);
+    }
+    UpdateWindow(List());
+}
+
+LRESULT CTarvexView::OnCustomDraw(NMLVCUSTOMDRAW& draw) const {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return highlightedRow_ >= 0 ? CDRF_NOTIFYITEMDRAW : CDRF_DODEFAULT;
+        case CDDS_ITEMPREPAINT:
+            // Not every list draws the drop-highlight state itself: the row is drawn as
+            // selected while a drag is over it.
+            if (static_cast<int>(draw.nmcd.dwItemSpec) == highlightedRow_) {
+                draw.nmcd.uItemState &= ~(CDIS_SELECTED | CDIS_FOCUS);
+                draw.clrText = GetSysColor(COLOR_HIGHLIGHTTEXT);
+                draw.clrTextBk = GetSysColor(COLOR_HIGHLIGHT);
+            }
+            return CDRF_DODEFAULT;
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+std::uintptr_t CTarvexView::OwnerWindow() {
+    // The progress window keeps the user away from the whole window while files are added.
+    return reinterpret_cast<std::uintptr_t>(GetAncestor(List(), GA_ROOT));
+}
+
 bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom != List())
         return false;
-    // A drag of the selected rows (LVN_BEGINDRAG, their move payload) is one more case here.
     switch (header.code) {
+        case LVN_BEGINDRAG: {
+            // The list refills itself only by its row count, so a drop may change it while the
+            // drag runs.
+            const auto& drag = reinterpret_cast<NMLISTVIEW&>(header);
+            DragPayload(SelectionPayload(), List(), drag.ptAction);
+            result = 0;
+            return true;
+        }
         case LVN_GETDISPINFOA:
             OnDisplayInfo(reinterpret_cast<NMLVDISPINFOA&>(header).item);
             return true;
@@ -178,6 +238,9 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
             return true;
         case NM_DBLCLK:
             OnDoubleClick();
+            return true;
+        case NM_CUSTOMDRAW:
+            result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
             return true;
         case LVN_KEYDOWN: {
             const PaneKeyAction action =
@@ -204,6 +267,11 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool CTarvexView::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == WM_DESTROY) {
+        // OLE lets go of a drop target only while its window lives.
+        dropTarget_.reset();
+        return false;
+    }
     // The header's owner-drawn items are drawn by its wrapper; the list is their parent.
     if (message == WM_DRAWITEM &&
         header_.DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {

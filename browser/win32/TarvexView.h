@@ -1,29 +1,35 @@
 #pragma once
 // The file list, the right pane: the shown folder's subfolders and entries in an owner-data
 // list with the columns Name, Size, Type and Modified, in one of four view modes. The rows and
-// their texts come from FileListRows; the control only holds their count.
+// their texts come from FileListRows; the control only holds their count. The selected rows
+// are dragged from it, and archive items and shell files dropped on its folder rows or on the
+// shown folder.
 #include <windows.h>
 
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "browser/BrowserSettings.h"
 #include "browser/FileListRows.h"
 #include "browser/FileTypeIcons.h"
+#include "browser/PaneDrops.h"
 #include "browser/win32/FileTypeImageLists.h"
 #include "browser/win32/SortHeaderCtrl.h"
+#include "browser/win32/transfer/PaneDropEvents.h"
 #include "platform/win32/ui/ControlPane.h"
 #include "platform/win32/ui/Subclass.h"
 
 class CTarvexDoc;
 
-class CTarvexView : public ControlPane {
+class CTarvexView : public ControlPane, public ListDropView {
   public:
-    CTarvexView(CTarvexDoc& doc, FileTypeIcons& icons, const FileTypeImageLists& images,
-                ViewMode mode)
-        : doc_(doc), icons_(icons), images_(images), mode_(mode) {}
+    // tree: the folder tree, whose items the list highlights for its folder rows.
+    CTarvexView(CTarvexDoc& doc, TreeDropView& tree, FileTypeIcons& icons,
+                const FileTypeImageLists& images, ViewMode mode)
+        : doc_(doc), icons_(icons), images_(images), mode_(mode), drops_(doc, rows_, *this, tree) {}
 
     bool Create(HWND parent, PaneHost& host) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
@@ -44,6 +50,18 @@ class CTarvexView : public ControlPane {
     // Starts editing the label of the first selected row.
     void EditFirstSelected();
     void DeselectAll();
+
+    // Copy and Cut: the selected rows' move payload on the clipboard.
+    void CopySelectionPayload();
+    // False when the list is no drop target (OLE refused it).
+    bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
+    // The row drop-highlighted for a drag; -1 for none.
+    int DropRow() const { return drops_.DropRow(); }
+
+    // ListDropView
+    int RowAt(DropPoint point) override;
+    void SetRowDropHighlight(int row, bool on) override;
+    std::uintptr_t OwnerWindow() override;
 
     // Counts every change of the selection and of the rows, so that the status bar knows
     // when to add the selection up again.
@@ -67,6 +85,9 @@ class CTarvexView : public ControlPane {
     void OnDisplayInfo(LVITEMA& item);
     void OnEndLabelEdit(const LVITEMA& item);
     void OnDoubleClick();
+    LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
+    // The move payload of the selected rows.
+    std::vector<std::uint8_t> SelectionPayload() const;
 
     CTarvexDoc& doc_;
     FileTypeIcons& icons_;
@@ -76,4 +97,9 @@ class CTarvexView : public ControlPane {
     CSortHeaderCtrl header_;
     Subclass listHook_;
     unsigned selectionVersion_ = 0;
+    FileListDrops drops_;
+    ListDropEvents dropEvents_{drops_};
+    std::unique_ptr<DropTargetRegistration> dropTarget_;
+    // The row drawn drop-highlighted; the owner-data control keeps no such state itself.
+    int highlightedRow_ = -1;
 };

@@ -7,14 +7,14 @@ namespace {
 
 TEST(MapPackLayout, StringIdsAndFolders) {
     EXPECT_EQ(LayoutStringId(GameTalon, CooperativeMaps), 13063);
-    EXPECT_EQ(LayoutString(13063), "Worlds\\Multi\\Evac");
-    EXPECT_EQ(LayoutString(11057), "Skins\\Characters");
-    EXPECT_EQ(LayoutString(12062), "Worlds\\AssaultMap");
-    EXPECT_EQ(LayoutString(14069), "Attributes");
-    EXPECT_EQ(LayoutString(14067), "Worlds\\RetailSinglePlayer");
-    EXPECT_FALSE(LayoutString(11062).has_value());
-    EXPECT_FALSE(LayoutString(11069).has_value());
-    EXPECT_FALSE(LayoutString(13062).has_value());
+    EXPECT_EQ(BuiltInLayoutStrings().Find(13063), "Worlds\\Multi\\Evac");
+    EXPECT_EQ(BuiltInLayoutStrings().Find(11057), "Skins\\Characters");
+    EXPECT_EQ(BuiltInLayoutStrings().Find(12062), "Worlds\\AssaultMap");
+    EXPECT_EQ(BuiltInLayoutStrings().Find(14069), "Attributes");
+    EXPECT_EQ(BuiltInLayoutStrings().Find(14067), "Worlds\\RetailSinglePlayer");
+    EXPECT_FALSE(BuiltInLayoutStrings().Find(11062).has_value());
+    EXPECT_FALSE(BuiltInLayoutStrings().Find(11069).has_value());
+    EXPECT_FALSE(BuiltInLayoutStrings().Find(13062).has_value());
     EXPECT_EQ(LayoutFolder(GameLithTech1, TeamAssaultMaps), "");
     EXPECT_EQ(LayoutFolder(GameJupiter, DoomsDayMaps), "Worlds\\RetailMultiplayer");
 }

@@ -55,19 +55,4 @@ TEST_F(FolderTreePlanTest, DescendantTestWalksUpTheParents) {
     EXPECT_FALSE(IsSelfOrAncestor(nullptr, a));
 }
 
-TEST_F(FolderTreePlanTest, ATreeDragIsRefusedOnItsParentItselfAndBelow) {
-    EXPECT_TRUE(IsTreeDropRefused(root, b));  // its own parent
-    EXPECT_TRUE(IsTreeDropRefused(b, b));
-    EXPECT_TRUE(IsTreeDropRefused(b1, b));
-    EXPECT_FALSE(IsTreeDropRefused(a, b));  // a sibling
-    EXPECT_FALSE(IsTreeDropRefused(a, b1));
-    EXPECT_FALSE(IsTreeDropRefused(root, b1));
-    EXPECT_FALSE(IsTreeDropRefused(nullptr, b));
-    // The root can go nowhere: every folder is below it, and it has no parent.
-    EXPECT_TRUE(IsTreeDropRefused(a, root));
-    EXPECT_TRUE(IsTreeDropRefused(nullptr, root));
-    // A drag that began in the list is checked when the move is made.
-    EXPECT_FALSE(IsTreeDropRefused(b, nullptr));
-}
-
 }  // namespace

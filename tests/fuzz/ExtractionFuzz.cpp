@@ -44,7 +44,7 @@ void CheckExtractedData(const CTarvexDoc& doc, const fuzz::fs::path& out,
         for (const RezEntry& entry : folder.entries) {
             if (!IsOnlyItemNamed(folder, entry.name))
                 continue;
-            fuzz::Expect(fuzz::ReadFile((path / entry.name).string()) ==
+            fuzz::Expect(fuzz::ReadFile((path / entry.name.str()).string()) ==
                              archive.substr(entry.dataPosition, entry.size),
                          "an extracted file holds its entry's data");
         }

@@ -200,6 +200,27 @@ def command_line_seeds():
     }
 
 
+def move_payload(folders, source, entries, target=0):
+    """A move payload after the target byte: marker 9, the counts, the references. With the
+    target byte's top bit set the fuzz target replaces references whose low byte is below
+    the number of live items by live ones; 0 to 3 are the root and its entries, 4 a folder."""
+    data = bytes([target]) + struct.pack("<III", 9, len(folders), len(entries))
+    for reference in list(folders) + [source] + list(entries):
+        data += struct.pack("<Q", reference)
+    return data
+
+
+def move_payload_seeds():
+    return {
+        "tree-folder": move_payload([4], 0, [], 0x81),
+        "list-selection": move_payload([8], 4, [5, 6], 0x83),
+        "root-into-itself": move_payload([0], 0, [], 0x82),
+        "foreign": move_payload([0x123456_0000000004], 0, [], 1),
+        "null-folder": move_payload([], 0, [1], 0x80),
+        "empty": move_payload([], 4, [], 0x84),
+    }
+
+
 # --- mutations -----------------------------------------------------------------------------
 
 
@@ -228,6 +249,7 @@ KINDS = {
     "string_block": string_block_seeds,
     "translation": translation_seeds,
     "command_line": command_line_seeds,
+    "move_payload": move_payload_seeds,
 }
 
 TARGETS = {
@@ -237,6 +259,7 @@ TARGETS = {
     "fuzz_string_block": "string_block",
     "fuzz_translation": "translation",
     "fuzz_command_line": "command_line",
+    "fuzz_move_payload": "move_payload",
 }
 
 

@@ -15,8 +15,8 @@ void TarvexWindow::TearDown() {
 }
 
 void TarvexWindow::Start(const std::vector<std::string>& args) {
-    app_ = std::make_unique<CTarvexApp>(prompts, settings,
-                                        [] { return std::make_unique<RecordingProgress>(); });
+    app_ = std::make_unique<CTarvexApp>(
+        prompts, settings, [this] { return std::make_unique<LoggedProgress>(progressLog); });
     ASSERT_TRUE(app_->StartUp(args, SW_HIDE));
     Pump();
 }
@@ -52,6 +52,13 @@ void TarvexWindow::SaveArchiveOf(const std::string& folder, const std::string& a
     Doc().FileSave();
     Doc().FinishJobs();
     ASSERT_FALSE(Doc().IsModified());
+}
+
+std::vector<std::string> TarvexWindow::EntryNames(const RezFolder* folder) {
+    std::vector<std::string> names;
+    for (const RezEntry& entry : folder->entries)
+        names.push_back(ItemNameOf(entry));
+    return names;
 }
 
 std::string TarvexWindow::TreeText(HTREEITEM item) {

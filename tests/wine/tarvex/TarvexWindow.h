@@ -34,6 +34,16 @@ inline std::string ReadFile(const std::string& path) {
     return ReadWholeFile(path);
 }
 
+// A progress window that leaves a copy of what it was told in a log when it goes.
+class LoggedProgress : public RecordingProgress {
+  public:
+    explicit LoggedProgress(std::vector<RecordingProgress>& log) : log_(log) {}
+    ~LoggedProgress() override { log_.push_back(*this); }
+
+  private:
+    std::vector<RecordingProgress>& log_;
+};
+
 class TarvexWindow : public ::testing::Test {
   protected:
     void SetUp() override;
@@ -68,6 +78,8 @@ class TarvexWindow : public ::testing::Test {
     // The texts of a tree item's children, in the tree's order.
     std::vector<std::string> TreeChildren(HTREEITEM parent);
     std::string TreeText(HTREEITEM item);
+    // The shown names of a folder's entries, in their order.
+    static std::vector<std::string> EntryNames(const RezFolder* folder);
     HTREEITEM ItemOf(const RezFolder* folder) {
         return reinterpret_cast<HTREEITEM>(folder->treeItem);
     }
@@ -79,6 +91,8 @@ class TarvexWindow : public ::testing::Test {
     void ClickHeader(int column);
 
     ScriptedPrompts prompts;
+    // Every progress window the program made and let go, in order.
+    std::vector<RecordingProgress> progressLog;
     RegistrySettings settings{"Tarvex"};
     TempFolder disk{"tarvex-window"};
 

@@ -1,0 +1,43 @@
+#include "browser/DroppedPaths.h"
+
+#include "app/TarvexDoc.h"
+#include "platform/FileSystem.h"
+#include "platform/TextCase.h"
+
+DroppedPaths SortDroppedPaths(const std::vector<std::string>& paths) {
+    DroppedPaths dropped;
+    for (const std::string& path : paths) {
+        // The file system's own attribute: the shell also calls archives such as .zip files
+        // folders, and those are files to add.
+        const std::optional<FileStatus> status = ReadFileStatus(path);
+        (status && status->isDirectory ? dropped.folders : dropped.files).push_back(path);
+    }
+    return dropped;
+}
+
+bool IsLoneArchiveDrop(const DroppedPaths& dropped) {
+    if (dropped.files.size() != 1 || !dropped.folders.empty())
+        return false;
+    const std::string& path = dropped.files.front();
+    return path.size() >= 4 && EqualNoCase(path.substr(path.size() - 4), ".rez");
+}
+
+bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
+                     std::uintptr_t owner) {
+    const DroppedPaths dropped = SortDroppedPaths(paths);
+    if (paths.empty() || IsLoneArchiveDrop(dropped))
+        return false;
+    const std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
+    SetUpProgress(*progress);
+    progress->Start(owner);
+    progress->SetLine(2, "Adding...", false);
+    bool going = dropped.files.empty() || doc.AddFiles(dropped.files, target, *progress);
+    for (const std::string& folder : dropped.folders) {
+        if (!going)
+            break;
+        going = doc.AddFolder(folder, target, true, *progress);
+    }
+    doc.Host().UpdateAllViews();
+    progress->Stop();
+    return true;
+}

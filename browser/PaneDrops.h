@@ -1,0 +1,106 @@
+#pragma once
+// What the folder tree and the file list do as drop targets, and the Paste command: which
+// drops they take with which cursor, what they highlight, and where the moved items or the
+// added disk files land. The panes only hit-test, highlight and translate OLE calls.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "archive/RezTree.h"
+#include "browser/MovePayload.h"
+#include "browser/TransferData.h"
+
+class CTarvexDoc;
+class FileListRows;
+
+// A point in the pane's client coordinates.
+struct DropPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// The folder tree as its drops need it.
+class TreeDropView {
+  public:
+    virtual ~TreeDropView() = default;
+    // The folder of the tree item under the point; null when there is no item.
+    virtual RezFolder* FolderAt(DropPoint point) = 0;
+    // Drop-highlights the folder's item; null removes the highlight.
+    virtual void HighlightDropFolder(RezFolder* folder) = 0;
+    // The drop-highlighted folder; null when none is.
+    virtual RezFolder* DropHighlightFolder() = 0;
+    // The selected folder; null when nothing is selected (which means the root).
+    virtual RezFolder* SelectedFolder() = 0;
+    // The window that owns the progress window while dropped files are added.
+    virtual std::uintptr_t OwnerWindow() = 0;
+};
+
+// The file list as its drops need it.
+class ListDropView {
+  public:
+    virtual ~ListDropView() = default;
+    // The row under the point; -1 for none.
+    virtual int RowAt(DropPoint point) = 0;
+    virtual void SetRowDropHighlight(int row, bool on) = 0;
+    virtual std::uintptr_t OwnerWindow() = 0;
+};
+
+// The cursor a drag shows before anything is known about where it goes: copy when the data
+// offers the payload or a shell drop list, else none.
+DropEffect DragEnterEffect(TransferData& data);
+
+// Whether a payload may be dropped into target (null: the root): it must name live items of
+// this program, and no folder may go into itself or below itself, nor onto its own parent
+// when it comes from a tree drag (a drop that would change nothing).
+bool MayDropPayload(const CTarvexDoc& doc, const std::vector<std::uint8_t>& payload,
+                    RezFolder* target);
+
+class FolderTreeDrops {
+  public:
+    FolderTreeDrops(CTarvexDoc& doc, TreeDropView& view) : doc_(doc), view_(view) {}
+
+    DropEffect DragEnter(TransferData& data) { return DragEnterEffect(data); }
+    DropEffect DragOver(TransferData& data, DropPoint point, bool ctrl);
+    void DragLeave() { view_.HighlightDropFolder(nullptr); }
+    // The drop is taken only where the last drag over would take it.
+    DropEffect Drop(TransferData& data, DropPoint point, bool ctrl);
+
+    // Into the drop-highlighted folder, or the selected one when none is highlighted.
+    RezFolder* TargetFolder();
+    PayloadVerdict ApplyPayload(const std::vector<std::uint8_t>& payload);
+    bool AddDroppedPaths(const std::vector<std::string>& paths);
+
+    // Paste: the clipboard's payload, else its shell drop list, into the target folder.
+    enum class PasteResult { Nothing, PayloadUsed, FilesAdded };
+    // After PayloadUsed the caller empties the clipboard, so a second Paste finds nothing;
+    // a payload that is refused is used up as well.
+    PasteResult Paste(TransferData& clipboard);
+
+  private:
+    CTarvexDoc& doc_;
+    TreeDropView& view_;
+};
+
+class FileListDrops {
+  public:
+    FileListDrops(CTarvexDoc& doc, FileListRows& rows, ListDropView& view, TreeDropView& tree)
+        : doc_(doc), rows_(rows), view_(view), tree_(tree) {}
+
+    DropEffect DragEnter(TransferData& data) { return DragEnterEffect(data); }
+    DropEffect DragOver(TransferData& data, DropPoint point);
+    void DragLeave();
+    DropEffect Drop(TransferData& data, DropPoint point);
+
+    // The folder row under the last drag over; -1 for none.
+    int DropRow() const { return dropRow_; }
+
+  private:
+    // Makes row (a folder row, or -1) the drop row, highlighting it and its tree item.
+    void SetDropRow(int row);
+
+    CTarvexDoc& doc_;
+    FileListRows& rows_;
+    ListDropView& view_;
+    TreeDropView& tree_;
+    int dropRow_ = -1;
+};

@@ -1,0 +1,40 @@
+#pragma once
+// The drop-target events of the two panes handed to their rules.
+#include "browser/PaneDrops.h"
+#include "browser/win32/transfer/DropTargetAdaptor.h"
+
+class TreeDropEvents : public DropTargetEvents {
+  public:
+    explicit TreeDropEvents(FolderTreeDrops& drops) : drops_(drops) {}
+    DropEffect OnDragEnter(TransferData& data, DropPoint, bool) override {
+        return drops_.DragEnter(data);
+    }
+    DropEffect OnDragOver(TransferData& data, DropPoint point, bool ctrl) override {
+        return drops_.DragOver(data, point, ctrl);
+    }
+    void OnDragLeave() override { drops_.DragLeave(); }
+    DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl) override {
+        return drops_.Drop(data, point, ctrl);
+    }
+
+  private:
+    FolderTreeDrops& drops_;
+};
+
+class ListDropEvents : public DropTargetEvents {
+  public:
+    explicit ListDropEvents(FileListDrops& drops) : drops_(drops) {}
+    DropEffect OnDragEnter(TransferData& data, DropPoint, bool) override {
+        return drops_.DragEnter(data);
+    }
+    DropEffect OnDragOver(TransferData& data, DropPoint point, bool) override {
+        return drops_.DragOver(data, point);
+    }
+    void OnDragLeave() override { drops_.DragLeave(); }
+    DropEffect OnDrop(TransferData& data, DropPoint point, bool) override {
+        return drops_.Drop(data, point);
+    }
+
+  private:
+    FileListDrops& drops_;
+};

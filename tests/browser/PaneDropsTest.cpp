@@ -1,0 +1,293 @@
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "app/AppTestHost.h"
+#include "browser/DroppedPaths.h"
+#include "browser/FakeDropViews.h"
+#include "browser/FileListRows.h"
+#include "browser/PaneDrops.h"
+
+namespace {
+
+// A progress window that reports into one the test keeps.
+class SharedProgress : public ProgressSink {
+  public:
+    explicit SharedProgress(RecordingProgress& to) : to_(to) {}
+    void SetTitle(const std::string& text) override { to_.SetTitle(text); }
+    void SetAnimation(int id) override { to_.SetAnimation(id); }
+    void SetCancelMessage(const std::string& text) override { to_.SetCancelMessage(text); }
+    void SetTimeEstimate(bool on) override { to_.SetTimeEstimate(on); }
+    void Start(std::uintptr_t owner) override { to_.Start(owner); }
+    void SetLine(int line, const std::string& text, bool compact) override {
+        to_.SetLine(line, text, compact);
+    }
+    void SetProgress(std::uint32_t done, std::uint32_t total) override {
+        to_.SetProgress(done, total);
+    }
+    void SetProgressDone(std::uint32_t done) override { to_.SetProgressDone(done); }
+    bool HasUserCancelled() override { return to_.HasUserCancelled(); }
+    void Stop() override { to_.Stop(); }
+
+  private:
+    RecordingProgress& to_;
+};
+
+class DropHost : public AppTestHost {
+  public:
+    RecordingProgress progress;
+    int progressWindows = 0;
+    std::unique_ptr<ProgressSink> MakeProgress() override {
+        ++progressWindows;
+        return std::make_unique<SharedProgress>(progress);
+    }
+};
+
+struct PaneDropsTest : ::testing::Test {
+    DropHost host;
+    CTarvexDoc doc{host};
+    TempDir dir;
+    FakeTree tree;
+    FakeList list;
+    FileListRows rows;
+    FolderTreeDrops treeDrops{doc, tree};
+    FileListDrops listDrops{doc, rows, list, tree};
+    RezFolder* maps = nullptr;  // root\MAPS, with DM and the entry e.dat
+    RezFolder* dm = nullptr;
+    RezFolder* art = nullptr;  // root\Art
+
+    void SetUp() override {
+        doc.NewDocument();
+        maps = doc.FindOrCreateSubfolder("MAPS", nullptr);
+        dm = doc.FindOrCreateSubfolder("DM", maps);
+        art = doc.FindOrCreateSubfolder("Art", nullptr);
+        RezEntry entry;
+        entry.name = "e.dat";
+        entry.dataPosition = 10;
+        maps->entries.push_back(entry);
+        doc.SetModified(false);
+        tree.items = {{0, doc.Root()}, {1, maps}, {2, dm}, {3, art}};
+        rows.SetSortColumn(0, true);
+        rows.ShowFolder(maps);  // rows: DM, e.dat
+    }
+};
+
+TEST_F(PaneDropsTest, DragEnterTakesEitherFormatAndNothingElse) {
+    FakeTransfer nothing;
+    EXPECT_EQ(treeDrops.DragEnter(nothing), DropEffect::None);
+    FakeTransfer files = FakeTransfer::Files({"x"});
+    EXPECT_EQ(listDrops.DragEnter(files), DropEffect::Copy);
+    FakeTransfer payload = FakeTransfer::Payload(EncodeFolderPayload(dm));
+    EXPECT_EQ(treeDrops.DragEnter(payload), DropEffect::Copy);
+}
+
+TEST_F(PaneDropsTest, ATreeDragIsRefusedOnItsParentItselfAndBelowAndMovesOntoASibling) {
+    FakeTransfer drag = FakeTransfer::Payload(EncodeFolderPayload(maps));
+    tree.highlighted = art;
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 0}, false), DropEffect::None);  // its parent
+    EXPECT_EQ(tree.highlighted, nullptr);
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 1}, false), DropEffect::None);  // itself
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 2}, false), DropEffect::None);  // below
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 2}, false), DropEffect::None);
+    EXPECT_EQ(maps->parent, doc.Root());
+    EXPECT_FALSE(doc.IsModified());
+
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 3}, false), DropEffect::Move);
+    EXPECT_EQ(tree.highlighted, art);
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 3}, true), DropEffect::Copy);
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 3}, true), DropEffect::Copy);
+    EXPECT_EQ(maps->parent, art);
+    EXPECT_EQ(tree.highlighted, nullptr);
+    EXPECT_TRUE(doc.IsModified());
+}
+
+TEST_F(PaneDropsTest, WithNoTreeItemUnderThePointerTheSelectedFolderIsTheTarget) {
+    FakeTransfer drag = FakeTransfer::Payload(EncodeFolderPayload(maps));
+    tree.selected = dm;  // below the dragged folder
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 50}, false), DropEffect::None);
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 50}, false), DropEffect::None);
+    EXPECT_EQ(maps->parent, doc.Root());
+    tree.selected = art;
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 50}, false), DropEffect::Move);
+    EXPECT_EQ(tree.highlighted, nullptr);
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 50}, false), DropEffect::Move);
+    EXPECT_EQ(maps->parent, art);
+}
+
+TEST_F(PaneDropsTest, AListPayloadMayLandOnItsOwnFolderButNotInsideAFolderItCarries) {
+    // DM and e.dat, dragged from the list of MAPS.
+    FakeTransfer drag =
+        FakeTransfer::Payload(EncodeSelectionPayload({dm}, maps, {&maps->entries.front()}));
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 2}, false), DropEffect::None);  // into DM itself
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 1}, false), DropEffect::Move);  // MAPS, their folder
+    EXPECT_EQ(listDrops.DragOver(drag, {0, 0}), DropEffect::None);         // the DM row
+    EXPECT_EQ(listDrops.DropRow(), -1);
+    EXPECT_EQ(listDrops.DragOver(drag, {0, 1}), DropEffect::Copy);  // the e.dat row
+}
+
+TEST_F(PaneDropsTest, ListDragOverHighlightsFolderRowsAndTheirTreeItemsOnly) {
+    FakeTransfer drag = FakeTransfer::Files({"x"});
+    EXPECT_EQ(listDrops.DragOver(drag, {0, 0}), DropEffect::Copy);  // DM's row
+    EXPECT_EQ(listDrops.DropRow(), 0);
+    EXPECT_EQ(list.Highlighted(), std::vector<int>{0});
+    EXPECT_EQ(tree.highlighted, dm);
+    EXPECT_EQ(listDrops.DragOver(drag, {0, 1}), DropEffect::Copy);  // an entry row
+    EXPECT_EQ(listDrops.DropRow(), -1);
+    EXPECT_TRUE(list.Highlighted().empty());
+    EXPECT_EQ(tree.highlighted, nullptr);
+    listDrops.DragOver(drag, {0, 0});
+    listDrops.DragLeave();
+    EXPECT_EQ(listDrops.DropRow(), -1);
+    EXPECT_TRUE(list.Highlighted().empty());
+    EXPECT_EQ(tree.highlighted, nullptr);
+    FakeTransfer nothing;
+    EXPECT_EQ(listDrops.DragOver(nothing, {0, 0}), DropEffect::None);
+}
+
+TEST_F(PaneDropsTest, EntriesDroppedOnAFolderRowMoveThereAndOnAnEntryRowStay) {
+    RezEntry second;
+    second.name = "f.dat";
+    second.dataPosition = 20;
+    maps->entries.push_back(second);
+    rows.RefreshList();  // DM, e.dat, f.dat
+    FakeTransfer first =
+        FakeTransfer::Payload(EncodeSelectionPayload({}, maps, {&maps->entries.front()}));
+    EXPECT_EQ(listDrops.Drop(first, {0, 2}), DropEffect::Copy);  // on f.dat: the shown folder
+    EXPECT_EQ(EntryNames(*maps), (std::vector<std::string>{"f.dat", "e.dat"}));
+    rows.RefreshList();  // sorted by name again: DM, e.dat, f.dat
+    FakeTransfer both = FakeTransfer::Payload(
+        EncodeSelectionPayload({}, maps, {&maps->entries.front(), &maps->entries.back()}));
+    EXPECT_EQ(listDrops.Drop(both, {0, 0}), DropEffect::Copy);  // on DM's row
+    EXPECT_EQ(EntryNames(*dm), (std::vector<std::string>{"e.dat", "f.dat"}));
+    EXPECT_TRUE(maps->entries.empty());
+    EXPECT_EQ(tree.highlighted, nullptr);
+    EXPECT_TRUE(list.Highlighted().empty());
+}
+
+TEST_F(PaneDropsTest, AStalePayloadShowsNoneAndDropsNothing) {
+    FakeTransfer drag = FakeTransfer::Payload(EncodeFolderPayload(art));
+    doc.DeleteFolder(art);
+    tree.items.erase(3);
+    doc.SetModified(false);
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 1}, false), DropEffect::None);
+    EXPECT_EQ(listDrops.DragOver(drag, {0, 0}), DropEffect::None);
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 1}, false), DropEffect::None);
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(PaneDropsTest, ShellFilesDropFilesFirstThenFoldersUnderTheTreeTarget) {
+    const std::string a = dir.Write("drop/a.txt", "a");
+    const std::string b = dir.Write("drop/b.dtx", "bb");
+    dir.Write("drop/Sub/inner.dat", "i");
+    dir.Write("drop/Other/deep/x.txt", "x");
+    const std::string c = dir.Write("drop/c.abc", "c");
+    FakeTransfer drop =
+        FakeTransfer::Files({dir.Path("drop/Sub"), a, dir.Path("drop/Other"), b, c});
+    EXPECT_EQ(treeDrops.DragOver(drop, {0, 3}, false), DropEffect::Copy);
+    EXPECT_EQ(tree.highlighted, art);
+    EXPECT_EQ(treeDrops.Drop(drop, {0, 3}, false), DropEffect::Copy);
+
+    // Files first, in drop order, then each folder with its contents.
+    ASSERT_EQ(art->entries.size(), 3u);
+    EXPECT_EQ(ItemNameOf(art->entries.front()), "a.txt");
+    EXPECT_EQ(ItemNameOf(*std::next(art->entries.begin())), "b.dtx");
+    EXPECT_EQ(ItemNameOf(art->entries.back()), "c.abc");
+    EXPECT_EQ(art->subfolders.size(), 2u);
+    RezFolder* sub = doc.Folders().FindFolderByPath("Art\\Sub", false);
+    ASSERT_NE(sub, nullptr);
+    EXPECT_EQ(sub->entries.size(), 1u);
+    RezFolder* deep = doc.Folders().FindFolderByPath("Art\\Other\\deep", false);
+    ASSERT_NE(deep, nullptr);
+    EXPECT_EQ(deep->entries.size(), 1u);
+    EXPECT_TRUE(doc.IsModified());
+
+    // One progress window, set up the standard way, owned by the pane's window, stopped.
+    EXPECT_EQ(host.progressWindows, 1);
+    EXPECT_EQ(host.progress.title, "Tarvex Progress");
+    EXPECT_EQ(host.progress.animation, 184);
+    EXPECT_EQ(host.progress.cancelMessage, "Cancel");
+    EXPECT_TRUE(host.progress.timeEstimate);
+    EXPECT_EQ(host.progress.owner, 0x7EEu);
+    EXPECT_EQ(host.progress.starts, 1);
+    EXPECT_FALSE(host.progress.started);
+    ASSERT_FALSE(host.progress.line2.empty());
+    EXPECT_EQ(host.progress.line2.front(), "Adding...");
+}
+
+TEST_F(PaneDropsTest, ShellFilesOnTheListGoToTheFolderRowOrElseTheShownFolder) {
+    FakeTransfer onRow = FakeTransfer::Files({dir.Write("one.txt", "1")});
+    EXPECT_EQ(listDrops.Drop(onRow, {0, 0}), DropEffect::Copy);  // DM's row
+    EXPECT_EQ(dm->entries.size(), 1u);
+    EXPECT_EQ(host.progress.owner, 0x1157u);
+    rows.RefreshList();
+    FakeTransfer onEntry = FakeTransfer::Files({dir.Write("two.txt", "2")});
+    EXPECT_EQ(listDrops.Drop(onEntry, {0, 1}), DropEffect::Copy);  // the e.dat row
+    EXPECT_EQ(EntryNames(*maps).size(), 2u);
+    EXPECT_EQ(ItemNameOf(maps->entries.back()), "two.txt");
+}
+
+TEST_F(PaneDropsTest, OneRezFileAloneAddsNothingButWithAnotherFileBothAreAdded) {
+    const std::string rez = dir.Write("x.REZ", "not opened");
+    FakeTransfer alone = FakeTransfer::Files({rez});
+    EXPECT_EQ(treeDrops.Drop(alone, {0, 3}, false), DropEffect::None);
+    EXPECT_TRUE(art->entries.empty());
+    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(host.progressWindows, 0);
+
+    FakeTransfer pair = FakeTransfer::Files({rez, dir.Write("y.txt", "y")});
+    EXPECT_EQ(treeDrops.Drop(pair, {0, 3}, false), DropEffect::Copy);
+    EXPECT_EQ(art->entries.size(), 2u);
+    // A folder that happens to end in .rez is a folder to add.
+    dir.Write("pack.rez/inside.txt", "i");
+    FakeTransfer folder = FakeTransfer::Files({dir.Path("pack.rez")});
+    EXPECT_EQ(treeDrops.Drop(folder, {0, 2}, false), DropEffect::Copy);
+    EXPECT_NE(doc.Folders().FindFolderByPath("MAPS\\DM\\pack.rez", false), nullptr);
+}
+
+TEST_F(PaneDropsTest, TheOpenArchiveDroppedOnItselfIsSkipped) {
+    const std::string archive = dir.Write("open.rez", "archive bytes");
+    doc.SetArchivePath(archive);
+    FakeTransfer drop = FakeTransfer::Files({archive, dir.Write("z.txt", "z")});
+    EXPECT_EQ(treeDrops.Drop(drop, {0, 3}, false), DropEffect::Copy);
+    EXPECT_EQ(EntryNames(*art).size(), 1u);
+    EXPECT_EQ(ItemNameOf(art->entries.front()), "z.txt");
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Skipping the archive itself: " + archive});
+}
+
+TEST_F(PaneDropsTest, CancelInAReplacePromptEndsTheWholeDrop) {
+    const std::string a = dir.Write("c/a.txt", "a");
+    dir.Write("c/Folder/f.txt", "f");
+    RecordingProgress progress;
+    doc.AddFile(a, art, progress);
+    host.prompts.answers.push_back(PromptAnswer::Cancel);
+    FakeTransfer drop = FakeTransfer::Files({a, dir.Path("c/Folder")});
+    treeDrops.Drop(drop, {0, 3}, false);
+    EXPECT_EQ(host.prompts.asked.size(), 1u);
+    EXPECT_TRUE(art->subfolders.empty());
+    EXPECT_EQ(host.progress.started, false);
+}
+
+TEST_F(PaneDropsTest, PasteMovesThePayloadIntoTheSelectedFolderAndUsesItUp) {
+    tree.selected = art;
+    FakeTransfer clip = FakeTransfer::Payload(EncodeFolderPayload(dm));
+    EXPECT_EQ(treeDrops.Paste(clip), FolderTreeDrops::PasteResult::PayloadUsed);
+    EXPECT_EQ(dm->parent, art);
+    EXPECT_TRUE(doc.IsModified());
+    // A refused payload is used up too: it can never become good again.
+    doc.SetModified(false);
+    FakeTransfer stale = FakeTransfer::Payload(EncodeFolderPayload(nullptr));
+    EXPECT_EQ(treeDrops.Paste(stale), FolderTreeDrops::PasteResult::PayloadUsed);
+    EXPECT_FALSE(doc.IsModified());
+
+    tree.selected = nullptr;  // nothing selected: the root
+    FakeTransfer files = FakeTransfer::Files({dir.Write("p.txt", "p")});
+    EXPECT_EQ(treeDrops.Paste(files), FolderTreeDrops::PasteResult::FilesAdded);
+    EXPECT_EQ(ItemNameOf(doc.Root()->entries.back()), "p.txt");
+    FakeTransfer nothing;
+    EXPECT_EQ(treeDrops.Paste(nothing), FolderTreeDrops::PasteResult::Nothing);
+}
+
+}  // namespace
