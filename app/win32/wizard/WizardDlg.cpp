@@ -4,16 +4,18 @@
 #include <iterator>
 
 #include "app/win32/wizard/ModuleStrings.h"
+#include "resources/tarvex/resource.h"
 
 namespace {
 
-constexpr int kWizardTemplate = 197;
-constexpr int kPageTemplates[kWizardPageCount] = {135, 205, 204};
-constexpr int kFrame = 1068;
-constexpr WORD kBack = 12323;
-constexpr WORD kNext = 12324;
-constexpr WORD kFinish = 12325;
-constexpr UINT kTalonWarning = 130;
+constexpr int kWizardTemplate = IDD_WIZARD;
+constexpr int kPageTemplates[kWizardPageCount] = {IDD_WIZARD_TASK, IDD_WIZARD_GAME,
+                                                  IDD_WIZARD_CONTENT};
+constexpr int kFrame = IDC_WIZARD_FRAME;
+constexpr WORD kBack = ID_WIZBACK;
+constexpr WORD kNext = ID_WIZNEXT;
+constexpr WORD kFinish = ID_WIZFINISH;
+constexpr UINT kTalonWarning = IDS_TALON_WARNING;
 
 }  // namespace
 
