@@ -6,6 +6,7 @@
 #include "AppTestHost.h"
 #include "platform/FileSystem.h"
 #include "support/LocalTimeZone.h"
+#include "support/UnregisteredTypeName.h"
 
 namespace {
 
@@ -69,8 +70,8 @@ TEST_F(AddingTest, TypeCodeIsTakenFromTheWholePath) {
     for (const RezEntry& entry : doc.Root()->entries)
         codes.push_back(entry.typeCode);
     EXPECT_EQ(codes, (std::vector<std::string>{"", std::string("b") + kPathSeparator + "cd", ""}));
-    // No engine type and no registered one: named after its extension, as Explorer does.
-    EXPECT_EQ(doc.Root()->entries.back().typeName, "ABCDE File");
+    // No engine type and no registered one: the shell's name for an unknown type.
+    EXPECT_EQ(doc.Root()->entries.back().typeName, support::UnregisteredTypeName());
 }
 
 TEST_F(AddingTest, EmptyListMarksModifiedAndAddsNothing) {
