@@ -2,7 +2,10 @@
 
 void JobGate::Enter() {
     std::unique_lock lock(mutex_);
+    ++waiting_;
+    changed_.notify_all();
     changed_.wait(lock, [this] { return signalled_; });
+    --waiting_;
     signalled_ = false;
 }
 
@@ -12,6 +15,11 @@ void JobGate::Leave() {
         signalled_ = true;
     }
     changed_.notify_all();
+}
+
+void JobGate::AwaitWaiters(std::size_t count) {
+    std::unique_lock lock(mutex_);
+    changed_.wait(lock, [this, count] { return waiting_ >= count; });
 }
 
 bool JobGate::IsOpen() {

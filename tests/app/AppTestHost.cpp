@@ -1,13 +1,14 @@
 #include "AppTestHost.h"
 
-#if defined(_WIN32)
-#include <process.h>
-long TempDir::Pid() {
-    return _getpid();
+std::unique_ptr<ProgressSink> AppTestHost::MakeProgress() {
+    return std::make_unique<RecordingProgress>();
 }
-#else
-#include <unistd.h>
-long TempDir::Pid() {
-    return getpid();
+
+void AppTestHost::StartJob(std::unique_ptr<ArchiveJob> job) {
+    ::StartJob(std::move(job), jobs_);
 }
-#endif
+
+std::vector<std::unique_ptr<ArchiveJob>> AppTestHost::WaitForJobs() {
+    ::WaitForJobs();
+    return jobs_.Completed().Drain();
+}

@@ -5,6 +5,7 @@
 #include "AppTestHost.h"
 #include "app/BatchCommand.h"
 #include "platform/FileSystem.h"
+#include "support/RezContents.h"
 
 namespace {
 
@@ -20,14 +21,6 @@ struct BatchTest : ::testing::Test {
         ParseCommandLine(info, args);
         return ProcessBatchCommand(info, doc);
     }
-    // Opens an archive in a second document.
-    std::unique_ptr<CTarvexDoc> Reopen(const std::string& path) {
-        auto other = std::make_unique<CTarvexDoc>(host);
-        other->OpenDocument(path);
-        other->FinishJobs();
-        EXPECT_FALSE(other->LastOpenFailed());
-        return other;
-    }
 };
 
 TEST_F(BatchTest, CreateAddsFoldersBeforeLooseFilesAndSavesWithoutAsking) {
@@ -40,11 +33,8 @@ TEST_F(BatchTest, CreateAddsFoldersBeforeLooseFilesAndSavesWithoutAsking) {
     EXPECT_TRUE(host.prompts.dialogs.empty());
     EXPECT_FALSE(doc.IsModified());
 
-    auto saved = Reopen(archive);
-    EXPECT_EQ(EntryNames(*saved->Root()), std::vector<std::string>{"X.TXT"});
-    RezFolder* maps = saved->Folders().FindFolderByPath("MAPS", false);
-    ASSERT_NE(maps, nullptr);
-    EXPECT_EQ(EntryNames(*maps), std::vector<std::string>{"M.DAT"});
+    EXPECT_EQ(support::RezContents(archive),
+              (std::vector<std::string>{"MAPS\\", "MAPS\\M.DAT = map", "X.TXT = loose"}));
 }
 
 TEST_F(BatchTest, CreateWithOneFolderPutsItsFilesBeforeTheRootsOwn) {
@@ -52,9 +42,8 @@ TEST_F(BatchTest, CreateWithOneFolderPutsItsFilesBeforeTheRootsOwn) {
     dir.Write("Maps/top.dat", "t");
     const std::string archive = dir.Path("one.rez");
     ASSERT_FALSE(Run({"/c", archive, dir.Path("Maps")}).failed);
-    auto saved = Reopen(archive);
-    EXPECT_EQ(EntryNames(*saved->Root()), std::vector<std::string>{"TOP.DAT"});
-    EXPECT_NE(saved->Folders().FindFolderByPath("SUB", false), nullptr);
+    EXPECT_EQ(support::RezContents(archive),
+              (std::vector<std::string>{"SUB\\", "SUB\\DEEP.DAT = d", "TOP.DAT = t"}));
 }
 
 TEST_F(BatchTest, AddWithOneFolderMakesItTheRootAndAsksForTheName) {
@@ -68,7 +57,8 @@ TEST_F(BatchTest, AddWithOneFolderMakesItTheRootAndAsksForTheName) {
     EXPECT_TRUE(doc.BatchFlag());
     EXPECT_EQ(doc.Root()->entries.size(), 1u);
     EXPECT_NE(doc.Folders().FindFolderByPath("SUB", false), nullptr);
-    EXPECT_TRUE(fs::exists(dir.Path("gathered.rez")));
+    EXPECT_EQ(support::RezContents(dir.Path("gathered.rez")),
+              (std::vector<std::string>{"SUB\\", "SUB\\B.DAT = b", "A.DAT = a"}));
 }
 
 TEST_F(BatchTest, AddNamesTheRootAfterItsSingleFolder) {
@@ -94,16 +84,19 @@ TEST_F(BatchTest, AddWhoseSaveDialogIsCancelledReportsFailure) {
 }
 
 TEST_F(BatchTest, CreateWhoseSaveFailsReportsFailure) {
-    const BatchOutcome outcome =
-        Run({"/C", dir.Path("no/such/folder/new.rez"), dir.Write("a.txt", "a")});
+    const std::string target = dir.Path("no/such/folder/new.rez");
+    const BatchOutcome outcome = Run({"/C", target, dir.Write("a.txt", "a")});
     EXPECT_TRUE(outcome.failed);
-    EXPECT_FALSE(host.prompts.Texts().empty());
+    EXPECT_EQ(host.prompts.Texts(), std::vector<std::string>{"Error Creating Rez File: " + target});
+    EXPECT_FALSE(fs::exists(dir.Path("no")));
 }
 
 TEST_F(BatchTest, CreateWithAMissingItemReportsFailureButStillSavesTheRest) {
     const std::string archive = dir.Path("partial.rez");
     EXPECT_TRUE(Run({"/C", archive, dir.Path("missing.txt"), dir.Write("a.txt", "a")}).failed);
-    EXPECT_EQ(Reopen(archive)->TotalEntryCount(), 1u);
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Error adding: " + dir.Path("missing.txt")});
+    EXPECT_EQ(support::RezContents(archive), std::vector<std::string>{"A.TXT = a"});
 }
 
 TEST_F(BatchTest, ExtractRoundTripAndAMissingArchiveFails) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "AppTestHost.h"
+#include "archive/ArchiveTestFiles.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -15,8 +16,11 @@ struct DocumentTest : ::testing::Test {
 
     // A document holding two files from disk, saved to dir/base.rez.
     std::string SavedArchive() {
-        doc.AddFiles({dir.Write("in/one.txt", "first"), dir.Write("in/two.dat", "second!")},
-                     nullptr, progress);
+        const std::string one = dir.Write("in/one.txt", "first");
+        const std::string two = dir.Write("in/two.dat", "second!");
+        support::SetModifiedTime(one, 1000000000);
+        support::SetModifiedTime(two, 1000000001);
+        doc.AddFiles({one, two}, nullptr, progress);
         const std::string path = dir.Path("base.rez");
         host.prompts.saveFiles.push_back(path);
         doc.FileSave();
@@ -49,6 +53,16 @@ TEST_F(DocumentTest, SaveOfANeverSavedDocumentAsksForANameAndWritesFromDisk) {
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(host.settings.GetString("Settings", "LastSaveFolder", ""), dir.Path());
     EXPECT_EQ(EntryNames(*doc.Root()), (std::vector<std::string>{"ONE.TXT", "TWO.DAT"}));
+
+    // The whole file, built by hand.
+    using namespace archive_test;
+    const std::string rootBlock =
+        EntryRecordBytes(168, 5, 1000000000, 10000000, TypeField("TXT"), "ONE") +
+        EntryRecordBytes(173, 7, 1000000001, 10000001, TypeField("TAD"), "TWO");
+    const std::string expected = support::kArchiveTextBlock +
+                                 HeaderBytes(180, rootBlock.size(), 180, 0, 7) + "first" +
+                                 "second!" + rootBlock;
+    EXPECT_EQ(ReadWholeFile(path), expected);
 }
 
 TEST_F(DocumentTest, AnEntryWhoseFileVanishedStaysUnsavedAndKeepsTheDocumentModified) {
@@ -134,7 +148,9 @@ TEST_F(DocumentTest, OpenRemembersTheFolderEvenWhenTheLoadFails) {
     doc.FinishJobs();
     EXPECT_EQ(host.settings.GetString("Settings", "LastOpenFolder", ""), dir.Path("sub"));
     EXPECT_TRUE(doc.LastOpenFailed());
-    EXPECT_FALSE(host.prompts.Texts().empty());  // the loader said why
+    EXPECT_EQ(
+        host.prompts.Texts(),
+        std::vector<std::string>{"'bogus.rez' does not appear to be a valid LithTech Rez File!"});
     // A failed open leaves the document as it was.
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
     EXPECT_TRUE(doc.ArchivePath().empty());

@@ -47,6 +47,7 @@ struct ExtractionTest : ::testing::Test {
 
 TEST_F(ExtractionTest, RootGoesIntoTheDestinationAndFoldersBelowIt) {
     const std::string out = dir.Path("out/nested");
+    RecordingProgress progress;
     ASSERT_TRUE(doc.ExtractArchive(nullptr, out, progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R1.TXT")), "root one");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R2.TXT")), "root two");
@@ -54,6 +55,13 @@ TEST_F(ExtractionTest, RootGoesIntoTheDestinationAndFoldersBelowIt) {
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/MAPS/SUB/S1.DTX")), "texture");
     EXPECT_TRUE(progress.started);
     EXPECT_TRUE(host.prompts.asked.empty());
+    // Each folder counts its own entries, subfolders first.
+    EXPECT_EQ(progress.line2,
+              (std::vector<std::string>{"Extracting Folder: test", "Extracting Folder: MAPS",
+                                        "Extracting Folder: SUB"}));
+    using Position = std::pair<std::uint32_t, std::uint32_t>;
+    EXPECT_EQ(progress.positions,
+              (std::vector<Position>{{1, 1}, {1, 1}, {1, 2}, {2, 2}}));  // SUB, MAPS, the root
 }
 
 TEST_F(ExtractionTest, AFolderBringsItsOwnDirectory) {
@@ -102,11 +110,31 @@ TEST_F(ExtractionTest, AnExistingOutputFileIsReplaced) {
 
 TEST_F(ExtractionTest, SelectionExtractsFoldersFirstThenFiles) {
     RezFolder* root = doc.Root();
+    RecordingProgress progress;
     ASSERT_TRUE(doc.ExtractSelection(root, {Folder("MAPS")}, {Entry(root, "R2.TXT")},
                                      dir.Path("sel"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
     EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
+    // SUB's entry, MAPS's entry, then the selected file counted against the last total.
+    using Position = std::pair<std::uint32_t, std::uint32_t>;
+    EXPECT_EQ(progress.positions, (std::vector<Position>{{1, 1}, {1, 1}, {1, 1}}));
+}
+
+TEST_F(ExtractionTest, AFileThatFailsIsNotCounted) {
+    RezFolder* root = doc.Root();
+    const std::string second = root->entries.back().name;
+    root->entries.front().name = "..";  // refused on every disk
+    RecordingProgress progress;
+    EXPECT_FALSE(doc.ExtractArchive(root, dir.Path("out"), progress));
+    using Position = std::pair<std::uint32_t, std::uint32_t>;
+    EXPECT_EQ(progress.positions, (std::vector<Position>{{1, 1}, {1, 1}, {1, 2}, {1, 2}}));
+    EXPECT_TRUE(fs::exists(dir.Path("out/" + second)));
+
+    RecordingProgress selecting;
+    EXPECT_FALSE(doc.ExtractSelection(root, {}, {Entry(root, ".."), Entry(root, second)},
+                                      dir.Path("sel"), selecting));
+    EXPECT_EQ(selecting.positions, (std::vector<Position>{{1, 0}}));
 }
 
 TEST_F(ExtractionTest, TheExtractCommandAsksForConfirmationAndAFolder) {

@@ -71,11 +71,14 @@ TEST(FileSystem, RecognisesAnotherSpellingOfTheSameFile) {
     EXPECT_FALSE(IsSameFile(file, dir.Path("missing.rez")));
     EXPECT_EQ(FullPathName(detour), file);
 
-    const std::string cwd = std::filesystem::current_path().string();
-    std::filesystem::current_path(dir.Path("sub"));
-    EXPECT_TRUE(IsSameFile("same.rez", file));
-    EXPECT_EQ(FullPathName("same.rez"), file);
-    std::filesystem::current_path(cwd);
+    // A path relative to the working folder: a folder of the test's own made there.
+    const TempDir here("tarvex", std::filesystem::current_path());
+    const std::string local = here.Write("sub/same.rez", "x");
+    const std::string relative =
+        (std::filesystem::path(here.Root()).filename() / "sub" / "same.rez").string();
+    EXPECT_TRUE(IsSameFile(relative, local));
+    EXPECT_FALSE(IsSameFile(relative, file));
+    EXPECT_EQ(FullPathName(relative), local);
 }
 
 }  // namespace

@@ -37,7 +37,8 @@ struct MapPackBuild : ::testing::Test {
 };
 
 TEST_F(MapPackBuild, DoomsDayMapsOfJupiterLandInRetailMultiplayer) {
-    host.prompts.openFiles.push_back({dir.Write("DD_one.dat", "1"), dir.Write("DD_two.dat", "2")});
+    const std::string one = dir.Write("DD_one.dat", "1"), two = dir.Write("DD_two.dat", "22");
+    host.prompts.openFiles.push_back({one, two});
     ASSERT_TRUE(BuildMapPack(doc, GameJupiter, {DoomsDayMaps}));
     ASSERT_EQ(host.prompts.dialogs.size(), 1u);
     EXPECT_EQ(host.prompts.dialogs[0].title, "Select your DoomsDay Map(s)");
@@ -45,12 +46,16 @@ TEST_F(MapPackBuild, DoomsDayMapsOfJupiterLandInRetailMultiplayer) {
     EXPECT_EQ(host.prompts.dialogs[0].flags, 0x1204u);
     RezFolder* folder = doc.Folders().FindFolderByPath("Worlds\\RetailMultiplayer", false);
     ASSERT_NE(folder, nullptr);
-    EXPECT_EQ(folder->entries.size(), 2u);
+    EXPECT_EQ(EntryNames(*folder), (std::vector<std::string>{one, two}));
+    EXPECT_EQ(support::Collect(folder->entries, &RezEntry::size),
+              (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_TRUE(doc.Root()->entries.empty());
     EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(MapPackBuild, CategoriesAreAskedInPageOrderAndCancelSkipsOne) {
-    host.prompts.openFiles = {{dir.Write("skin.dtx", "s")}, {}, {dir.Write("evac.dat", "e")}};
+    const std::string skin = dir.Write("skin.dtx", "s"), evac = dir.Write("evac.dat", "e");
+    host.prompts.openFiles = {{skin}, {}, {evac}};
     ASSERT_TRUE(BuildMapPack(doc, GameTalon, {CooperativeMaps, CharacterSkins, AttributeFiles}));
     ASSERT_EQ(host.prompts.dialogs.size(), 3u);
     EXPECT_EQ(host.prompts.dialogs[0].title, "Select your Character Skin file(s)");
@@ -58,15 +63,20 @@ TEST_F(MapPackBuild, CategoriesAreAskedInPageOrderAndCancelSkipsOne) {
     EXPECT_EQ(host.prompts.dialogs[1].title, "Select your Attribute file(s)");
     EXPECT_EQ(host.prompts.dialogs[2].title, "Select your Evac Map(s)");
     EXPECT_EQ(host.prompts.dialogs[2].filter, "LithTech Maps (*.DAT)|*.DAT||");
-    EXPECT_NE(doc.Folders().FindFolderByPath("Skins\\Chars", false), nullptr);
+    const RezFolder* skins = doc.Folders().FindFolderByPath("Skins\\Chars", false);
+    ASSERT_NE(skins, nullptr);
+    EXPECT_EQ(EntryNames(*skins), std::vector<std::string>{skin});
     EXPECT_EQ(doc.Folders().FindFolderByPath("Attributes", false), nullptr);
-    ASSERT_NE(doc.Folders().FindFolderByPath("Worlds\\Multi\\Evac", false), nullptr);
+    const RezFolder* maps = doc.Folders().FindFolderByPath("Worlds\\Multi\\Evac", false);
+    ASSERT_NE(maps, nullptr);
+    EXPECT_EQ(EntryNames(*maps), std::vector<std::string>{evac});
 }
 
 TEST_F(MapPackBuild, AMissingLayoutStringMeansTheRoot) {
-    host.prompts.openFiles = {{dir.Write("assault.dat", "a")}};
+    const std::string assault = dir.Write("assault.dat", "a");
+    host.prompts.openFiles = {{assault}};
     ASSERT_TRUE(BuildMapPack(doc, GameLithTech1, {TeamAssaultMaps}));
-    EXPECT_EQ(doc.Root()->entries.size(), 1u);
+    EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{assault});
     EXPECT_EQ(doc.Folders().Size(), 1u);
 }
 

@@ -9,6 +9,7 @@
 #include "archive/JobGate.h"
 #include "archive/JobRunner.h"
 #include "archive/QueuedJobHost.h"
+#include "support/RezContents.h"
 
 namespace {
 
@@ -63,8 +64,8 @@ TEST_F(JobRunner, ASecondJobWaitsUntilTheFirstHasHandedItsResultBack) {
     StartJob(OpenJob(sample), host);
     firstStarted.get_future().wait();
     StartJob(OpenJob(dir.Path("missing.rez")), host);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_EQ(progressWindows.load(), 1);  // the second worker is still at the gate
+    TheJobGate().AwaitWaiters(1);
+    EXPECT_EQ(progressWindows.load(), 1);  // the second worker stands at the gate
     EXPECT_FALSE(TheJobGate().IsOpen());
     EXPECT_EQ(host.Completed().TryTake(), nullptr);
 
@@ -161,10 +162,15 @@ TEST_F(JobRunner, SaveJobsRunThroughTheWorkerAndCancelKeepsTheArchive) {
     ASSERT_TRUE(Load(sample, document));
     document.Root()->entries.push_back(NewEntry(DiskFile("b.dat", "more"), 4, 0, 2));
 
+    // The first save is cancelled at its first entry; the second is held at its start, after
+    // the first has ended, until the archive has been looked at.
+    std::promise<void> secondStarted, release;
+    std::shared_future<void> released = release.get_future().share();
     int sinks = 0;
     QueuedJobHost host(prompts, [&]() -> std::unique_ptr<ProgressSink> {
-        // The first save is cancelled at its first entry, the second runs through.
-        return std::make_unique<RecordingProgress>(sinks++ == 0 ? 2 : -1);
+        if (sinks++ == 0)
+            return std::make_unique<RecordingProgress>(2);
+        return std::make_unique<HeldProgress>(secondStarted, released);
     });
     for (int i = 0; i < 2; ++i) {
         auto job = std::make_unique<ArchiveJob>();
@@ -174,15 +180,18 @@ TEST_F(JobRunner, SaveJobsRunThroughTheWorkerAndCancelKeepsTheArchive) {
         job->sourcePath = sample;
         StartJob(std::move(job), host);
     }
+    secondStarted.get_future().wait();
+    const auto cancelled = host.Completed().Take();
+    EXPECT_TRUE(cancelled->failed);
+    EXPECT_EQ(ReadAll(sample), original);
+
+    release.set_value();
+    const auto saved = host.Completed().Take();
     WaitForJobs();
-    auto done = host.Completed().Drain();
-    ASSERT_EQ(done.size(), 2u);
-    EXPECT_TRUE(done[0]->failed);
-    EXPECT_FALSE(done[1]->failed);
-    EXPECT_NE(ReadAll(sample), original);
-    FolderList reread;
-    ASSERT_TRUE(Load(sample, reread));
-    EXPECT_EQ(reread.TotalEntryCount(), 2u);
+    EXPECT_FALSE(saved->failed);
+    EXPECT_EQ(support::RezContents(sample),
+              (std::vector<std::string>{"A.DAT = HELLO", "B.DAT = more"}));
+    EXPECT_EQ(dir.Files(), (std::vector<std::string>{"a.dat", "b.dat", "sample.rez"}));
     EXPECT_TRUE(prompts.asked.empty());
 }
 

@@ -2,6 +2,7 @@
 
 #include "archive/RezTree.h"
 #include "platform/TextCase.h"
+#include "support/UnregisteredTypeName.h"
 
 namespace {
 
@@ -92,7 +93,8 @@ TEST(TypeNames, EngineKindsAndShellFallback) {
     EXPECT_EQ(TypeNameFor("DTX", "X.DTX"), "Texture");
     EXPECT_EQ(TypeNameFor("LTO", "X.LTO"), "Module");
     EXPECT_EQ(TypeNameFor("Spr", "X.SPR"), "Sprite");
-    EXPECT_NE(TypeNameFor("", "FILE.ABCDE"), "");
+    // Other types get the shell's name, also for one nobody registered.
+    EXPECT_EQ(TypeNameFor("", "FILE.ABCDE"), support::UnregisteredTypeName());
     EXPECT_EQ(TypeCodeOf("FILE.ABCDE"), "");
     EXPECT_EQ(TypeCodeOf("A.DAT"), "DAT");
     EXPECT_EQ(TypeCodeOf("FILE."), "");

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
+#include <system_error>
 
-#include <unistd.h>
+#include "support/ScratchFolder.h"
+#include "support/WholeFile.h"
 
 namespace fuzz {
 
@@ -26,32 +26,25 @@ inline void Expect(bool condition, const char* what) {
         Broken(what);
 }
 
-// One folder per process below the system's temporary folder, emptied on every call and
-// removed when the process ends normally.
+// The process's own folder below the system's temporary folder, made on the first call and
+// removed when the process ends normally; every call empties it, so no input sees the files
+// of the one before.
 inline fs::path FreshScratch() {
-    struct Root {
-        fs::path path = fs::temp_directory_path() / ("tarvex-fuzz-" + std::to_string(getpid()));
-        ~Root() {
-            std::error_code ignored;
-            fs::remove_all(path, ignored);
-        }
-    };
-    static const Root root;
+    static const support::ScratchFolder root("tarvex-fuzz");
+    const fs::path path = root.Root();
     std::error_code ignored;
-    fs::remove_all(root.path, ignored);
-    fs::create_directories(root.path);
-    return root.path;
+    for (const auto& item : fs::directory_iterator(path, ignored))
+        fs::remove_all(item.path(), ignored);
+    return path;
 }
 
 inline std::string WriteInput(const fs::path& path, const std::uint8_t* data, std::size_t size) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    support::WriteWholeFile(path.string(), std::string(reinterpret_cast<const char*>(data), size));
     return path.string();
 }
 
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return support::ReadWholeFile(path);
 }
 
 }  // namespace fuzz

@@ -5,17 +5,25 @@
 #include "FuzzScratch.h"
 #include "QuietProgress.h"
 #include "archive/RezLoader.h"
-#include "archive/RezRecords.h"
 #include "archive/RezSaver.h"
-#include "platform/TextCase.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {
 
-// An entry's name as saving stores it: upper case, and a trailing dot dropped.
+// Names are worked out here rather than by the engine's helpers. Saving writes ASCII letters
+// in upper case...
+std::string Upper(std::string name) {
+    for (char& c : name) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+    return name;
+}
+
+// ...and drops an entry name's trailing dot, unless the dot is the whole name.
 std::string AsStored(const std::string& name) {
-    const std::string base = BaseNameOf(name);
-    return UpperCase(base.size() + 1 == name.size() ? base : name);
+    const bool trailingDot = name.size() > 1 && name.back() == '.';
+    return Upper(trailingDot ? name.substr(0, name.size() - 1) : name);
 }
 
 // A name as it was read: already as stored.
@@ -29,7 +37,7 @@ std::vector<std::string> Outline(const FolderList& folders, const std::string& f
                                  std::string (*entryName)(const std::string&)) {
     std::vector<std::string> outline;
     folders.ForEach([&](const RezFolder& folder) {
-        outline.push_back(folder.parent ? "D " + UpperCase(folder.name) : "D");
+        outline.push_back(folder.parent ? "D " + Upper(folder.name) : "D");
         for (const RezEntry& entry : folder.entries) {
             fuzz::Expect(entry.dataPosition + std::uint64_t{entry.size} <= file.size(),
                          "entries lie inside their file");

@@ -7,7 +7,7 @@
 #include <utility>
 
 #include "stringedit/ResourceModule.h"
-#include "stringedit/StringBlock.h"
+#include "support/StringBlockBytes.h"
 
 class MemoryResourceModule : public ResourceModule {
   public:
@@ -19,27 +19,27 @@ class MemoryResourceModule : public ResourceModule {
     bool failCommit = false;
     int opened = 0;  // Open calls not yet matched by Close
 
-    // Puts strings (id, UTF-16 text) into file path in the given language.
+    // Puts strings (id, UTF-16 text) into file path in the given language. The blocks are laid
+    // out by the support library, not by the editor's codec under test.
     void AddStrings(const std::string& path, uint16_t language,
                     const std::vector<std::pair<int, std::u16string>>& strings) {
-        std::map<int, ::StringBlock> blocks;
         for (const auto& [id, text] : strings) {
-            const int b = BlockOfId(id);
-            auto old = files[path].find({b, language});
-            if (!blocks.count(b) && old != files[path].end()) {
-                blocks[b] = DecodeStringBlock(old->second);
-            }
-            blocks[b][id % kStringsPerBlock] = text;
+            std::vector<uint8_t>& bytes = files[path][{Block(id), language}];
+            std::map<int, std::u16string> block = support::StringsOfBlock(bytes);
+            block[id % support::kStringsInBlock] = text;
+            bytes = support::StringBlockBytes(block);
         }
-        for (const auto& [b, block] : blocks)
-            EncodeStringBlock(block, files[path][{b, language}]);
     }
 
-    // The strings of path's block holding id in language, decoded.
+    // The string id of path in language, read by the support library; empty when absent.
     std::u16string StringOf(const std::string& path, uint16_t language, int id) const {
         const Blocks& blocks = files.at(path);
-        auto it = blocks.find({BlockOfId(id), language});
-        return it == blocks.end() ? std::u16string() : DecodeStringBlock(it->second)[id % 16];
+        auto it = blocks.find({Block(id), language});
+        if (it == blocks.end())
+            return {};
+        const std::map<int, std::u16string> block = support::StringsOfBlock(it->second);
+        auto text = block.find(id % support::kStringsInBlock);
+        return text == block.end() ? std::u16string() : text->second;
     }
 
     bool Open(const std::string& path) override {
@@ -85,6 +85,9 @@ class MemoryResourceModule : public ResourceModule {
     }
 
   private:
+    // Block b holds identifiers (b - 1) * 16 to (b - 1) * 16 + 15.
+    static int Block(int id) { return id / support::kStringsInBlock + 1; }
+
     std::string current_;
     Blocks pending_;
 };

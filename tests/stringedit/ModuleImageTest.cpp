@@ -1,29 +1,27 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "stringedit/ModuleImage.h"
 
 #include "support/AddressSpace.h"
+#include "support/LittleEndian.h"
+#include "support/ScratchFolder.h"
 
 namespace {
 
-void Put(std::vector<uint8_t>& file, size_t at, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        file[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
+using support::PutLittleEndian;
 
 // A minimal image: DOS header, PE header at 0x80, no optional header, two sections.
 std::vector<uint8_t> SmallImage() {
     std::vector<uint8_t> file(0x400, 0);
     file[0] = 'M', file[1] = 'Z';
-    Put(file, 0x3C, 0x80, 4);
-    Put(file, 0x80, 0x00004550, 4);
-    Put(file, 0x86, 2, 2);  // sections
-    Put(file, 0x94, 0, 2);  // optional header size
-    Put(file, 0x98 + 16, 0x100, 4), Put(file, 0x98 + 20, 0x200, 4);
-    Put(file, 0xC0 + 16, 0x100, 4), Put(file, 0xC0 + 20, 0x300, 4);
+    PutLittleEndian(file, 0x3C, 0x80, 4);
+    PutLittleEndian(file, 0x80, 0x00004550, 4);
+    PutLittleEndian(file, 0x86, 2, 2);  // sections
+    PutLittleEndian(file, 0x94, 0, 2);  // optional header size
+    PutLittleEndian(file, 0x98 + 16, 0x100, 4), PutLittleEndian(file, 0x98 + 20, 0x200, 4);
+    PutLittleEndian(file, 0xC0 + 16, 0x100, 4), PutLittleEndian(file, 0xC0 + 20, 0x300, 4);
     return file;
 }
 
@@ -44,43 +42,32 @@ TEST(ModuleImage, RefusesCutOffAndForeignFiles) {
     file[0] = 'X';
     EXPECT_FALSE(IsWholeModuleImage(file));
     file = SmallImage();
-    Put(file, 0x80, 0x00004551, 4);
+    PutLittleEndian(file, 0x80, 0x00004551, 4);
     EXPECT_FALSE(IsWholeModuleImage(file));
 }
 
 TEST(ModuleImage, RefusesHeadersPointingOutside) {
     std::vector<uint8_t> file = SmallImage();
-    Put(file, 0x3C, 0xFFFFFFF0, 4);
+    PutLittleEndian(file, 0x3C, 0xFFFFFFF0, 4);
     EXPECT_FALSE(IsWholeModuleImage(file));
     file = SmallImage();
-    Put(file, 0x86, 0xFFFF, 2);
+    PutLittleEndian(file, 0x86, 0xFFFF, 2);
     EXPECT_FALSE(IsWholeModuleImage(file));
     file = SmallImage();
-    Put(file, 0xC0 + 20, 0xFFFFFF00, 4);  // offset plus size beyond 32 bits
+    PutLittleEndian(file, 0xC0 + 20, 0xFFFFFF00, 4);  // offset plus size beyond 32 bits
     EXPECT_FALSE(IsWholeModuleImage(file));
     file = SmallImage();
-    Put(file, 0xC0 + 16, 0, 4);  // an empty section may point anywhere
-    Put(file, 0xC0 + 20, 0xFFFFFF00, 4);
+    PutLittleEndian(file, 0xC0 + 16, 0, 4);  // an empty section may point anywhere
+    PutLittleEndian(file, 0xC0 + 20, 0xFFFFFF00, 4);
     EXPECT_TRUE(IsWholeModuleImage(file));
 }
 
 // A file of its own for one test, removed afterwards.
 struct ModuleFile {
+    support::ScratchFolder folder{"module"};
     std::filesystem::path path;
-    explicit ModuleFile(const std::vector<uint8_t>& bytes) {
-        static int counter = 0;
-        path =
-            std::filesystem::temp_directory_path() /
-            ("tarvex-module-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-             "-" + std::to_string(++counter) + ".dll");
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
-    }
-    ~ModuleFile() {
-        std::error_code ignored;
-        std::filesystem::remove(path, ignored);
-    }
+    explicit ModuleFile(const std::vector<uint8_t>& bytes)
+        : path(folder.Write("module.dll", bytes)) {}
 };
 
 TEST(ModuleImage, AFileIsJudgedAsItsBytesAre) {
@@ -89,7 +76,7 @@ TEST(ModuleImage, AFileIsJudgedAsItsBytesAre) {
     cut.resize(0x3FF);
     EXPECT_FALSE(IsWholeModuleFile(ModuleFile(cut).path.string()));
     std::vector<uint8_t> foreign = SmallImage();
-    Put(foreign, 0x80, 0x00004551, 4);
+    PutLittleEndian(foreign, 0x80, 0x00004551, 4);
     EXPECT_FALSE(IsWholeModuleFile(ModuleFile(foreign).path.string()));
     EXPECT_FALSE(IsWholeModuleFile(ModuleFile({}).path.string()));
     EXPECT_FALSE(IsWholeModuleFile("/no/such/module.dll"));
@@ -107,7 +94,7 @@ TEST(ModuleImage, AModuleLargerThanTheMemoryLeftIsJudgedByItsHeadersAlone) {
     // 1 GiB (sparse), its last section ending at the very end.
     const uint64_t size = 1ull << 30;
     std::vector<uint8_t> image = SmallImage();
-    Put(image, 0xC0 + 16, static_cast<uint32_t>(size - 0x300), 4);
+    PutLittleEndian(image, 0xC0 + 16, static_cast<uint32_t>(size - 0x300), 4);
     ModuleFile file(image);
     std::filesystem::resize_file(file.path, size);
     GTEST_FLAG_SET(death_test_style, "fast");

@@ -2,6 +2,7 @@
 
 #include "stringedit/MemoryResourceModule.h"
 #include "stringedit/QuilletDoc.h"
+#include "support/StringTableRows.h"
 
 namespace {
 
@@ -15,12 +16,7 @@ class QuilletDocTest : public ::testing::Test {
                           {{1, u"One"}, {2, u"Two\nlines"}, {300, u"C:\\new\\folder"}});
     }
 
-    std::vector<int> Ids() const {
-        std::vector<int> ids;
-        for (int row = 0; row < doc.RowCount(); ++row)
-            ids.push_back(doc.RowToId(row));
-        return ids;
-    }
+    std::vector<int> Ids() const { return support::RowIds(doc); }
 
     MemoryResourceModule module;
     Utf8CodePage codePage;
@@ -54,15 +50,21 @@ TEST_F(QuilletDocTest, SavingWithoutEditKeepsEveryStringExactly) {
     module.AddStrings(kDll, kEnglishUnitedStates,
                       {{5, u"tab\there \\t bell\a"}, {65534, u"last"}, {7, u"\\"}});
     ASSERT_TRUE(doc.LoadStringTable(kDll));
-    const auto before = module.files[kDll];
     ASSERT_TRUE(doc.WriteStringTable());
-    for (int id : {1, 2, 5, 7, 300, 65534}) {
+    const std::map<int, std::u16string> expected = {
+        {1, u"One"}, {2, u"Two\nlines"},        {5, u"tab\there \\t bell\a"},
+        {7, u"\\"},  {300, u"C:\\new\\folder"}, {65534, u"last"}};
+    for (int id = 0; id <= kHighestStringId; ++id) {
+        const auto it = expected.find(id);
         EXPECT_EQ(module.StringOf(kDll, kEnglishUnitedStates, id),
-                  DecodeStringBlock(before.at({BlockOfId(id), kEnglishUnitedStates}))[id % 16])
+                  it == expected.end() ? u"" : it->second)
             << id;
     }
-    EXPECT_EQ(module.StringOf(kDll, kEnglishUnitedStates, 300), u"C:\\new\\folder");
-    EXPECT_EQ(module.StringOf(kDll, kEnglishUnitedStates, 2), u"Two\nlines");
+    // The block of 65534 as a resource compiler lays it out: 14 empty strings, then "last".
+    std::vector<uint8_t> last(28, 0);
+    for (char b : {'\4', '\0', 'l', '\0', 'a', '\0', 's', '\0', 't', '\0', '\0', '\0'})
+        last.push_back(static_cast<uint8_t>(b));
+    EXPECT_EQ(module.files[kDll].at({4096, kEnglishUnitedStates}), last);
 }
 
 TEST_F(QuilletDocTest, SaveWritesEveryBlockInEnglishBesideOtherLanguages) {

@@ -1,25 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <sstream>
 
 #include "stringedit/MemoryResourceModule.h"
 #include "stringedit/QuilletCommandLine.h"
 #include "stringedit/TranslationFile.h"
+#include "support/ScratchFolder.h"
+#include "support/WholeFile.h"
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
+using support::ReadWholeFile;
+using support::WriteWholeFile;
 
 class TranslationTest : public ::testing::Test {
   protected:
@@ -27,7 +19,6 @@ class TranslationTest : public ::testing::Test {
         module.AddStrings("game.dll", kEnglishUnitedStates,
                           {{300, u"C:\\new"}, {2, u"two\r\nlines"}, {1, u"\tone"}});
     }
-    ~TranslationTest() override { std::remove(txt.c_str()); }
 
     std::optional<int> Run(std::vector<std::string> args) {
         err.str("");
@@ -38,12 +29,13 @@ class TranslationTest : public ::testing::Test {
     Utf8CodePage codePage;
     CQuilletDoc doc{module, codePage};
     std::ostringstream err;
-    const std::string txt = ::testing::TempDir() + "quillet-strings.txt";
+    support::ScratchFolder scratch{"quillet"};
+    const std::string txt = scratch.Path("strings.txt");
 };
 
 TEST_F(TranslationTest, ExportWritesOneCrLfLinePerStringInIdentifierOrder) {
     ASSERT_EQ(Run({"/export", "game.dll", txt}), 0);
-    EXPECT_EQ(ReadAll(txt), "1\t\\tone\r\n2\ttwo\\r\\nlines\r\n300\tC:\\\\new\r\n");
+    EXPECT_EQ(ReadWholeFile(txt), "1\t\\tone\r\n2\ttwo\\r\\nlines\r\n300\tC:\\\\new\r\n");
 }
 
 TEST_F(TranslationTest, ExportOfAMissingModuleFails) {
@@ -52,7 +44,7 @@ TEST_F(TranslationTest, ExportOfAMissingModuleFails) {
 }
 
 TEST_F(TranslationTest, ImportReplacesTheTableAndRoundTrips) {
-    WriteAll(txt, "7\tseven\\n\\\\\r\n\r\n3\tthree\twith tab\n65534\tlast");
+    WriteWholeFile(txt, "7\tseven\\n\\\\\r\n\r\n3\tthree\twith tab\n65534\tlast");
     ASSERT_EQ(Run({"/import", txt, "game.dll"}), 0) << err.str();
     EXPECT_EQ(module.StringOf("game.dll", kEnglishUnitedStates, 7), u"seven\n\\");
     EXPECT_EQ(module.StringOf("game.dll", kEnglishUnitedStates, 3), u"three\twith tab");
@@ -60,7 +52,7 @@ TEST_F(TranslationTest, ImportReplacesTheTableAndRoundTrips) {
     EXPECT_TRUE(module.StringOf("game.dll", kEnglishUnitedStates, 300).empty());
 
     ASSERT_EQ(Run({"/export", "game.dll", txt}), 0);
-    EXPECT_EQ(ReadAll(txt), "3\tthree\\twith tab\r\n7\tseven\\n\\\\\r\n65534\tlast\r\n");
+    EXPECT_EQ(ReadWholeFile(txt), "3\tthree\\twith tab\r\n7\tseven\\n\\\\\r\n65534\tlast\r\n");
 }
 
 TEST_F(TranslationTest, BadLinesAreRefusedWithTheirNumberAndNothingIsWritten) {
@@ -75,7 +67,7 @@ TEST_F(TranslationTest, BadLinesAreRefusedWithTheirNumberAndNothingIsWritten) {
         {"4\ta\r\n5\tb\r\n4\tc\r\n", "Line 3: duplicate identifier 4"},
     };
     for (const auto& [file, message] : cases) {
-        WriteAll(txt, file);
+        WriteWholeFile(txt, file);
         EXPECT_EQ(Run({"/import", txt, "game.dll"}), 1) << file;
         EXPECT_EQ(err.str(), txt + ": " + message + "\n");
     }
@@ -83,7 +75,7 @@ TEST_F(TranslationTest, BadLinesAreRefusedWithTheirNumberAndNothingIsWritten) {
 }
 
 TEST_F(TranslationTest, ImportIntoAModuleThatCannotBeUpdatedFails) {
-    WriteAll(txt, "1\tone\r\n");
+    WriteWholeFile(txt, "1\tone\r\n");
     module.locked.insert("game.dll");
     EXPECT_EQ(Run({"/import", txt, "game.dll"}), 1);
     EXPECT_EQ(err.str(), "Error Saving DLL\n");
@@ -95,7 +87,11 @@ TEST_F(TranslationTest, OtherArgumentsLeaveTheWindowToStart) {
     EXPECT_EQ(Run({}), std::nullopt);
     EXPECT_EQ(Run({"game.dll"}), std::nullopt);
     EXPECT_EQ(Run({"/export", "game.dll"}), 2);
-    EXPECT_NE(err.str().find("Usage"), std::string::npos);
+    EXPECT_EQ(err.str(),
+              "Usage: Quillet.exe /export <file.dll> <strings.txt>\n"
+              "       Quillet.exe /import <strings.txt> <file.dll>\n");
+    EXPECT_EQ(Run({"/import", "a.txt", "game.dll", "extra"}), 2);
+    EXPECT_EQ(module.StringOf("game.dll", kEnglishUnitedStates, 1), u"\tone");
 }
 
 }  // namespace

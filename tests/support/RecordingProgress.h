@@ -1,12 +1,13 @@
 #pragma once
 // ProgressSink for tests: records what is shown and can cancel after a number of polls.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "archive/ProgressSink.h"
 
 class RecordingProgress : public ProgressSink {
-public:
+  public:
     explicit RecordingProgress(int cancelAfterPolls = -1) : cancelAfterPolls_(cancelAfterPolls) {}
 
     std::string title, cancelMessage;
@@ -17,6 +18,8 @@ public:
     std::uintptr_t owner = 0;
     std::vector<std::string> line1, line2;  // every text set, in order
     std::uint32_t done = 0, total = 0;
+    // (done, total) after every SetProgress and SetProgressDone, in order.
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> positions;
     int polls = 0;
 
     void SetTitle(const std::string& text) override { title = text; }
@@ -34,16 +37,21 @@ public:
     void SetProgress(std::uint32_t d, std::uint32_t t) override {
         done = d;
         total = t;
+        positions.emplace_back(done, total);
     }
-    void SetProgressDone(std::uint32_t d) override { done = d; }
+    void SetProgressDone(std::uint32_t d) override {
+        done = d;
+        positions.emplace_back(done, total);
+    }
     bool HasUserCancelled() override {
         ++polls;
-        if (cancelAfterPolls_ >= 0 && polls > cancelAfterPolls_) cancelled_ = true;
+        if (cancelAfterPolls_ >= 0 && polls > cancelAfterPolls_)
+            cancelled_ = true;
         return cancelled_;
     }
     void Stop() override { started = false; }
 
-private:
+  private:
     int cancelAfterPolls_;
     bool cancelled_ = false;
 };

@@ -2,22 +2,16 @@
 // Builds synthetic .dtx files for the tests.
 #include <algorithm>
 #include <cstdint>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "support/LittleEndian.h"
+#include "support/WholeFile.h"
+
 namespace dtx_test {
 
-inline void Put16(std::vector<uint8_t>& out, size_t at, uint16_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-inline void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
-        out[at + i] = static_cast<uint8_t>(value >> (8 * i));
-    }
-}
+using support::Put16;
+using support::Put32;
 
 inline void Append(std::vector<uint8_t>& out, const std::vector<uint8_t>& more) {
     out.insert(out.end(), more.begin(), more.end());
@@ -90,8 +84,7 @@ inline std::vector<uint8_t> ColourBlock(uint16_t c0, uint16_t c1, uint8_t row0, 
 }
 
 inline void WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    support::WriteWholeFile(path, bytes);
 }
 
 }  // namespace dtx_test

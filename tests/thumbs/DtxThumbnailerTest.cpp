@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "support/ScratchFolder.h"
 #include "thumbs/DtxBuilder.h"
 
 using namespace dtx_test;
@@ -49,16 +50,9 @@ bool Exists(const std::string& path) {
 
 class DtxThumbnailer : public testing::Test {
   protected:
-    std::string Temp(const std::string& name) {
-        std::string path = testing::TempDir() + "dtx_thumbnailer_" + name;
-        std::remove(path.c_str());
-        created_.push_back(path);
-        return path;
-    }
+    std::string Temp(const std::string& name) { return scratch_.Path(name); }
     std::string Texture(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::string path = Temp(name);
-        WriteFile(path, bytes);
-        return path;
+        return scratch_.Write(name, bytes);
     }
     // Exit status of the program run with args; its standard output goes to output.
     int Run(const std::string& args, std::string* output = nullptr) {
@@ -77,14 +71,9 @@ class DtxThumbnailer : public testing::Test {
         int status = pclose(pipe);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    void TearDown() override {
-        for (const auto& path : created_) {
-            std::remove(path.c_str());
-        }
-    }
 
   private:
-    std::vector<std::string> created_;
+    support::ScratchFolder scratch_{"dtx-thumbnailer"};
 };
 
 // A colour-block texture whose left half is red and right half blue.
@@ -178,5 +167,5 @@ TEST_F(DtxThumbnailer, BadCommandLinesAreRefused) {
 
 TEST_F(DtxThumbnailer, UnwritableOutputFails) {
     std::string input = Texture("ok2.dtx", HalvesTexture(8, 8));
-    EXPECT_NE(Run(input + " " + testing::TempDir() + "no-such-dir/out.png"), 0);
+    EXPECT_NE(Run(input + " " + Temp("no-such-dir/out.png")), 0);
 }

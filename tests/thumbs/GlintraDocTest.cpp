@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstring>
 
+#include "support/LittleEndian.h"
 #include "thumbs/DtxBuilder.h"
 
 using namespace dtx_test;
@@ -22,13 +23,13 @@ class CountingReader : public MemoryReader {
     size_t consumed = 0;
 };
 
+// Bitmap header fields are signed.
 int32_t Field32(const std::vector<uint8_t>& bytes, size_t at) {
-    return static_cast<int32_t>(bytes[at] | (bytes[at + 1] << 8) | (bytes[at + 2] << 16) |
-                                (uint32_t(bytes[at + 3]) << 24));
+    return static_cast<int32_t>(support::Get32(bytes, at));
 }
 
 int Field16(const std::vector<uint8_t>& bytes, size_t at) {
-    return bytes[at] | (bytes[at + 1] << 8);
+    return support::Get16(bytes, at);
 }
 
 bool Load(CGlintraDoc& doc, const std::vector<uint8_t>& file, size_t* consumed = nullptr) {

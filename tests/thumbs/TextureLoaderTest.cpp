@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "support/ScratchFolder.h"
 #include "thumbs/DtxBuilder.h"
 #include "thumbs/InfoTip.h"
 
@@ -17,24 +18,13 @@ const char kTemplate[] = "\nGlintra\nGlintra\nDTX Files (*.dtx)\n.DTX\nGlintra.D
 
 class TextureFiles : public testing::Test {
   protected:
-    std::string PathOf(const std::string& name) {
-        std::string path = testing::TempDir() + "glintra_loader_" + name;
-        created_.push_back(path);
-        return path;
-    }
+    std::string PathOf(const std::string& name) { return scratch_.Path(name); }
     std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::string path = PathOf(name);
-        WriteFile(path, bytes);
-        return path;
-    }
-    void TearDown() override {
-        for (const auto& path : created_) {
-            std::remove(path.c_str());
-        }
+        return scratch_.Write(name, bytes);
     }
 
   private:
-    std::vector<std::string> created_;
+    support::ScratchFolder scratch_{"glintra-loader"};
 };
 
 std::vector<uint8_t> SolidPalettised(int width, int height, uint8_t index) {

@@ -17,28 +17,6 @@ std::string Backslashed(std::string path) {
     return path;
 }
 
-void RemoveTree(const std::wstring& path) {
-    WIN32_FIND_DATAW found;
-    HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            const std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") {
-                continue;
-            }
-            const std::wstring child = path + L"\\" + name;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-                RemoveTree(child);
-            } else {
-                SetFileAttributesW(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-                DeleteFileW(child.c_str());
-            }
-        } while (FindNextFileW(search, &found));
-        FindClose(search);
-    }
-    RemoveDirectoryW(path.c_str());
-}
-
 // Processes the tests ran and waited for themselves; their exits are not the menu's.
 std::set<DWORD>& AwaitedByHand() {
     static std::set<DWORD> ids;
@@ -187,19 +165,6 @@ bool ChildProcesses::WaitForExits(int count) {
         }
     }
     return true;
-}
-
-ScratchFolder::ScratchFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    static int serial = 0;
-    path_ = std::string(temp) + "cravel_wine_" + std::to_string(GetCurrentProcessId()) + "_" +
-            std::to_string(++serial);
-    CreateDirectoryA(path_.c_str(), nullptr);
-}
-
-ScratchFolder::~ScratchFolder() {
-    RemoveTree(Wide(path_));
 }
 
 std::string ScratchFolder::MakeFolder(const std::string& below) {

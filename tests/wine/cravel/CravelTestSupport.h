@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "AnsiWide.h"
+#include "support/ScratchFolder.h"
 
 namespace cravel_test {
 
@@ -77,22 +78,18 @@ class ChildProcesses {
     HANDLE port_ = nullptr;
 };
 
-// A fresh folder in the temporary folder, named after the process, removed with everything in
-// it at the end.
+// The support library's scratch folder, filled through the wide functions so that names of
+// any code page can be made.
 class ScratchFolder {
   public:
-    ScratchFolder();
-    ~ScratchFolder();
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
     const std::string& Path() const { return path_; }
     // below is relative, with backslashes; ANSI text.
     std::string MakeFolder(const std::string& below);
     std::string MakeFile(const std::string& below, const std::string& content = "data");
 
   private:
-    std::string path_;
+    support::ScratchFolder folder_{"cravel"};
+    std::string path_ = folder_.Root();
 };
 
 }  // namespace cravel_test

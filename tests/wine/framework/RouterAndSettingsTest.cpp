@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/win32/ui/CommandRouter.h"
 #include "platform/win32/ui/OpenFileNames.h"
 #include "platform/win32/ui/RegistrySettings.h"
@@ -46,17 +48,19 @@ TEST(OpenFileNames, SinglePathOrFolderWithNames) {
     EXPECT_TRUE(ParseOpenFileNames("\0", 2).empty());
 }
 
-// Removes the test program's key, whatever the test did.
-struct RemoveProgramKey {
-    ~RemoveProgramKey() {
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest\\Window");
-        RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest");
+// A program key of this process's own, removed with its Window key whatever the test did.
+struct ProgramKey {
+    const std::string program = "QuilletTest" + std::to_string(GetCurrentProcessId());
+    const std::string path = "Software\\Stonemere Software\\" + program;
+    ~ProgramKey() {
+        RegDeleteKeyA(HKEY_CURRENT_USER, (path + "\\Window").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, path.c_str());
     }
 };
 
 TEST(RegistrySettings, KeepsValuesUnderTheMakersKey) {
-    const RemoveProgramKey cleanup;
-    RegistrySettings settings("QuilletTest");
+    const ProgramKey key;
+    RegistrySettings settings(key.program);
     EXPECT_EQ(settings.GetString("Window", "Missing", "fallback"), "fallback");
     EXPECT_EQ(settings.GetInt("Window", "Missing", 7), 7);
     ASSERT_TRUE(settings.SetString("Window", "Name", "Cres.DLL"));
@@ -65,16 +69,22 @@ TEST(RegistrySettings, KeepsValuesUnderTheMakersKey) {
     EXPECT_EQ(settings.GetInt("Window", "Width", 0), -640);
     EXPECT_EQ(settings.GetInt("Window", "Name", 5), 5);  // a string is no integer
 
-    ScopedKey key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Stonemere Software\\QuilletTest\\Window",
-                            0, KEY_READ, key.Receive()),
+    ScopedKey window;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, (key.path + "\\Window").c_str(), 0, KEY_READ,
+                            window.Receive()),
               ERROR_SUCCESS);
     char value[32] = "";
     DWORD size = sizeof(value);
-    EXPECT_EQ(RegQueryValueExA(key.Get(), "Name", nullptr, nullptr, reinterpret_cast<BYTE*>(value),
-                               &size),
+    EXPECT_EQ(RegQueryValueExA(window.Get(), "Name", nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(value), &size),
               ERROR_SUCCESS);
     EXPECT_STREQ(value, "Cres.DLL");
+    DWORD width = 0;
+    size = sizeof(width);
+    EXPECT_EQ(RegQueryValueExA(window.Get(), "Width", nullptr, nullptr,
+                               reinterpret_cast<BYTE*>(&width), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(static_cast<int>(width), -640);
 }
 
 }  // namespace

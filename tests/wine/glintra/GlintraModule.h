@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "support/ScratchFolder.h"
+
 namespace glintra_test {
 
 // {5DCED9AF-C2EC-4BD3-AF2A-F51D6B18FC7C}
@@ -62,33 +64,16 @@ inline std::wstring Wide(const std::string& text) {
     return std::wstring(text.begin(), text.end());  // the tests' paths are ASCII
 }
 
-// Files written into the temporary folder and deleted at the end of the test.
+// Files written into a scratch folder of the test's own, removed at the end of the test.
 class ScratchFiles {
   public:
-    ~ScratchFiles() {
-        for (const auto& path : paths_) {
-            DeleteFileA(path.c_str());
-        }
-    }
-    std::string Path(const std::string& name) {
-        char folder[MAX_PATH];
-        GetTempPathA(MAX_PATH, folder);
-        std::string path = std::string(folder) + "glintra_wine_" + name;
-        paths_.push_back(path);
-        return path;
-    }
-    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) {
-        std::string path = Path(name);
-        HANDLE file =
-            CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-        CloseHandle(file);
-        return path;
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
+    std::string Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+        return folder_.Write(name, bytes);
     }
 
   private:
-    std::vector<std::string> paths_;
+    support::ScratchFolder folder_{"glintra"};
 };
 
 }  // namespace glintra_test

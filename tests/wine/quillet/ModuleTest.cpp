@@ -11,6 +11,9 @@
 #include "stringedit/QuilletDoc.h"
 #include "stringedit/win32/AnsiCodePage.h"
 #include "stringedit/win32/Win32ResourceModule.h"
+#include "support/FullPath.h"
+#include "support/StringTableRows.h"
+#include "support/WholeFile.h"
 
 namespace {
 
@@ -25,22 +28,15 @@ const std::map<int, std::string> kEnglish = {{1, "One"},
                                              {1000, "needle in a haystack"},
                                              {2000, "Needle in capitals"}};
 
-std::string FullPath(const std::string& name) {
-    char path[MAX_PATH];
-    GetFullPathNameA(name.c_str(), MAX_PATH, path, nullptr);
-    return path;
-}
+using support::FullPath;
+using support::ReadWholeFile;
+using support::RowIds;
 
 // A fresh copy of a fixture module that a test may change.
 std::string CopyOf(const std::string& fixture, const std::string& name) {
     SetFileAttributesA(name.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_TRUE(CopyFileA(fixture.c_str(), name.c_str(), FALSE)) << fixture;
     return FullPath(name);
-}
-
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // Every string of the module as the game reads it.
@@ -80,12 +76,7 @@ void WriteExpectation(const std::string& path, int language,
 
 class ModuleTest : public ::testing::Test {
   protected:
-    std::vector<int> Ids() const {
-        std::vector<int> ids;
-        for (int row = 0; row < doc.RowCount(); ++row)
-            ids.push_back(doc.RowToId(row));
-        return ids;
-    }
+    std::vector<int> Ids() const { return RowIds(doc); }
 
     Win32ResourceModule module;
     AnsiCodePage codePage;
@@ -182,7 +173,7 @@ TEST_F(ModuleTest, FilesThatAreNoModulesAreRefused) {
 }
 
 TEST_F(ModuleTest, CutOffModulesAreNeitherReadNorWritten) {
-    const std::string whole = FileBytes("Strings1033.dll");
+    const std::string whole = ReadWholeFile("Strings1033.dll");
     std::ofstream("Truncated.dll", std::ios::binary) << whole.substr(0, whole.size() / 2);
     EXPECT_FALSE(doc.LoadStringTable(FullPath("Truncated.dll")));
     EXPECT_FALSE(doc.HasDll());
@@ -192,20 +183,20 @@ TEST_F(ModuleTest, CutOffModulesAreNeitherReadNorWritten) {
     ASSERT_TRUE(doc.LoadStringTable(path));
     std::ofstream(path, std::ios::binary) << whole.substr(0, 1024);
     EXPECT_FALSE(doc.WriteStringTable());
-    EXPECT_TRUE(FileBytes(path) == whole.substr(0, 1024));
+    EXPECT_TRUE(ReadWholeFile(path) == whole.substr(0, 1024));
 }
 
 TEST_F(ModuleTest, SaveFailsWhileAnotherProgramHoldsTheModule) {
     const std::string path = CopyOf("Strings1033.dll", "Held.dll");
     ASSERT_TRUE(doc.LoadStringTable(path));
     doc.SetText(1, "changed");
-    const std::string before = FileBytes(path);
+    const std::string before = ReadWholeFile(path);
     HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     EXPECT_FALSE(doc.WriteStringTable());
     CloseHandle(held);
-    EXPECT_TRUE(FileBytes(path) == before);
+    EXPECT_TRUE(ReadWholeFile(path) == before);
     ASSERT_TRUE(doc.WriteStringTable());
     EXPECT_EQ(LoadedStrings(path).at(1), "changed");
 }

@@ -5,11 +5,12 @@
 #include <objbase.h>
 
 #include <fstream>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
 #include <vector>
+
+#include "support/WholeFile.h"
 
 // The first methods of IITStorage, enough to open a compiled help file. Outside the unnamed
 // namespace: there the compiler would know that no object can have this type, and drop the calls.
@@ -36,10 +37,7 @@ std::wstring Wide(const std::string& text) {
     return wide;
 }
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using support::ReadWholeFile;
 
 class HelpFile : public ::testing::Test {
   protected:
@@ -115,7 +113,7 @@ TEST_F(HelpFile, HoldsEveryPageAsWritten) {
     const std::vector<std::string> files = ProjectFiles();
     ASSERT_GE(files.size(), 8u);
     for (const std::string& file : files) {
-        const std::string source = FileBytes(std::string(TARVEX_HELP_SOURCES) + "/" + file);
+        const std::string source = ReadWholeFile(std::string(TARVEX_HELP_SOURCES) + "/" + file);
         ASSERT_FALSE(source.empty()) << file;
         EXPECT_EQ(Stream(file), source) << file;
     }
@@ -131,14 +129,14 @@ TEST_F(HelpFile, HoldsEveryPictureAndLinkTarget) {
     for (const std::string& file : ProjectFiles()) {
         if (file.size() < 5 || file.substr(file.size() - 5) != ".html")
             continue;
-        const std::string page = FileBytes(std::string(TARVEX_HELP_SOURCES) + "/" + file);
+        const std::string page = ReadWholeFile(std::string(TARVEX_HELP_SOURCES) + "/" + file);
         for (std::sregex_iterator it(page.begin(), page.end(), reference), end; it != end; ++it) {
             const std::string target = (*it)[2];
             const auto inside = Stream(target);
             EXPECT_TRUE(inside.has_value()) << file << " names " << target;
             if (target.rfind("images/", 0) == 0) {
                 EXPECT_EQ(inside,
-                          FileBytes(std::string(TARVEX_HELP_IMAGES) + "/" + target.substr(7)))
+                          ReadWholeFile(std::string(TARVEX_HELP_IMAGES) + "/" + target.substr(7)))
                     << target;
                 ++pictures;
             }

@@ -5,13 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <vector>
 
 #include "Canvas.h"
 #include "ResourceBytes.h"
+#include "support/TextBlockBytes.h"
+#include "support/WholeFile.h"
 
 namespace {
 
@@ -77,18 +77,10 @@ TEST(Icons, TransparentAroundOpaqueInside) {
     }
 }
 
-std::string Padded(const std::string& line) {
-    return line + std::string(60 - line.size(), ' ');
-}
-
 TEST(TextBlock, IsTheTemplateFile) {
-    const std::string expected = "\r\n" + Padded("Tarvex 3.0 Stonemere Software") + "\r\n" +
-                                 Padded("LithTech Resource File") + "\r\n\x1a";
-    ASSERT_EQ(expected.size(), 127u);
-    EXPECT_EQ(ResourceBytes(3003, RT_RCDATA), expected);
-    std::ifstream file(TARVEX_TEXT_BLOCK_FILE, std::ios::binary);
-    const std::string bytes{std::istreambuf_iterator<char>(file), {}};
-    EXPECT_EQ(ResourceBytes(3003, RT_RCDATA), bytes);
+    ASSERT_EQ(support::kArchiveTextBlock.size(), 127u);
+    EXPECT_EQ(ResourceBytes(3003, RT_RCDATA), support::kArchiveTextBlock);
+    EXPECT_EQ(support::ReadWholeFile(TARVEX_TEXT_BLOCK_FILE), support::kArchiveTextBlock);
 }
 
 // The chunks of a RIFF list, by their tags, from an offset to an end.

@@ -1,6 +1,7 @@
 // The batch commands run in-process: /C and /X end within the start-up and never show the
 // window; /A and /E leave it to be shown; a switch that is no single letter opens the archive.
 #include "TarvexWindow.h"
+#include "support/RezContents.h"
 
 namespace tarvex_test {
 namespace {
@@ -77,7 +78,9 @@ TEST_F(Batch, AddAsksForTheNameAndTheWindowStays) {
     EXPECT_EQ(prompts.dialogs[0].defaultExtension, ".rez");
     EXPECT_EQ(Doc().ArchivePath(), archive);
     EXPECT_FALSE(Doc().IsModified());
-    EXPECT_TRUE(std::filesystem::exists(archive));
+    EXPECT_EQ(support::RezContents(archive),
+              (std::vector<std::string>{"MAPS\\", "MAPS\\MULTI\\", "MAPS\\MULTI\\CTF.DAT = capture",
+                                        "MAPS\\DM.DAT = deathmatch", "X.TXT = loose"}));
 }
 
 TEST_F(Batch, ExtractAskingForTheFolderLeavesTheArchiveOpen) {

@@ -19,48 +19,19 @@
 #include "platform/win32/ui/MessageLoop.h"
 #include "platform/win32/ui/RegistrySettings.h"
 #include "support/RecordingProgress.h"
+#include "support/ScratchFolder.h"
 #include "support/ScriptedPrompts.h"
 
 namespace tarvex_test {
 
 inline constexpr const char* kSettingsKey = "Software\\Stonemere Software\\Tarvex";
 
-// A folder of its own below the temporary folder, removed with everything in it.
-class TempFolder {
-  public:
-    TempFolder() {
-        static int counter = 0;
-        path_ = std::filesystem::temp_directory_path() /
-                ("tarvex-window-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(++counter));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    // below uses backslashes; the result is a full path.
-    std::string Path(const std::string& below = "") const {
-        return below.empty() ? path_.string() : (path_ / below).make_preferred().string();
-    }
-    std::string Write(const std::string& below, const std::string& content) const {
-        const std::filesystem::path file(Path(below));
-        std::filesystem::create_directories(file.parent_path());
-        std::ofstream(file, std::ios::binary) << content;
-        return file.string();
-    }
-
-  private:
-    std::filesystem::path path_;
-};
+// A folder of the test process's own below the temporary folder, removed with everything in it.
+using TempFolder = support::ScratchFolder;
+using support::ReadWholeFile;
 
 inline std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return ReadWholeFile(path);
 }
 
 // A progress window that leaves a copy of what it was told in a log when it goes.
@@ -123,7 +94,7 @@ class TarvexWindow : public ::testing::Test {
     // Every progress window the program made and let go, in order.
     std::vector<RecordingProgress> progressLog;
     RegistrySettings settings{"Tarvex"};
-    TempFolder disk;
+    TempFolder disk{"tarvex-window"};
 
   private:
     std::unique_ptr<CTarvexApp> app_;
