@@ -54,9 +54,9 @@ struct FileBatch {
         for (std::size_t i = 0; i < files.size(); ++i) {
             const File& file = files[i];
             written[i] = file.bytes
-                             ? output->WriteFile(file.name, file.bytes, file.size)
-                             : output->CopyFile(file.name, file.source ? *file.source : archive,
-                                                file.offset, file.size);
+                             ? output->WriteBytes(file.name, file.bytes, file.size)
+                             : output->CopyBytes(file.name, file.source ? *file.source : archive,
+                                                 file.offset, file.size);
             all = all && written[i];
         }
         return all;

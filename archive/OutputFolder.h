@@ -17,10 +17,10 @@ class OutputFolder {
     // The existing folder at path.
     bool Open(const std::string& path);
     // Creates name in the folder, or truncates the file of that name, and writes count bytes.
-    bool WriteFile(const std::string& name, const char* bytes, std::size_t count) const;
+    bool WriteBytes(const std::string& name, const char* bytes, std::size_t count) const;
     // The same with size bytes at offset in from (zeros for what from does not hold).
-    bool CopyFile(const std::string& name, BinaryFile& from, std::uint64_t offset,
-                  std::uint32_t size) const;
+    bool CopyBytes(const std::string& name, BinaryFile& from, std::uint64_t offset,
+                   std::uint32_t size) const;
 
   private:
 #ifdef _WIN32

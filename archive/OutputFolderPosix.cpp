@@ -26,7 +26,7 @@ int OutputFolder::Create(const std::string& name) const {
                                 0666);
 }
 
-bool OutputFolder::WriteFile(const std::string& name, const char* bytes, std::size_t count) const {
+bool OutputFolder::WriteBytes(const std::string& name, const char* bytes, std::size_t count) const {
     const int descriptor = Create(name);
     if (descriptor < 0)
         return false;
@@ -44,8 +44,8 @@ bool OutputFolder::WriteFile(const std::string& name, const char* bytes, std::si
     return close(descriptor) == 0 && ok;
 }
 
-bool OutputFolder::CopyFile(const std::string& name, BinaryFile& from, std::uint64_t offset,
-                            std::uint32_t size) const {
+bool OutputFolder::CopyBytes(const std::string& name, BinaryFile& from, std::uint64_t offset,
+                             std::uint32_t size) const {
     const int descriptor = Create(name);
     if (descriptor < 0)
         return false;

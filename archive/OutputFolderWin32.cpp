@@ -20,7 +20,7 @@ bool OutputFolder::Create(const std::string& name, BinaryFile& file) const {
     return file.Create(path);
 }
 
-bool OutputFolder::WriteFile(const std::string& name, const char* bytes, std::size_t count) const {
+bool OutputFolder::WriteBytes(const std::string& name, const char* bytes, std::size_t count) const {
     BinaryFile output;
     if (!Create(name, output))
         return false;
@@ -28,8 +28,8 @@ bool OutputFolder::WriteFile(const std::string& name, const char* bytes, std::si
     return output.Close() && written;
 }
 
-bool OutputFolder::CopyFile(const std::string& name, BinaryFile& from, std::uint64_t offset,
-                            std::uint32_t size) const {
+bool OutputFolder::CopyBytes(const std::string& name, BinaryFile& from, std::uint64_t offset,
+                             std::uint32_t size) const {
     BinaryFile output;
     if (!Create(name, output))
         return false;
