@@ -131,7 +131,7 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
     std::vector<DiskFile> files;
     files.reserve(paths.size());
     for (const std::string& path : paths)
-        files.push_back({path, std::nullopt});
+        files.push_back({path, std::nullopt, false});
     return AddDiskFiles(files, target, progress);
 }
 
@@ -152,7 +152,8 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
         }
         // A path that cannot be read, a folder, or a file too large for an archive would
         // become an entry the save cannot write.
-        if (!status || status->isDirectory || status->size > UINT32_MAX || !CanReadFile(path)) {
+        if (!status || status->isDirectory || status->size > UINT32_MAX ||
+            !(files[i].readable || CanReadFile(path))) {
             Fail(Format("Error adding: %s", path.c_str()));
             continue;
         }
@@ -257,7 +258,7 @@ bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
             complete =
                 AddFolderBelow(itemPath, destination, false, progress, ancestors) && complete;
         } else {
-            files.push_back({itemPath, item.status});
+            files.push_back({itemPath, item.status, item.readable});
         }
     }
     ancestors.pop_back();

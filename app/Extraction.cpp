@@ -1,7 +1,13 @@
 // Copying entries out of the archive file into files and folders on disk.
+#include <algorithm>
+#include <deque>
+#include <thread>
+
 #include "app/ItemNames.h"
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
+#include "archive/OrderedPool.h"
+#include "archive/OutputFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 
@@ -13,7 +19,199 @@ std::uint64_t SizeOf(BinaryFile& archive) {
     return size == UINT64_MAX ? 0 : size;
 }
 
+// Entries up to this size are read with their neighbours in one window of the archive and
+// written from memory; larger ones are copied by the worker that writes them.
+constexpr std::uint32_t kWindowedEntry = 64 * 1024;
+constexpr std::uint32_t kWindowBytes = 256 * 1024;
+// Small files of one folder go to a worker together: workers then rarely make files in one
+// directory at once, and are handed work less often.
+constexpr std::size_t kBatchFiles = 64;
+// Jobs given to the workers and not yet reported, and the window bytes they may hold.
+constexpr std::size_t kQueuedJobs = 64;
+constexpr std::uint64_t kQueuedBytes = 4u << 20;
+
+unsigned WriterThreads() {
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
+}
+
+// Files a worker writes in one go, all into one folder.
+struct FileBatch {
+    struct File {
+        std::string name;
+        const char* bytes = nullptr;  // in window, or null: copied from source
+        std::uint32_t size = 0;
+        std::shared_ptr<const char[]> window;
+        std::shared_ptr<BinaryFile> source;  // a disk file of its own, or null: the archive
+        std::uint64_t offset = 0;
+    };
+    std::shared_ptr<const OutputFolder> output;
+    std::vector<File> files;
+    std::vector<char> written;  // per file, once the batch is done
+
+    bool Write(BinaryFile& archive) {
+        written.assign(files.size(), 0);
+        bool all = true;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            const File& file = files[i];
+            written[i] = file.bytes
+                             ? output->WriteBytes(file.name, file.bytes, file.size)
+                             : output->CopyBytes(file.name, file.source ? *file.source : archive,
+                                                 file.offset, file.size);
+            all = all && written[i];
+        }
+        return all;
+    }
+};
+
 }  // namespace
+
+// The workers only create and write files; every name, check, message and progress call stays
+// on the calling thread, in entry order.
+class CTarvexDoc::ExtractionQueue {
+  public:
+    ExtractionQueue(CTarvexDoc& doc, BinaryFile& archive, std::uint64_t archiveSize)
+        : doc_(doc),
+          archive_(archive),
+          archiveSize_(archiveSize),
+          pool_(WriterThreads(), kQueuedJobs) {}
+
+    BinaryFile& Archive() { return archive_; }
+    std::uint64_t ArchiveSize() const { return archiveSize_; }
+    bool Complete() const { return complete_; }
+
+    // The entries of one folder count their successes for its progress from here.
+    void StartFolder(std::uint32_t* successes) {
+        GiveBatch();
+        successes_ = successes;
+        ++folderNumber_;
+    }
+
+    // A failure found here: reported after those of the files given before it.
+    void Fail(const std::string& message) {
+        Finish();
+        doc_.Fail(message);
+        complete_ = false;
+    }
+
+    // Adds the file of an entry whose data lies whole in the archive (or, with source, in
+    // its disk file). Small ones are read with the entries after them in the folder.
+    void Add(const std::shared_ptr<const OutputFolder>& output, std::string name, std::string path,
+             EntryList::const_iterator entry, EntryList::const_iterator end,
+             std::shared_ptr<BinaryFile> source) {
+        if (batch_ && batch_->output != output)
+            GiveBatch();
+        if (!batch_) {
+            batch_ = std::make_shared<FileBatch>();
+            batch_->output = output;
+        }
+        FileBatch::File file;
+        file.name = std::move(name);
+        file.size = entry->size;
+        file.offset = entry->dataPosition;
+        file.source = std::move(source);
+        if (!file.source && file.size <= kWindowedEntry) {
+            if (!window_ || file.offset < windowStart_ ||
+                file.offset + file.size > windowStart_ + windowLength_)
+                ReadWindow(entry, end);
+            file.window = window_;
+            file.bytes = window_.get() + (file.offset - windowStart_);
+            batchBytes_ += file.size;
+        }
+        const bool alone = !file.bytes;
+        batch_->files.push_back(std::move(file));
+        batchPaths_.push_back(std::move(path));
+        if (successes_)
+            ++*successes_;
+        if (alone || batch_->files.size() == kBatchFiles)
+            GiveBatch();
+    }
+
+    // Waits for every file given and reports what failed.
+    void Finish() {
+        GiveBatch();
+        while (pool_.Pending() > 0)
+            TakeOne();
+    }
+
+  private:
+    struct Queued {
+        std::shared_ptr<FileBatch> batch;
+        std::vector<std::string> paths;
+        std::uint64_t bytes;
+        std::uint64_t folderNumber;
+    };
+
+    void GiveBatch() {
+        if (!batch_)
+            return;
+        while (pool_.Full() || (queuedBytes_ + batchBytes_ > kQueuedBytes && pool_.Pending() > 0))
+            TakeOne();
+        // What has finished is reported before the next file's progress.
+        while (pool_.Pending() > 0 && pool_.OldestDone())
+            TakeOne();
+        BinaryFile& archive = archive_;
+        pool_.Give([batch = batch_, &archive] { return batch->Write(archive); });
+        queued_.push_back({std::move(batch_), std::move(batchPaths_), batchBytes_, folderNumber_});
+        queuedBytes_ += batchBytes_;
+        batch_.reset();
+        batchPaths_.clear();
+        batchBytes_ = 0;
+    }
+
+    void TakeOne() {
+        const bool allWritten = pool_.TakeOldest();
+        Queued queued = std::move(queued_.front());
+        queued_.pop_front();
+        queuedBytes_ -= queued.bytes;
+        if (allWritten)
+            return;
+        for (std::size_t i = 0; i < queued.paths.size(); ++i) {
+            if (queued.batch->written[i])
+                continue;
+            // A file counted as written while its folder's progress still runs is taken back.
+            if (successes_ && queued.folderNumber == folderNumber_)
+                --*successes_;
+            doc_.Fail(Format("Extraction error on file: %s\n!", queued.paths[i].c_str()));
+            complete_ = false;
+        }
+    }
+
+    // The data of entry and of the small entries after it that follow it in the archive, up
+    // to a window's length; what the archive no longer holds reads as zeros.
+    void ReadWindow(EntryList::const_iterator entry, EntryList::const_iterator end) {
+        windowStart_ = entry->dataPosition;
+        std::uint64_t length = entry->size;
+        for (auto next = std::next(entry); next != end; ++next) {
+            if (next->dataPosition != windowStart_ + length || next->size > kWindowedEntry ||
+                length + next->size > kWindowBytes ||
+                windowStart_ + length + next->size > archiveSize_)
+                break;
+            length += next->size;
+        }
+        windowLength_ = static_cast<std::uint32_t>(length);
+        std::shared_ptr<char[]> bytes(new char[std::max<std::uint32_t>(windowLength_, 1)]);
+        const std::size_t got = archive_.ReadAt(windowStart_, bytes.get(), windowLength_);
+        std::fill(bytes.get() + got, bytes.get() + windowLength_, '\0');
+        window_ = std::move(bytes);
+    }
+
+    CTarvexDoc& doc_;
+    BinaryFile& archive_;
+    const std::uint64_t archiveSize_;
+    std::shared_ptr<const char[]> window_;
+    std::uint64_t windowStart_ = 0;
+    std::uint32_t windowLength_ = 0;
+    std::shared_ptr<FileBatch> batch_;
+    std::vector<std::string> batchPaths_;
+    std::uint64_t batchBytes_ = 0;
+    std::deque<Queued> queued_;
+    std::uint64_t queuedBytes_ = 0;
+    std::uint32_t* successes_ = nullptr;
+    std::uint64_t folderNumber_ = 0;  // counts StartFolder calls
+    bool complete_ = true;
+    // Last: its workers end before what their jobs use.
+    OrderedPool pool_;
+};
 
 std::string CTarvexDoc::ChooseExtractionFolder() {
     std::string path = host_.Prompts().ChooseFolder("Select an extraction Folder");
@@ -100,6 +298,14 @@ bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std
 bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize,
                                    RezFolder* folder, const std::string& base,
                                    ProgressSink& progress) {
+    ExtractionQueue queue(*this, archive, archiveSize);
+    const bool complete = ExtractFolderInto(queue, folder, base, progress);
+    queue.Finish();
+    return complete && queue.Complete();
+}
+
+bool CTarvexDoc::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
+                                   const std::string& base, ProgressSink& progress) {
     folder = folders_.Resolve(folder);
     progress.SetLine(2, Format("Extracting Folder: %s", host_.Names().Shown(folder->name).c_str()),
                      true);
@@ -112,30 +318,51 @@ bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSiz
         const bool safe = DiskNameFor(folder->name, name);
         target = JoinPath(base, name);
         if (!safe || IsLink(target) || !CreateDirectories(target)) {
-            Fail(Format("Extraction error on file: %s\n!", target.c_str()));
+            queue.Fail(Format("Extraction error on file: %s\n!", target.c_str()));
             return false;
         }
     }
 
     bool complete = true;
     for (RezFolder* sub : folder->subfolders) {
-        complete = ExtractFolderTree(archive, archiveSize, sub, target, progress) && complete;
+        complete = ExtractFolderInto(queue, sub, target, progress) && complete;
     }
+    if (folder->entries.empty())
+        return complete;
+    auto output = std::make_shared<OutputFolder>();
+    output->Open(target);  // when it cannot be opened, every file in it fails
     const auto total = static_cast<std::uint32_t>(folder->entries.size());
     std::uint32_t n = 1;
-    for (const RezEntry& entry : folder->entries) {
+    queue.StartFolder(&n);
+    const EntryList& entries = folder->entries;
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
         progress.SetProgress(n, total);
-        if (progress.HasUserCancelled())
+        if (progress.HasUserCancelled()) {
+            queue.StartFolder(nullptr);
             return false;
-        std::string path;
-        if (ExtractEntry(archive, archiveSize, entry, target, path)) {
-            ++n;
-        } else {
-            Fail(Format("Extraction error on file: %s\n!", path.c_str()));
-            complete = false;
         }
+        complete = QueueEntry(queue, entry, entries.end(), target, output) && complete;
     }
+    queue.StartFolder(nullptr);
     return complete;
+}
+
+bool CTarvexDoc::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator entry,
+                            EntryList::const_iterator end, const std::string& folder,
+                            const std::shared_ptr<const OutputFolder>& output) {
+    std::string name;
+    const bool safe = DiskNameFor(ItemNameOf(*entry), name);
+    std::string path = JoinPath(folder, name);
+    auto disk = std::make_shared<BinaryFile>();
+    BinaryFile* from =
+        safe ? EntryDataSource(queue.Archive(), queue.ArchiveSize(), *entry, *disk) : nullptr;
+    if (!from) {
+        queue.Fail(Format("Extraction error on file: %s\n!", path.c_str()));
+        return false;
+    }
+    queue.Add(output, std::move(name), std::move(path), entry, end,
+              from == disk.get() ? std::move(disk) : nullptr);
+    return true;
 }
 
 bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolder*>& folders,

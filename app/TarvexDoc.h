@@ -20,6 +20,8 @@
 // Shown when a command finds nothing selected in the active pane.
 inline constexpr const char* kNoSelection = "No selection in active frame!";
 
+class OutputFolder;
+
 class CTarvexDoc {
   public:
     explicit CTarvexDoc(DocumentHost& host);
@@ -157,6 +159,7 @@ class CTarvexDoc {
     struct DiskFile {
         std::string path;
         std::optional<FileStatus> status;
+        bool readable = false;  // known to be readable
     };
     bool AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* folder,
                       ProgressSink& progress);
@@ -164,8 +167,17 @@ class CTarvexDoc {
     // messages. False when the name is unsafe or the data cannot be read or written.
     bool ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
                       const std::string& folder, std::string& path);
+    // The files of a folder tree being extracted, written on worker threads; reports their
+    // failures in order on the calling thread.
+    class ExtractionQueue;
     bool ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,
                            const std::string& base, ProgressSink& progress);
+    bool ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder, const std::string& base,
+                           ProgressSink& progress);
+    // Gives the entry to the queue; false when it failed here already.
+    bool QueueEntry(ExtractionQueue& queue, EntryList::const_iterator entry,
+                    EntryList::const_iterator end, const std::string& folder,
+                    const std::shared_ptr<const OutputFolder>& output);
     // The disk form of an archive name that may become one file or directory; false when it
     // has none or is unsafe (diskName then holds what to name in a message).
     bool DiskNameFor(const std::string& archiveName, std::string& diskName);

@@ -135,9 +135,15 @@ void EntryFeed::Fill(Batch& batch, DiskFileOpener& opener) {
         char* bytes = batch.bytes.get() + (piece.bytes - batch.bytes.get());  // ours to fill
         std::size_t got = 0;
         if (const std::shared_ptr<OpenedFile> file = std::move(batch.files[i])) {
-            std::call_once(file->once, [&] {
+            // Only the pieces of a large entry share their file; pthread_once would wake
+            // waiters through the kernel for every small one.
+            if (piece.offset == 0 && piece.last) {
                 file->opened = opener.Open(DiskSourceOf(*piece.entry), file->file);
-            });
+            } else {
+                std::call_once(file->once, [&] {
+                    file->opened = opener.Open(DiskSourceOf(*piece.entry), file->file);
+                });
+            }
             if (!file->opened) {
                 piece.kind = EntryPiece::Kind::Unreadable;
                 continue;

@@ -32,6 +32,8 @@ struct DirectoryItem {
     // A file's size and time as the listing found them, so that adding a folder tree need not
     // look every file up again by its full path. Empty when the listing could not tell.
     std::optional<FileStatus> status;
+    // The listing found that the file may be opened for reading; false when it could not tell.
+    bool readable = false;
 };
 // The items of a directory in the order the file system returns them, without "." and "..".
 // Empty (and false) when the directory cannot be read.

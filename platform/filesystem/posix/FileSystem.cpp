@@ -30,6 +30,7 @@ FileStatus StatusOf(const struct stat& st) {
 
 bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
     items.clear();
+    const uid_t owner = getuid();  // the user access() asks for
     DIR* dir = opendir(path.c_str());
     if (!dir)
         return false;
@@ -48,8 +49,14 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
         // Looked up relative to the open directory: cheaper than by full path.
         if (!item.isDirectory && fstatat(dirfd(dir), found->d_name, &st, 0) == 0) {
             item.isDirectory = S_ISDIR(st.st_mode);
-            if (!item.isDirectory)
+            if (!item.isDirectory) {
                 item.status = StatusOf(st);
+                // The owner's read bit decides for the owner (an access list's owner entry
+                // is that bit); anyone else is asked about by name in the open directory, not
+                // later by the whole path.
+                item.readable = (st.st_uid == owner && (st.st_mode & S_IRUSR)) ||
+                                faccessat(dirfd(dir), found->d_name, R_OK, 0) == 0;
+            }
         }
         items.push_back(std::move(item));
     }
