@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "archive/RezTree.h"
 #include "platform/TextCase.h"
 #include "support/UnregisteredTypeName.h"
@@ -126,7 +128,9 @@ TEST(NameArena, NamesKeptInTheListsArenaReadBackAndCopiesOutliveIt) {
         // Enough short names to fill several blocks, then a long one between them.
         for (int i = 0; i < 20000; ++i) {
             RezEntry& entry = root.entries.emplace_back();
-            entry.name = EntryName(list.Names(), "E" + std::to_string(i) + ".DAT");
+            char name[16];
+            std::snprintf(name, sizeof name, "E%d.DAT", i);
+            entry.name = EntryName(list.Names(), name);
         }
         root.entries.emplace_back().name = EntryName(list.Names(), longName);
         root.entries.emplace_back().name = EntryName(list.Names(), std::string("CUT\0OFF", 7));
