@@ -23,6 +23,34 @@ void* Allocate(std::size_t size) {
 
 }  // namespace
 
+char* NameArena::Place(std::string_view text) {
+    const std::size_t need = text.size() + 1;
+    used_ = (used_ + 3) & ~std::size_t(3);
+    char* at;
+    if (need > kBlockSize) {
+        // A name longer than a block gets one of its own, placed before the one being filled.
+        auto block = std::make_unique<char[]>(need);
+        at = block.get();
+        blocks_.insert(blocks_.empty() ? blocks_.end() : blocks_.end() - 1, std::move(block));
+    } else {
+        if (used_ + need > kBlockSize) {
+            blocks_.push_back(std::make_unique<char[]>(kBlockSize));
+            used_ = 0;
+        }
+        at = blocks_.back().get() + used_;
+        used_ += need;
+    }
+    if (!text.empty())
+        std::memcpy(at, text.data(), text.size());
+    at[text.size()] = '\0';
+    return at;
+}
+
+void NameArena::Clear() noexcept {
+    blocks_.clear();
+    used_ = kBlockSize;
+}
+
 SharedFolderPart::SharedFolderPart(std::string_view text) {
     if (text.empty())
         return;
@@ -62,6 +90,14 @@ EntryName::EntryName(std::string_view text) {
 
 EntryName::EntryName(const SharedFolderPart& folder, std::string_view own) {
     Assign(folder.block_, own);
+}
+
+EntryName::EntryName(NameArena& arena, std::string_view text) {
+    if (const void* zero = text.empty() ? nullptr : std::memchr(text.data(), 0, text.size()))
+        text =
+            text.substr(0, static_cast<std::size_t>(static_cast<const char*>(zero) - text.data()));
+    if (!text.empty())
+        bits_ = reinterpret_cast<std::uintptr_t>(arena.Place(text)) | kInArena;
 }
 
 EntryName::EntryName(const EntryName& other) {
@@ -110,10 +146,12 @@ void EntryName::Assign(SharedFolderPart::Block* folder, std::string_view own) {
 }
 
 void EntryName::Free() noexcept {
-    if (!bits_)
+    if (!bits_ || (bits_ & kInArena)) {
+        bits_ = 0;
         return;
+    }
     SharedFolderPart::Release(Folder());
-    std::free(reinterpret_cast<void*>(bits_ & ~kShared));
+    std::free(reinterpret_cast<void*>(bits_ & ~kTags));
     bits_ = 0;
 }
 
@@ -121,12 +159,12 @@ SharedFolderPart::Block* EntryName::Folder() const noexcept {
     if (!(bits_ & kShared))
         return nullptr;
     SharedFolderPart::Block* folder;
-    std::memcpy(&folder, reinterpret_cast<const void*>(bits_ & ~kShared), sizeof folder);
+    std::memcpy(&folder, reinterpret_cast<const void*>(bits_ & ~kTags), sizeof folder);
     return folder;
 }
 
 const char* EntryName::Own() const noexcept {
-    const char* block = reinterpret_cast<const char*>(bits_ & ~kShared);
+    const char* block = reinterpret_cast<const char*>(bits_ & ~kTags);
     return bits_ & kShared ? block + sizeof(SharedFolderPart::Block*) : block;
 }
 

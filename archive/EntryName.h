@@ -5,8 +5,31 @@
 // Names never hold a 0 byte (the archive ends every name with one).
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
+
+// Room for the names of many entries in a few large blocks, for names that live no longer
+// than the arena (an archive's index as loaded). A name placed here is never freed alone.
+class NameArena {
+  public:
+    NameArena() = default;
+    NameArena(const NameArena&) = delete;
+    NameArena& operator=(const NameArena&) = delete;
+    NameArena(NameArena&&) noexcept = default;
+    NameArena& operator=(NameArena&&) noexcept = default;
+
+    // A 0-terminated copy of text, on a 4-byte boundary.
+    char* Place(std::string_view text);
+    // Every name placed so far is gone.
+    void Clear() noexcept;
+
+  private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+    std::vector<std::unique_ptr<char[]>> blocks_;  // the last one is being filled
+    std::size_t used_ = kBlockSize;                // bytes taken in the last block
+};
 
 // The folder part of the names of files added from one disk folder, shared between them.
 class SharedFolderPart {
@@ -34,6 +57,9 @@ class EntryName {
     EntryName(const char* text) : EntryName(std::string_view(text)) {}
     // folder followed by own, with folder's text shared.
     EntryName(const SharedFolderPart& folder, std::string_view own);
+    // The text kept in arena, which must outlive this name; a copy of the name is a name of
+    // its own.
+    EntryName(NameArena& arena, std::string_view text);
     EntryName(const EntryName& other);
     EntryName(EntryName&& other) noexcept : bits_(other.bits_) { other.bits_ = 0; }
     EntryName& operator=(const EntryName& other);
@@ -75,8 +101,10 @@ class EntryName {
 
   private:
     // 0: empty. Otherwise a block from Allocate: its own text, 0-terminated, after the shared
-    // folder's block when the low bit is set.
+    // folder's block when kShared is set; or, with kInArena, the text in a NameArena.
     static constexpr std::uintptr_t kShared = 1;
+    static constexpr std::uintptr_t kInArena = 2;
+    static constexpr std::uintptr_t kTags = kShared | kInArena;
     void Assign(SharedFolderPart::Block* folder, std::string_view own);
     void Free() noexcept;
     SharedFolderPart::Block* Folder() const noexcept;

@@ -73,7 +73,7 @@ void IndexReader::AddEntry(RezFolder& folder, const EntryRecord& record) {
     entry.size = record.size;
     entry.time = record.time;
     entry.identifier = record.identifier;
-    entry.name = name_;
+    entry.name = EntryName(folders_.Names(), name_);
     entry.typeCode = record.typeCode;
     entry.typeName = typeNames_.For(record.typeCode, name_);
 }

@@ -14,6 +14,7 @@ std::uint64_t ItemSerial::Next() {
 
 void FolderList::Clear() {
     nodes_.clear();
+    names_.Clear();
 }
 
 RezFolder& FolderList::Insert(FolderNodes::iterator where, std::string name, RezFolder* parent) {

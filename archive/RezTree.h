@@ -94,6 +94,9 @@ class FolderList {
     RezFolder* Resolve(RezFolder* folder) const { return folder ? folder : Root(); }
 
     void Clear();
+    // Room for the names of entries held in this list (the loader's); such a name must not be
+    // moved out of an entry that outlives the list.
+    NameArena& Names() { return names_; }
     // Creates a folder at the end of the list (the loader's depth-first order).
     RezFolder& Append(std::string name, RezFolder* parent);
     // Creates a folder directly after its parent.
@@ -136,5 +139,6 @@ class FolderList {
     RezFolder& Insert(FolderNodes::iterator where, std::string name, RezFolder* parent);
     void Unlink(RezFolder& folder);
 
+    NameArena names_;  // before the folders, so that it outlives their entries
     FolderNodes nodes_;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "archive/RezTree.h"
 #include "platform/TextCase.h"
 #include "support/UnregisteredTypeName.h"
@@ -115,3 +117,53 @@ TEST(TextCase, NamesCompareWithoutCaseOfAsciiLettersOnly) {
 }
 
 }  // namespace
+
+TEST(NameArena, NamesKeptInTheListsArenaReadBackAndCopiesOutliveIt) {
+    std::string longName(70000, 'L');  // longer than one of the arena's blocks
+    longName.back() = 'Z';
+    EntryName copied;
+    {
+        FolderList list;
+        RezFolder& root = list.Append("ROOT", nullptr);
+        // Enough short names to fill several blocks, then a long one between them.
+        for (int i = 0; i < 20000; ++i) {
+            RezEntry& entry = root.entries.emplace_back();
+            char name[16];
+            std::snprintf(name, sizeof name, "E%d.DAT", i);
+            entry.name = EntryName(list.Names(), name);
+        }
+        root.entries.emplace_back().name = EntryName(list.Names(), longName);
+        root.entries.emplace_back().name = EntryName(list.Names(), std::string("CUT\0OFF", 7));
+        root.entries.emplace_back().name = EntryName(list.Names(), "");
+
+        // Moving the list (as a finished load is handed to the document) keeps the names.
+        FolderList moved = std::move(list);
+        const EntryList& entries = moved.Root()->entries;
+        auto it = entries.begin();
+        EXPECT_EQ(it->name, "E0.DAT");
+        std::advance(it, 12345);
+        EXPECT_EQ(it->name, "E12345.DAT");
+        std::advance(it, 20000 - 12345 - 1);
+        EXPECT_EQ(it->name, "E19999.DAT");
+        ++it;
+        EXPECT_EQ(it->name.size(), 70000u);
+        EXPECT_EQ(it->name.OwnPart().back(), 'Z');
+        copied = it->name;
+        ++it;
+        EXPECT_EQ(it->name, "CUT");
+        ++it;
+        EXPECT_TRUE(it->name.empty());
+
+        // A renamed entry gets a name of its own; the others stay.
+        RezEntry& first = moved.Root()->entries.front();
+        FolderList::RenameItem(first, "RENAMED.TXT");
+        EXPECT_EQ(first.name, "RENAMED.TXT");
+        EXPECT_EQ(std::next(entries.begin())->name, "E1.DAT");
+        moved.Clear();
+        EXPECT_TRUE(moved.Empty());
+    }
+    // The copy is its own: the list and its arena are gone.
+    EXPECT_EQ(copied.size(), 70000u);
+    EXPECT_EQ(copied.OwnPart().front(), 'L');
+    EXPECT_EQ(copied.OwnPart().back(), 'Z');
+}
