@@ -255,21 +255,100 @@ bool CTarvexDoc::CopyEntryTo(const RezEntry& entry, BinaryFile& output) {
     BinaryFile archive;
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
-    auto disk = std::make_shared<BinaryFile>();
+    BinaryFile disk;
+    BinaryFile* from = EntryDataSource(archive, SizeOf(archive), entry, disk);
+    return from && CopyRange(*from, entry.dataPosition, entry.size, output);
+}
+
+bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
+                              const std::string& folder, std::string& path) {
+    std::string name;
+    const bool safe = DiskNameFor(ItemNameOf(entry), name);
+    path = JoinPath(folder, name);
+    BinaryFile disk;
+    // A link planted in the destination would be written through.
     BinaryFile* from =
-        safe ? EntryDataSource(queue.Archive(), queue.ArchiveSize(), *entry, *disk) : nullptr;
-    if (!from) {
-        queue.Fail(ExtractionError(path));
+        safe && !IsLink(path) ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
+    BinaryFile output;
+    if (!from || !output.Create(path))
+        return false;
+    const bool copied = CopyRange(*from, entry.dataPosition, entry.size, output);
+    return output.Close() && copied;
+}
+
+bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destination,
+                                ProgressSink& progress) {
+    folder = folders_.Resolve(folder);
+    BinaryFile archive;
+    if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
+        return false;
+    const std::string target = destination.empty() ? ChooseExtractionFolder() : destination;
+    if (target.empty())
+        return false;
+    // A chosen folder may not exist yet either: it is made as a given one is.
+    if (!CreateDirectories(target)) {
+        Fail(ExtractionError(target));
         return false;
     }
-    queue.Add(output, std::move(name), std::move(path), entry, end,
-              from == disk.get() ? std::move(disk) : nullptr);
-    return false;
+    progress.Start(host_.Owner());
+    return ExtractFolder(archive, folder, target, progress);
 }
-complete = QueueEntry(queue, entry, entries.end(), target, output) && complete;
+
+bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
+                               ProgressSink& progress) {
+    return ExtractFolderTree(archive, SizeOf(archive), folder, base, progress);
 }
-queue.StartFolder(nullptr);
-return complete;
+
+bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize,
+                                   RezFolder* folder, const std::string& base,
+                                   ProgressSink& progress) {
+    ExtractionQueue queue(*this, archive, archiveSize);
+    const bool complete = ExtractFolderInto(queue, folder, base, progress);
+    queue.Finish();
+    return complete && queue.Complete();
+}
+
+bool CTarvexDoc::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
+                                   const std::string& base, ProgressSink& progress) {
+    folder = folders_.Resolve(folder);
+    progress.SetLine(2, Format("Extracting Folder: %s", host_.Names().Shown(folder->name).c_str()),
+                     true);
+    // Asked before the folder's directory is made: after Cancel no further one appears.
+    if (progress.HasUserCancelled())
+        return false;
+    std::string target = base;
+    if (folder != Root()) {
+        std::string name;
+        const bool safe = DiskNameFor(folder->name, name);
+        target = JoinPath(base, name);
+        if (!safe || IsLink(target) || !CreateDirectories(target)) {
+            queue.Fail(ExtractionError(target));
+            return false;
+        }
+    }
+
+    bool complete = true;
+    for (RezFolder* sub : folder->subfolders) {
+        complete = ExtractFolderInto(queue, sub, target, progress) && complete;
+    }
+    if (folder->entries.empty())
+        return complete;
+    auto output = std::make_shared<OutputFolder>();
+    output->Open(target);  // when it cannot be opened, every file in it fails
+    const auto total = static_cast<std::uint32_t>(folder->entries.size());
+    std::uint32_t n = 1;
+    queue.StartFolder(&n);
+    const EntryList& entries = folder->entries;
+    for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+        progress.SetProgress(n, total);
+        if (progress.HasUserCancelled()) {
+            queue.StartFolder(nullptr);
+            return false;
+        }
+        complete = QueueEntry(queue, entry, entries.end(), target, output) && complete;
+    }
+    queue.StartFolder(nullptr);
+    return complete;
 }
 
 bool CTarvexDoc::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator entry,
