@@ -1,4 +1,19 @@
-# Sourced by the screenshot scripts whose host uses tests/support/ScreenshotViews.h.
+# Sourced by the screenshot scripts.
+#   wait_for_view TEST FILE PID
+# Waits until `test TEST FILE` holds while the host PID runs, for up to two minutes: Wine's
+# first start on a loaded machine can take longer than twenty seconds. Fails once the host
+# has gone or the time is up.
+wait_for_view() {
+    local check=$1 file=$2 pid=$3
+    for _ in $(seq 1200); do
+        test "$check" "$file" && return 0
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    test "$check" "$file"
+}
+
+# For hosts that use tests/support/ScreenshotViews.h:
 #   take_screenshot_views OUT PREFIX MIN_COLOURS PID VIEW...
 # For each view: waits for OUT/VIEW.ready, takes the rectangle it names as OUT/PREFIX-VIEW.png
 # and answers with OUT/VIEW.done; then waits for the host PID and checks that every picture
@@ -8,8 +23,7 @@ take_screenshot_views() {
     shift 4
     local view v left top width height colours
     for view in "$@"; do
-        for _ in $(seq 200); do [ -s "$out/$view.ready" ] && break; sleep 0.1; done
-        if [ ! -s "$out/$view.ready" ]; then
+        if ! wait_for_view -s "$out/$view.ready" "$pid"; then
             echo "the host did not show the $view"
             for v in "$@"; do touch "$out/$v.done"; done
             wait "$pid" || true

@@ -7,14 +7,14 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
 fi
 run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
+source "$TARVEX_SOURCE_DIR/tests/wine/screenshot-views.sh"
 out=$TARVEX_BINARY_DIR/screenshots
 mkdir -p "$out"
 rm -f "$out"/folder.* "$out"/archive.* "$out"/cravel-*.png
 "$run" "$host" "Z:$dll" "Z:$out" &
 pid=$!
 for view in folder archive; do
-    for _ in $(seq 200); do [ -e "$out/$view.ready" ] && break; sleep 0.1; done
-    if [ ! -e "$out/$view.ready" ]; then
+    if ! wait_for_view -e "$out/$view.ready" $pid; then
         echo "the menu for the $view was not shown"
         touch "$out/folder.done" "$out/archive.done"
         wait $pid || true
