@@ -1,4 +1,23 @@
 # Sourced by the screenshot scripts.
+#   use_own_display SCREEN
+# Starts a private X server of SCREEN (e.g. 1024x768x24) and points DISPLAY at it, so that
+# windows that other tests show on the shared display cannot cover the pictures. It is
+# stopped on exit by stop_own_display (a script with an exit trap of its own calls it there).
+use_own_display() {
+    local number_file
+    number_file=$(mktemp "${TMPDIR:-/tmp}/display.XXXXXX")
+    Xvfb -displayfd 3 -screen 0 "$1" -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
+    own_display_pid=$!
+    trap stop_own_display EXIT
+    for _ in $(seq 100); do [ -s "$number_file" ] && break; sleep 0.1; done
+    [ -s "$number_file" ] || { echo "no X server could be started"; rm -f "$number_file"; return 1; }
+    export DISPLAY=:$(head -n 1 "$number_file")
+    rm -f "$number_file"
+}
+stop_own_display() {
+    kill "$own_display_pid" 2>/dev/null || true
+}
+
 #   wait_for_view TEST FILE PID
 # Waits until `test TEST FILE` holds while the host PID runs, for up to two minutes: Wine's
 # first start on a loaded machine can take longer than twenty seconds. Fails once the host

@@ -4,11 +4,9 @@
 # screenshots/ in the build dir.
 set -euo pipefail
 host=$1 dll=$2
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
 run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
 source "$TARVEX_SOURCE_DIR/tests/wine/screenshot-views.sh"
+use_own_display 1024x768x24
 out=$TARVEX_BINARY_DIR/screenshots
 mkdir -p "$out"
 rm -f "$out"/*.ready "$out"/*.done "$out"/quillet-*.png

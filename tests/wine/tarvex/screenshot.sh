@@ -4,16 +4,14 @@
 #   screenshot.sh <tarvex_screenshot_host> <Tarvex.exe>
 set -euo pipefail
 host=$1 tarvex_exe=$2
-if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
-fi
 run=$TARVEX_SOURCE_DIR/cmake/wine-run.sh
 source "$TARVEX_SOURCE_DIR/tests/wine/screenshot-views.sh"
+use_own_display 1024x768x24
 out=$TARVEX_BINARY_DIR/screenshots
 views=(details large-icons popup about)
 clear_screenshot_views "$out" tarvex-window "${views[@]}"
 work=$(mktemp -d "${TMPDIR:-/tmp}/tarvex-shots.XXXXXX")
-trap 'rm -rf "$work"' EXIT
+trap 'rm -rf "$work"; stop_own_display' EXIT
 
 # The sample archive, made by the program's own batch mode.
 "$TARVEX_SOURCE_DIR/scripts/make-sample.sh" "$work/SAMPLE"
