@@ -12,13 +12,25 @@ std::uint64_t ItemSerial::Next() {
     return ++last;
 }
 
+FolderList& FolderList::operator=(FolderList&& other) noexcept {
+    if (this != &other) {
+        // Our folders go first, while the pool and the arena of their entries still stand.
+        nodes_ = std::move(other.nodes_);
+        entryNodes_ = std::move(other.entryNodes_);
+        names_ = std::move(other.names_);
+    }
+    return *this;
+}
+
 void FolderList::Clear() {
     nodes_.clear();
     names_.Clear();
 }
 
 RezFolder& FolderList::Insert(FolderNodes::iterator where, std::string name, RezFolder* parent) {
-    auto node = nodes_.insert(where, std::make_unique<RezFolder>());
+    if (!entryNodes_)
+        entryNodes_ = std::make_unique<NodePool>();
+    auto node = nodes_.insert(where, std::make_unique<RezFolder>(*entryNodes_));
     RezFolder& folder = **node;
     folder.node_ = node;
     folder.name = std::move(name);

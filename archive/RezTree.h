@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/EntryName.h"
+#include "archive/NodePool.h"
 #include "archive/TypeNames.h"
 
 // Names one folder or entry record for the life of the process, so that a reference made
@@ -54,12 +55,16 @@ inline const EntryName& DiskSourceOf(const RezEntry& entry) {
     return entry.diskPath.empty() ? entry.name : entry.diskPath;
 }
 
-using EntryList = std::list<RezEntry>;
+// A folder's entries. Their nodes come from the pool of the folder list, shared by all its
+// folders, so an entry keeps its address while it lives, also when moved to another folder.
+using EntryList = std::list<RezEntry, PoolAllocator<RezEntry>>;
 
 struct RezFolder;
 using FolderNodes = std::list<std::unique_ptr<RezFolder>>;
 
 struct RezFolder {
+    explicit RezFolder(NodePool& entryNodes) : entries(PoolAllocator<RezEntry>(entryNodes)) {}
+
     std::uintptr_t treeItem = 0;  // the folder tree's item handle, 0 while not shown
     std::uint32_t directorySize = 0;
     std::uint32_t time = 0;
@@ -83,8 +88,8 @@ class FolderList {
     FolderList() = default;
     FolderList(const FolderList&) = delete;
     FolderList& operator=(const FolderList&) = delete;
-    FolderList(FolderList&&) = default;
-    FolderList& operator=(FolderList&&) = default;
+    FolderList(FolderList&&) noexcept = default;
+    FolderList& operator=(FolderList&& other) noexcept;
 
     bool Empty() const { return nodes_.empty(); }
     std::size_t Size() const { return nodes_.size(); }
@@ -139,6 +144,9 @@ class FolderList {
     RezFolder& Insert(FolderNodes::iterator where, std::string name, RezFolder* parent);
     void Unlink(RezFolder& folder);
 
-    NameArena names_;  // before the folders, so that it outlives their entries
+    // Both before the folders, so that they outlive their entries. The pool is made with the
+    // first folder and stays where it is when the list is moved.
+    NameArena names_;
+    std::unique_ptr<NodePool> entryNodes_;
     FolderNodes nodes_;
 };
