@@ -1,6 +1,5 @@
 // Adding disk files and folder trees to the archive in memory. Nothing is written here: a new
 // entry records where its data lies on disk until the next save.
-#include <algorithm>
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
@@ -216,10 +215,12 @@ void CTarvexDoc::Skip(const std::string& path) {
 bool CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
                            ProgressSink& progress) {
     std::vector<std::string> ancestors;
-    return AddFolderBelow(path, folder, topLevel, progress, ancestors);
+    FolderReadAhead readAhead(path);
+    return AddFolderBelow(readAhead, readAhead.Root(), path, folder, topLevel, progress, ancestors);
 }
 
-bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool topLevel,
+bool CTarvexDoc::AddFolderBelow(FolderReadAhead& readAhead, FolderReadAhead::Folder folder,
+                                const std::string& path, RezFolder* target, bool topLevel,
                                 ProgressSink& progress, std::vector<std::string>& ancestors) {
     progress.SetLine(2, Format("Adding Folder: %s", path.c_str()), true);
     if (progress.HasUserCancelled())
@@ -238,27 +239,23 @@ bool CTarvexDoc::AddFolderBelow(const std::string& path, RezFolder* target, bool
         destination = FindOrCreateSubfolder(name, target);
     }
 
-    std::vector<DirectoryItem> items;
-    ListDirectory(path, items);
-    // In name order without regard to case, as Windows file systems list a folder: the same
-    // folder then makes the same archive everywhere, whatever order a disk keeps its names in.
-    std::stable_sort(items.begin(), items.end(),
-                     [](const DirectoryItem& a, const DirectoryItem& b) {
-                         return UpperCase(a.name) < UpperCase(b.name);
-                     });
+    const FolderReadAhead::Listing& listing = readAhead.Take(folder);
     ancestors.push_back(path);
     std::vector<DiskFile> files;
     bool complete = true;
-    for (const DirectoryItem& item : items) {
-        const std::string itemPath = JoinPath(path, item.name);
+    std::size_t subfolders = 0;
+    for (const DirectoryItem& item : listing.items) {
+        std::string itemPath = JoinPath(path, item.name);
         if (item.isDirectory) {
+            FolderReadAhead::Folder subfolder = readAhead.Subfolder(listing, subfolders++);
             // Only a link can lead back to a folder being added, which would never end.
             if (item.isLink && LeadsBackUp(itemPath, path, ancestors))
                 continue;
-            complete =
-                AddFolderBelow(itemPath, destination, false, progress, ancestors) && complete;
+            complete = AddFolderBelow(readAhead, std::move(subfolder), itemPath, destination, false,
+                                      progress, ancestors) &&
+                       complete;
         } else {
-            files.push_back({itemPath, item.status, item.readable});
+            files.push_back({std::move(itemPath), item.status, item.readable});
         }
     }
     ancestors.pop_back();

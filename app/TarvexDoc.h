@@ -11,6 +11,7 @@
 
 #include "app/ArchiveItems.h"
 #include "app/DocumentHost.h"
+#include "app/FolderReadAhead.h"
 #include "archive/ArchiveJob.h"
 #include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
@@ -193,7 +194,8 @@ class CTarvexDoc {
     // Opens the document's archive to read entry data; false, with the message (formatted
     // with the path name), when it cannot be opened.
     bool OpenArchiveData(BinaryFile& archive, const char* failureFormat);
-    bool AddFolderBelow(const std::string& path, RezFolder* folder, bool topLevel,
+    bool AddFolderBelow(FolderReadAhead& readAhead, FolderReadAhead::Folder listed,
+                        const std::string& path, RezFolder* folder, bool topLevel,
                         ProgressSink& progress, std::vector<std::string>& ancestors);
     FileDialogOptions ArchiveDialog(const char* lastFolderKey, unsigned long flags);
 
