@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under 32-bit Wine with the project's private prefix.
+# Runs a Windows program under Wine in the project's private prefix of its architecture: an
+# i686 program under 32-bit Wine in a win32 prefix, an x64 one under wine64 in a win64 prefix.
+# The architecture is TARVEX_WINE_ARCH (the tests set it), else that of the program named.
 # Creates the prefix on first use; needs a display (scripts/test.sh starts Xvfb).
 set -euo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
-export WINEPREFIX=${TARVEX_WINEPREFIX:-$(cd "$here/.." && pwd)/build/wineprefix}
-export WINEARCH=win32
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-"mscoree,mshtml,winemenubuilder.exe="}
+source "$here/wine-env.sh"
+wine_environment "${TARVEX_WINE_ARCH:-$(wine_arch_of "${1:-}")}"
 "$here/wine-prefix.sh"
 if [ -z "${DISPLAY:-}" ]; then
-    exec xvfb-run -a wine "$@"
+    exec xvfb-run -a "$wine_loader" "$@"
 fi
-exec wine "$@"
+exec "$wine_loader" "$@"

@@ -4,8 +4,14 @@
 ;
 ; The build passes: VERSION (major.minor.patch), TARVEX_EXE, CRAVEL_DLL, GLINTRA_DLL,
 ; QUILLET_EXE, HELP_FILE, ICON, FILE_TYPE_SCRIPT (the generated file-type macros) and OUTFILE.
+; The x64 setup also gets X64, CRAVEL32_DLL and GLINTRA32_DLL: 64-bit Explorer loads only the
+; x64 extensions, and 32-bit programs' file dialogs only the 32-bit ones, installed beside them.
 
-Unicode true
+!ifdef X64
+    Target amd64-unicode
+!else
+    Unicode true
+!endif
 SetCompressor /SOLID lzma
 RequestExecutionLevel admin
 ManifestDPIAware true
@@ -24,11 +30,20 @@ ManifestDPIAware true
 ; Glintra's class and the info-tip handler key its registration keeps on removal.
 !define GLINTRA_CLSID "{5DCED9AF-C2EC-4BD3-AF2A-F51D6B18FC7C}"
 !define DTX_INFO_TIP_KEY ".dtx\shellex\{00021500-0000-0000-C000-000000000046}"
+!ifdef X64
+    ; Cravel's class and the key of the shell's approved extensions.
+    !define CRAVEL_CLSID "{F9411A21-2B30-4B62-869E-FAFECA394FB3}"
+    !define APPROVED_KEY "Software\Microsoft\Windows\CurrentVersion\Shell Extensions\Approved"
+!endif
 
 Name "Tarvex"
 Caption "Tarvex ${VERSION} Setup"
 OutFile "${OUTFILE}"
-InstallDir "$PROGRAMFILES\Tarvex"
+!ifdef X64
+    InstallDir "$PROGRAMFILES64\Tarvex"
+!else
+    InstallDir "$PROGRAMFILES\Tarvex"
+!endif
 ; Installing again goes over the copy that is there.
 InstallDirRegKey HKLM "${UNINSTALL_KEY}" "InstallLocation"
 BrandingText "${PUBLISHER}"
@@ -42,7 +57,7 @@ VIAddVersionKey "FileDescription" "Tarvex Setup"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "InternalName" "TarvexSetup"
 VIAddVersionKey "LegalCopyright" "Copyright (C) ${PUBLISHER}"
-VIAddVersionKey "OriginalFilename" "TarvexSetup.exe"
+VIAddVersionKey "OriginalFilename" "${OUTFILE_NAME}"
 VIAddVersionKey "ProductName" "Tarvex"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 
@@ -87,6 +102,26 @@ Var failures
     ${EndIf}
 !macroend
 
+!ifdef X64
+; A 32-bit extension is registered by the 32-bit regsvr32. Where 32-bit programs cannot run,
+; none can load it either: it stays unregistered, which is no failure.
+!macro Register32BitExtension NAME
+    ClearErrors
+    ExecWait '"$WINDIR\SysWOW64\regsvr32.exe" /s "$INSTDIR\${NAME}"' $0
+    ${If} ${Errors}
+        DetailPrint "${NAME} is not registered: 32-bit programs cannot run on this computer."
+    ${ElseIf} $0 != 0
+        DetailPrint "${NAME} could not be registered."
+        StrCpy $failures "$failures$\r$\n${NAME}"
+    ${EndIf}
+!macroend
+
+!macro Remove32BitExtension NAME
+    ExecWait '"$WINDIR\SysWOW64\regsvr32.exe" /s /u "$INSTDIR\${NAME}"'
+    Delete /REBOOTOK "$INSTDIR\${NAME}"
+!macroend
+!endif
+
 !macro WriteFileTypeValue KEY VALUE
     WriteRegStr HKCR "${KEY}" "" "${VALUE}"
 !macroend
@@ -103,6 +138,13 @@ Section "Tarvex"
     !insertmacro InstallTarvexFile DLL "${HELP_FILE}" "${HELP_FILE_NAME}"
     !insertmacro InstallTarvexFile REGDLL "${CRAVEL_DLL}" "Cravel.dll"
     !insertmacro InstallTarvexFile REGDLL "${GLINTRA_DLL}" "Glintra.dll"
+!ifdef X64
+    !insertmacro InstallTarvexFile DLL "${CRAVEL32_DLL}" "Cravel32.dll"
+    !insertmacro InstallTarvexFile DLL "${GLINTRA32_DLL}" "Glintra32.dll"
+    ; A copy held until the restart has the same path: registering it now names the new one.
+    !insertmacro Register32BitExtension "Cravel32.dll"
+    !insertmacro Register32BitExtension "Glintra32.dll"
+!endif
     ${If} $restartBefore == 1
         SetRebootFlag true
     ${EndIf}
@@ -185,6 +227,16 @@ Section "Uninstall"
 
     !insertmacro UnInstallLib REGDLL NOTSHARED REBOOT_NOTPROTECTED "$INSTDIR\Cravel.dll"
     !insertmacro UnInstallLib REGDLL NOTSHARED REBOOT_NOTPROTECTED "$INSTDIR\Glintra.dll"
+!ifdef X64
+    !insertmacro Remove32BitExtension "Cravel32.dll"
+    !insertmacro Remove32BitExtension "Glintra32.dll"
+    ; Both copies share Cravel's handler keys, which go with the first copy's removal; the
+    ; second then stops at the missing key, before its approval value: it goes here.
+    SetRegView 32
+    DeleteRegValue HKLM "${APPROVED_KEY}" "${CRAVEL_CLSID}"
+    SetRegView 64
+    DeleteRegValue HKLM "${APPROVED_KEY}" "${CRAVEL_CLSID}"
+!endif
     ; Glintra's removal keeps .dtx and its info-tip handler, which other programs may share:
     ; they go too while they are Glintra's alone.
     ReadRegStr $0 HKCR "${DTX_INFO_TIP_KEY}" ""

@@ -6,7 +6,8 @@ packages=(
     clang libclang-rt-14-dev llvm
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
-    wine wine32 xvfb xauth x11-utils imagemagick icoutils fp-utils
+    g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
+    wine wine32 wine64 xvfb xauth x11-utils imagemagick icoutils fp-utils
 )
 missing=()
 for p in "${packages[@]}"; do

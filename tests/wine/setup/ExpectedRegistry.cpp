@@ -49,6 +49,23 @@ std::vector<ExpectedValue> ThumbnailRegistration(const std::string& folder) {
     };
 }
 
+std::vector<ExpectedValue> Registration32(const std::string& folder) {
+    const REGSAM view = KEY_WOW64_32KEY;
+    return {
+        {HKEY_CLASSES_ROOT, kCravelClass, nullptr, "Cravel", view},
+        {HKEY_CLASSES_ROOT, kCravelClass + "\\InProcServer32", nullptr, folder + "\\Cravel32.dll",
+         view},
+        {HKEY_CLASSES_ROOT, kCravelClass + "\\InProcServer32", "ThreadingModel", "Apartment", view},
+        {HKEY_LOCAL_MACHINE,
+         "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions\\Approved", kCravelClsid,
+         "Cravel", view},
+        {HKEY_CLASSES_ROOT, kGlintraClass, nullptr, "Extractor Class", view},
+        {HKEY_CLASSES_ROOT, kGlintraClass + "\\InprocServer32", nullptr, folder + "\\Glintra32.dll",
+         view},
+        {HKEY_CLASSES_ROOT, kGlintraClass + "\\InprocServer32", "ThreadingModel", "Apartment", view},
+    };
+}
+
 std::vector<ExpectedValue> ArchiveFileType(const std::string& folder) {
     const std::string program = folder + "\\Tarvex.exe";
     return {
@@ -75,12 +92,13 @@ std::vector<ExpectedValue> UninstallEntry(const std::string& folder) {
 
 void ExpectRegistered(const std::vector<ExpectedValue>& rows) {
     for (const ExpectedValue& row : rows) {
-        const std::string where = row.key + " " + (row.name ? row.name : "(default)");
+        const std::string where = row.key + " " + (row.name ? row.name : "(default)") +
+                                  (row.view ? " (32-bit view)" : "");
         if (!row.data) {
-            EXPECT_TRUE(KeyExists(row.root, row.key)) << where;
+            EXPECT_TRUE(KeyExists(row.root, row.key, row.view)) << where;
             continue;
         }
-        const auto value = StringValue(row.root, row.key, row.name);
+        const auto value = StringValue(row.root, row.key, row.name, row.view);
         ASSERT_TRUE(value.has_value()) << where;
         EXPECT_EQ(*value, *row.data) << where;
     }
@@ -88,10 +106,12 @@ void ExpectRegistered(const std::vector<ExpectedValue>& rows) {
 
 void ExpectRemoved(const std::vector<ExpectedValue>& rows) {
     for (const ExpectedValue& row : rows) {
+        const char* view = row.view ? " (32-bit view)" : "";
         if (row.name) {
-            EXPECT_FALSE(ValueExists(row.root, row.key, row.name)) << row.key << " " << row.name;
+            EXPECT_FALSE(ValueExists(row.root, row.key, row.name, row.view))
+                << row.key << " " << row.name << view;
         } else {
-            EXPECT_FALSE(KeyExists(row.root, row.key)) << row.key;
+            EXPECT_FALSE(KeyExists(row.root, row.key, row.view)) << row.key << view;
         }
     }
 }

@@ -14,6 +14,7 @@ struct ExpectedValue {
     std::string key;
     const char* name;                 // null: the default value
     std::optional<std::string> data;  // nullopt: only the key must be there
+    REGSAM view = 0;                  // KEY_WOW64_32KEY: in the view of 32-bit programs
 };
 
 inline constexpr char kCravelClsid[] = "{F9411A21-2B30-4B62-869E-FAFECA394FB3}";
@@ -28,6 +29,9 @@ inline constexpr char kThumbnailHandlerKey[] =
 // For a copy installed in folder.
 std::vector<ExpectedValue> ContextMenuRegistration(const std::string& folder);
 std::vector<ExpectedValue> ThumbnailRegistration(const std::string& folder);
+// The x64 setup's 32-bit extensions beside its own: their classes, which 32-bit programs look
+// up in a registry view of their own (the handler keys are shared with the x64 ones).
+std::vector<ExpectedValue> Registration32(const std::string& folder);
 std::vector<ExpectedValue> ArchiveFileType(const std::string& folder);
 std::vector<ExpectedValue> UninstallEntry(const std::string& folder);
 

@@ -100,9 +100,24 @@ void ExpectShortcuts(const std::string& folder) {
     }
 }
 
+// The x64 setup registers its 32-bit extensions where 32-bit programs can start, which are the
+// only ones to load them; elsewhere it leaves them unregistered.
+void ExpectExtensions32(const std::string& folder) {
+#ifdef BUILT_CRAVEL32
+    if (Runs32BitPrograms()) {
+        ExpectRegistered(Registration32(folder));
+    } else {
+        ExpectRemoved(Registration32(folder));
+    }
+#else
+    (void)folder;
+#endif
+}
+
 void ExpectEverythingRegistered(const std::string& folder) {
     ExpectRegistered(ContextMenuRegistration(folder));
     ExpectRegistered(ThumbnailRegistration(folder));
+    ExpectExtensions32(folder);
     ExpectRegistered(ArchiveFileType(folder));
     ExpectRegistered(UninstallEntry(folder));
 }
@@ -243,6 +258,7 @@ TEST_F(InstalledCopy, StartMenuOpensTarvexQuilletAndTheHelp) {
 TEST_F(InstalledCopy, BothExtensionsAndTheArchiveTypeAreRegistered) {
     ExpectRegistered(ContextMenuRegistration(DefaultInstallFolder()));
     ExpectRegistered(ThumbnailRegistration(DefaultInstallFolder()));
+    ExpectExtensions32(DefaultInstallFolder());
     ExpectRegistered(ArchiveFileType(DefaultInstallFolder()));
 }
 
@@ -266,10 +282,10 @@ TEST_F(InstalledCopy, AddRemoveProgramsEntry) {
 TEST_F(InstalledCopy, FilePropertiesShowTheToolSetVersion) {
     unsigned major = 0, minor = 0, patch = 0;
     ASSERT_EQ(std::sscanf(TARVEX_VERSION, "%u.%u.%u", &major, &minor, &patch), 3);
-    std::vector<std::pair<std::string, std::string>> files = {{SetupProgram(), "TarvexSetup.exe"}};
+    std::vector<std::pair<std::string, std::string>> files = {{SetupProgram(), SETUP_FILE_NAME}};
     for (const InstalledFile& file : InstalledFiles()) {
         if (file.name.find(".chm") == std::string::npos) {
-            files.emplace_back(Installed(file.name), file.name);
+            files.emplace_back(Installed(file.name), file.builtName);
         }
     }
     for (const auto& [path, name] : files) {
@@ -500,6 +516,7 @@ TEST_F(Uninstalled, NoKeyOfTheRegistrationsOrTheEntryStays) {
     const std::string folder = DefaultInstallFolder();
     ExpectRemoved(ContextMenuRegistration(folder));
     ExpectRemoved(ThumbnailRegistration(folder));
+    ExpectRemoved(Registration32(folder));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "TypeLib\\{527493DE-F554-42BB-9CCE-9E7F17316077}"));
     // There was no .dtx before the tool set.
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, ".dtx"));
@@ -563,6 +580,7 @@ TEST(ChosenFolder, HoldsTheCopyAndEveryRegistrationNamesIt) {
     EXPECT_FALSE(FileExists(ShortcutFolder()));
     ExpectRemoved(ContextMenuRegistration(folder));
     ExpectRemoved(ThumbnailRegistration(folder));
+    ExpectRemoved(Registration32(folder));
     EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "Tarvex.File"));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey));
 }

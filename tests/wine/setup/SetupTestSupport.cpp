@@ -86,9 +86,9 @@ std::string KnownFolder(int id) {
 
 // The value's type and bytes; nullopt when it cannot be read.
 std::optional<std::pair<DWORD, std::string>> RawValue(HKEY root, const std::string& keyName,
-                                                      const char* name) {
+                                                      const char* name, REGSAM view = 0) {
     ScopedKey key;
-    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
+    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ | view, key.Receive()) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     DWORD type = 0, size = 0;
@@ -159,9 +159,15 @@ std::string SetupProgram() {
 
 const std::vector<InstalledFile>& InstalledFiles() {
     static const std::vector<InstalledFile> files = {
-        {"Tarvex.exe", BuiltFile(BUILT_TARVEX)},      {"Cravel.dll", BuiltFile(BUILT_CRAVEL)},
-        {"Glintra.dll", BuiltFile(BUILT_GLINTRA)},    {"Quillet.exe", BuiltFile(BUILT_QUILLET)},
-        {"Tarvex Studio.chm", BuiltFile(BUILT_HELP)},
+        {"Tarvex.exe", BuiltFile(BUILT_TARVEX), "Tarvex.exe"},
+        {"Cravel.dll", BuiltFile(BUILT_CRAVEL), "Cravel.dll"},
+        {"Glintra.dll", BuiltFile(BUILT_GLINTRA), "Glintra.dll"},
+        {"Quillet.exe", BuiltFile(BUILT_QUILLET), "Quillet.exe"},
+        {"Tarvex Studio.chm", BuiltFile(BUILT_HELP), "Tarvex Studio.chm"},
+#ifdef BUILT_CRAVEL32
+        {"Cravel32.dll", BuiltFile(BUILT_CRAVEL32), "Cravel.dll"},
+        {"Glintra32.dll", BuiltFile(BUILT_GLINTRA32), "Glintra.dll"},
+#endif
     };
     return files;
 }
@@ -180,15 +186,15 @@ std::string ScratchFolder() {
     return folder ? Backslashed(folder) : std::string();
 }
 
-DWORD RunToTheEnd(const std::string& commandLine) {
+DWORD RunToTheEnd(const std::string& commandLine, DWORD creationFlags) {
     ProcessJob::Get();  // the job exists before the child, so the child belongs to it
     // Wide, for programs in folders longer than MAX_PATH.
     std::wstring command = cravel_test::Wide(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started)) {
+    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
+                        nullptr, &startup, &started)) {
         return ~DWORD(0);
     }
     ScopedHandle process(started.hProcess), thread(started.hThread);
@@ -204,8 +210,23 @@ bool WaitForStartedProcesses() {
     return ProcessJob::Get().WaitUntilAlone();
 }
 
-std::optional<std::string> StringValue(HKEY root, const std::string& key, const char* name) {
-    auto value = RawValue(root, key, name);
+bool Runs32BitPrograms() {
+    static const bool runs = [] {
+        char system[MAX_PATH] = "";
+        if (GetSystemWow64DirectoryA(system, MAX_PATH) == 0) {
+            return false;
+        }
+        std::string command = "\"";
+        command.append(system).append("\\cmd.exe\" /c exit 7");
+        // Without a console, which would leave its settings in the user's registry.
+        return RunToTheEnd(command, DETACHED_PROCESS) == 7;
+    }();
+    return runs;
+}
+
+std::optional<std::string> StringValue(HKEY root, const std::string& key, const char* name,
+                                       REGSAM view) {
+    auto value = RawValue(root, key, name, view);
     if (!value || value->first != REG_SZ) {
         return std::nullopt;
     }
@@ -239,13 +260,13 @@ std::vector<std::string> MultiStringValue(HKEY root, const std::string& key, con
     return strings;
 }
 
-bool KeyExists(HKEY root, const std::string& name) {
+bool KeyExists(HKEY root, const std::string& name, REGSAM view) {
     ScopedKey key;
-    return RegOpenKeyExA(root, name.c_str(), 0, KEY_READ, key.Receive()) == ERROR_SUCCESS;
+    return RegOpenKeyExA(root, name.c_str(), 0, KEY_READ | view, key.Receive()) == ERROR_SUCCESS;
 }
 
-bool ValueExists(HKEY root, const std::string& key, const char* name) {
-    return RawValue(root, key, name).has_value();
+bool ValueExists(HKEY root, const std::string& key, const char* name, REGSAM view) {
+    return RawValue(root, key, name, view).has_value();
 }
 
 void SetString(HKEY root, const std::string& keyName, const char* name, const std::string& data) {

@@ -12,7 +12,7 @@ windows() { printf 'Z:%s' "${1//\//\\}"; }
 
 # Copying the template takes a second where making a prefix takes many.
 template=$TARVEX_BINARY_DIR/wineprefix-setup-template
-WINEPREFIX=$template "$TARVEX_SOURCE_DIR/cmake/wine-prefix.sh"
+WINEARCH=${TARVEX_WINE_ARCH:-win32} WINEPREFIX=$template "$TARVEX_SOURCE_DIR/cmake/wine-prefix.sh"
 work=$(mktemp -d "$TARVEX_BINARY_DIR/setup-test.XXXXXX")
 prefix=$work/prefix
 cleanup() {
@@ -24,13 +24,14 @@ cp -a "$template" "$prefix"
 mkdir "$work/scratch"
 
 status=0
-TARVEX_WINEPREFIX=$prefix SETUP_TEST_SCRATCH=$(windows "$work/scratch") \
+TARVEX_WINEPREFIX=$prefix TARVEX_WINEPREFIX64=$prefix SETUP_TEST_SCRATCH=$(windows "$work/scratch") \
     GTEST_OUTPUT="xml:$(windows "$results")" \
     "$TARVEX_SOURCE_DIR/cmake/wine-run.sh" "$checks" || status=1
 # A restart once every process has ended takes what the uninstaller left to it; the prefix's
 # registry reaches its files when its last process has ended.
 WINEPREFIX=$prefix wineserver -w
-TARVEX_WINEPREFIX=$prefix "$TARVEX_SOURCE_DIR/cmake/wine-run.sh" wineboot.exe -r || status=1
+TARVEX_WINEPREFIX=$prefix TARVEX_WINEPREFIX64=$prefix \
+    "$TARVEX_SOURCE_DIR/cmake/wine-run.sh" wineboot.exe -r || status=1
 WINEPREFIX=$prefix wineserver -w
 /usr/bin/python3 "$here/prefix_leftovers.py" "$template" "$prefix" || status=1
 /usr/bin/python3 "$here/check_versions.py" "$version" "$@" || status=1
