@@ -62,7 +62,8 @@ std::vector<ExpectedValue> Registration32(const std::string& folder) {
         {HKEY_CLASSES_ROOT, kGlintraClass, nullptr, "Extractor Class", view},
         {HKEY_CLASSES_ROOT, kGlintraClass + "\\InprocServer32", nullptr, folder + "\\Glintra32.dll",
          view},
-        {HKEY_CLASSES_ROOT, kGlintraClass + "\\InprocServer32", "ThreadingModel", "Apartment", view},
+        {HKEY_CLASSES_ROOT, kGlintraClass + "\\InprocServer32", "ThreadingModel", "Apartment",
+         view},
     };
 }
 
