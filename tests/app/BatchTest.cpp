@@ -103,7 +103,8 @@ TEST_F(BatchTest, CreateWithAMissingItemSavesTheRestAndIsPartial) {
 TEST_F(BatchTest, CreateSkippingTheArchiveItselfSavesTheRestAndIsPartial) {
     const std::string archive = dir.Write("self.rez", "an older archive");
     EXPECT_EQ(Run({"/C", archive, archive, dir.Write("a.txt", "a")}).status, ExitStatus::Partial);
-    EXPECT_EQ(host.prompts.Texts(), std::vector<std::string>{"Skipping the archive itself: " + archive});
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Skipping the archive itself: " + archive});
     EXPECT_EQ(support::RezContents(archive), std::vector<std::string>{"A.TXT = a"});
 }
 
