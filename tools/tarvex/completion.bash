@@ -1,0 +1,140 @@
+# bash completion of tarvex: its commands, switches and options, the commands of edit, and the
+# paths inside the archive named on the line for cat, /X and edit. Disk paths are left to
+# bash's own file name completion.
+
+# REPLY: a word as the shell would read it: quotes and backslashes removed, a leading ~ for
+# the home folder. Nothing is expanded or run.
+_tarvex_dequote() {
+    local word=$1 out= quote= c i
+    [[ $word == "~" || $word == "~/"* ]] && word=$HOME${word:1}
+    for ((i = 0; i < ${#word}; i++)); do
+        c=${word:i:1}
+        if [[ -n $quote && $c == "$quote" ]]; then
+            quote=
+        elif [[ $quote != "'" && $c == "\\" ]]; then
+            out+=${word:i+1:1}
+            ((i++))
+        elif [[ -z $quote && ( $c == "'" || $c == '"' ) ]]; then
+            quote=$c
+        else
+            out+=$c
+        fi
+    done
+    REPLY=$out
+}
+
+# The paths inside the archive that continue cur by one level (folders end in /), without
+# regard to case, read from the archive's listing: program archive cur folders-only options...
+_tarvex_archive_paths() {
+    local program=$1 archive=$2 cur=$3 folders_only=$4
+    shift 4
+    "$program" /L "$archive" "$@" </dev/null 2>/dev/null | awk -v cur="$cur" \
+        -v folders_only="$folders_only" '
+        function offer(path, rest, slash) {
+            if (folders_only && path !~ /\/$/) return
+            if (tolower(substr(path, 1, length(cur))) != tolower(cur)) return
+            rest = substr(path, length(cur) + 1)
+            slash = index(rest, "/")
+            if (slash && slash < length(rest)) return
+            print path
+        }
+        # The first line is the root folder, its name and a backslash; other folders follow
+        # with their path from it, each before its files.
+        NR == 1 { root = length($0); next }
+        /^  / {
+            if (match($0, /^ +[0-9]+  [^ ]+( [^ ]+)?  +[0-9]+  /))
+                offer(folder substr($0, RLENGTH + 1))
+            next
+        }
+        /\\$/ { folder = substr($0, root + 1); gsub(/\\/, "/", folder); offer(folder) }'
+}
+
+# COMPREPLY: the words of the list that begin with cur (never matched against file names).
+_tarvex_offer() {
+    mapfile -t COMPREPLY < <(compgen -W "$1" -- "$2")
+}
+
+_tarvex() {
+    local program=${1/#\~/$HOME} cur=$2
+    # The words before the cursor, with "--option=value" whole again: bash splits it at "=".
+    local -a words=()
+    local i word
+    for ((i = 1; i <= COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        if [[ ${#words[@]} -gt 0 && ${words[-1]} == --* &&
+            ( $word == "=" || ${words[-1]} == *= ) ]]; then
+            words[-1]+=$word
+        else
+            words+=("$word")
+        fi
+    done
+    local current=${words[-1]}
+    unset 'words[-1]'
+    COMPREPLY=()
+
+    if [[ $current == --*=* ]]; then
+        case ${current%%=*} in
+            --answer) _tarvex_offer "yes no cancel ok" "$cur" ;;
+            --codepage) _tarvex_offer "874 1250 1251 1252 1253 1254 1255 1256 1257 1258" "$cur" ;;
+        esac
+        return
+    fi
+    if [[ $current == --* ]]; then
+        _tarvex_offer "--answer= --folder= --save-as= --codepage= --script --help" "$cur"
+        [[ ${#COMPREPLY[@]} == 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace
+        return
+    fi
+
+    # What the line holds so far: the command, its plain words, the options to pass on.
+    local command= plain=() options=()
+    for ((i = 0; i < ${#words[@]}; i++)); do
+        word=${words[i]}
+        case $word in
+            --script) ((i++)) ;;
+            --codepage=*) options+=("$word") ;;
+            --*) ;;
+            [/-][XxEeAaCcLlHh?]) command=${word:1:1} ;;
+            cat | edit) [[ -z $command && ${#plain[@]} == 0 ]] && command=$word || plain+=("$word") ;;
+            *) plain+=("$word") ;;
+        esac
+    done
+    # The script of edit is a disk file.
+    [[ ${words[-1]:-} == --script ]] && return
+
+    local folders_only=
+    case $command in
+        "")
+            [[ ${#plain[@]} == 0 ]] &&
+                _tarvex_offer "/C /A /X /E /L /? cat edit" "$cur"
+            return
+            ;;
+        [Xx]) [[ ${#plain[@]} -ge 2 ]] || return ;;
+        cat) [[ ${#plain[@]} == 1 ]] || return ;;
+        edit)
+            case ${#plain[@]} in
+                0) return ;;
+                1)
+                    _tarvex_offer "add mkdir rename delete move --script" "$cur"
+                    return
+                    ;;
+            esac
+            case ${plain[1]}:$((${#plain[@]} - 2)) in
+                add:0 | mkdir:0) folders_only=1 ;;
+                rename:0 | delete:* | move:*) ;;
+                *) return ;;
+            esac
+            ;;
+        *) return ;;
+    esac
+
+    _tarvex_dequote "${plain[0]}"
+    local archive=$REPLY
+    [[ -f $archive ]] || return
+    mapfile -t COMPREPLY < <(_tarvex_archive_paths "$program" "$archive" "$cur" \
+        "$folders_only" "${options[@]}")
+    # Names with blanks are quoted; a folder goes on with its contents, without a blank.
+    compopt -o filenames
+    [[ ${#COMPREPLY[@]} == 1 && ${COMPREPLY[0]} == */ ]] && compopt -o nospace
+}
+
+complete -o default -F _tarvex tarvex
