@@ -34,6 +34,7 @@ _tarvex_archive_paths() {
             if (folders_only && path !~ /\/$/) return
             if (tolower(substr(path, 1, length(cur))) != tolower(cur)) return
             rest = substr(path, length(cur) + 1)
+            if (rest == "" && path ~ /\/$/) return
             slash = index(rest, "/")
             if (slash && slash < length(rest)) return
             print path
@@ -99,7 +100,7 @@ _tarvex() {
         esac
     done
     # The script of edit is a disk file.
-    [[ ${words[-1]:-} == --script ]] && return
+    [[ ${#words[@]} -gt 0 && ${words[-1]} == --script ]] && return
 
     local folders_only=
     case $command in
@@ -130,7 +131,8 @@ _tarvex() {
     _tarvex_dequote "${plain[0]}"
     local archive=$REPLY
     [[ -f $archive ]] || return
-    mapfile -t COMPREPLY < <(_tarvex_archive_paths "$program" "$archive" "$cur" \
+    _tarvex_dequote "$cur"
+    mapfile -t COMPREPLY < <(_tarvex_archive_paths "$program" "$archive" "$REPLY" \
         "$folders_only" "${options[@]}")
     # Names with blanks are quoted; a folder goes on with its contents, without a blank.
     compopt -o filenames
