@@ -50,6 +50,14 @@ _tarvex_archive_paths() {
         /\\$/ { folder = substr($0, root + 1); gsub(/\\/, "/", folder); offer(folder) }'
 }
 
+# The commands that name paths inside an archive (a switch letter, or a word after "tarvex")
+# and which of their words do: from the first number to the second (none: to the end), the
+# archive being word 0; "folders" when only folders fit. /X takes items after its
+# destination; the commands of edit count from their own first argument.
+declare -gA _tarvex_commands=([X]="2" [cat]="1 1" [edit]="")
+declare -gA _tarvex_edit_commands=([add]="0 0 folders" [mkdir]="0 0 folders" [rename]="0 0"
+    [delete]="0" [move]="0")
+
 # COMPREPLY: the words of the list that begin with cur (never matched against file names).
 _tarvex_offer() {
     mapfile -t COMPREPLY < <(compgen -W "$1" -- "$2")
@@ -94,46 +102,47 @@ _tarvex() {
             --script) ((i++)) ;;
             --codepage=*) options+=("$word") ;;
             --*) ;;
-            [/-][XxEeAaCcLlHh?]) command=${word:1:1} ;;
-            cat | edit) [[ -z $command && ${#plain[@]} == 0 ]] && command=$word || plain+=("$word") ;;
-            *) plain+=("$word") ;;
+            [/-][XxEeAaCcLlHh?]) command=${word:1:1} command=${command^^} ;;
+            *)
+                if [[ -z $command && ${#plain[@]} == 0 && $word == [a-z]* &&
+                    -n ${_tarvex_commands[$word]+known} ]]; then
+                    command=$word
+                else
+                    plain+=("$word")
+                fi
+                ;;
         esac
     done
     # The script of edit is a disk file.
     [[ ${#words[@]} -gt 0 && ${words[-1]} == --script ]] && return
 
-    local folders_only=
-    case $command in
-        "")
-            [[ ${#plain[@]} == 0 ]] &&
-                _tarvex_offer "/C /A /X /E /L /? cat edit" "$cur"
-            return
-            ;;
-        [Xx]) [[ ${#plain[@]} -ge 2 ]] || return ;;
-        cat) [[ ${#plain[@]} == 1 ]] || return ;;
-        edit)
-            case ${#plain[@]} in
-                0) return ;;
-                1)
-                    _tarvex_offer "add mkdir rename delete move --script" "$cur"
-                    return
-                    ;;
-            esac
-            case ${plain[1]}:$((${#plain[@]} - 2)) in
-                add:0 | mkdir:0) folders_only=1 ;;
-                rename:0 | delete:* | move:*) ;;
-                *) return ;;
-            esac
-            ;;
-        *) return ;;
-    esac
-
+    # The words that name paths inside the archive, and the current word's place among them.
+    local range index=${#plain[@]}
+    if [[ -z $command ]]; then
+        local names=("/C" "/A" "/X" "/E" "/L" "/?") name
+        for name in "${!_tarvex_commands[@]}"; do
+            [[ $name == [a-z]* ]] && names+=("$name")
+        done
+        [[ $index == 0 ]] && _tarvex_offer "${names[*]}" "$cur"
+        return
+    elif [[ $command == edit && $index -le 1 ]]; then
+        [[ $index == 1 ]] && _tarvex_offer "${!_tarvex_edit_commands[*]} --script" "$cur"
+        return
+    elif [[ $command == edit ]]; then
+        range=${_tarvex_edit_commands[${plain[1]}]:-}
+        index=$((index - 2))
+    else
+        range=${_tarvex_commands[$command]:-}
+    fi
+    local first last folders_only
+    read -r first last folders_only <<<"$range"
+    [[ -n $first && $index -ge $first && ( -z $last || $index -le $last ) ]] || return
     _tarvex_dequote "${plain[0]}"
     local archive=$REPLY
     [[ -f $archive ]] || return
     _tarvex_dequote "$cur"
     mapfile -t COMPREPLY < <(_tarvex_archive_paths "$program" "$archive" "$REPLY" \
-        "$folders_only" "${options[@]}")
+        "${folders_only:+1}" "${options[@]}")
     # Names with blanks are quoted; a folder goes on with its contents, without a blank.
     compopt -o filenames
     [[ ${#COMPREPLY[@]} == 1 && ${COMPREPLY[0]} == */ ]] && compopt -o nospace
