@@ -7,7 +7,7 @@ packages=(
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
     wine wine32 xvfb xauth x11-utils imagemagick icoutils fp-utils
-    lintian xdg-utils libfile-mimeinfo-perl bash-completion
+    dpkg-dev lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do
