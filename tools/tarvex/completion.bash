@@ -39,15 +39,22 @@ _tarvex_archive_paths() {
             if (slash && slash < length(rest)) return
             print path
         }
+        # Only the files of the folder cur is in can continue it.
+        BEGIN { within = tolower(cur); sub(/[^\/]*$/, "", within) }
         # The first line is the root folder, its name and a backslash; other folders follow
         # with their path from it, each before its files.
-        NR == 1 { root = length($0); next }
+        NR == 1 { root = length($0); here = within == ""; next }
         /^  / {
-            if (match($0, /^ +[0-9]+  [^ ]+( [^ ]+)?  +[0-9]+  /))
+            if (here && match($0, /^ +[0-9]+  [^ ]+( [^ ]+)?  +[0-9]+  /))
                 offer(folder substr($0, RLENGTH + 1))
             next
         }
-        /\\$/ { folder = substr($0, root + 1); gsub(/\\/, "/", folder); offer(folder) }'
+        /\\$/ {
+            folder = substr($0, root + 1)
+            gsub(/\\/, "/", folder)
+            here = tolower(folder) == within
+            offer(folder)
+        }'
 }
 
 # The commands that name paths inside an archive (a switch letter, or a word after "tarvex")
