@@ -165,7 +165,7 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
         // The archive itself: its data would be read back while it is being replaced.
         if (!archivePath_.empty() && EqualNoCase(shortName, archiveName) &&
             IsSameFile(path, archivePath_)) {
-            host_.Prompts().Show(Format("Skipping the archive itself: %s", path.c_str()));
+            Skip(path, "Skipping the archive itself: %s");
             continue;
         }
         if (names.MayConflict(shortName)) {
@@ -208,8 +208,9 @@ bool CTarvexDoc::AddFile(const std::string& path, RezFolder* folder, ProgressSin
     return AddFiles({path}, folder, progress);
 }
 
-void CTarvexDoc::Skip(const std::string& path) {
-    host_.Prompts().Show(Format("Error adding: %s", path.c_str()));
+void CTarvexDoc::Skip(const std::string& path, const char* format) {
+    ++skipped_;
+    host_.Prompts().Show(Format(format, path.c_str()));
 }
 
 bool CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,

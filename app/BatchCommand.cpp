@@ -5,54 +5,60 @@
 
 namespace {
 
-bool ExtractAll(const CTarvexCommandLineInfo& info, CTarvexDoc& doc, const std::string& destination,
-                ProgressSink& progress) {
+// Failed when nothing was extracted: no archive, no destination, an item it does not hold.
+ExitStatus ExtractAll(const CTarvexCommandLineInfo& info, CTarvexDoc& doc,
+                      const std::string& destination, ProgressSink& progress) {
     doc.SetBatchFlag(true);
     // A failed load left the document empty: extracting it would report a success.
     if (doc.LastOpenFailed())
-        return false;
+        return ExitStatus::Failed;
     doc.SetArchivePath(info.fileName);
-    if (!info.NativeProgram() || info.items.empty())
-        return doc.ExtractArchive(doc.Root(), destination, progress);
     // Only the items named, each where extracting everything would put it.
+    const bool selected = info.NativeProgram() && !info.items.empty();
     std::vector<ArchiveItem> items;
-    for (const std::string& path : info.items) {
+    for (const std::string& path : selected ? info.items : std::vector<std::string>{}) {
         const std::optional<ArchiveItem> item = doc.FindItemNamed(path);
         if (!item) {
             doc.Host().Prompts().Show(Format("No such item in the archive: %s", path.c_str()));
-            return false;
+            return ExitStatus::Failed;
         }
         items.push_back(*item);
     }
     const std::string target = destination.empty() ? doc.ChooseExtractionFolder() : destination;
-    return !target.empty() && doc.ExtractItems(items, target, progress);
+    if (target.empty() || !doc.MakeExtractionFolder(target))
+        return ExitStatus::Failed;
+    const bool complete = selected ? doc.ExtractItems(items, target, progress)
+                                   : doc.ExtractArchive(doc.Root(), target, progress);
+    return StatusOf(true, !complete);
 }
 
-bool AddItemsAndSave(const CTarvexCommandLineInfo& info, CTarvexDoc& doc, ProgressSink& progress) {
+ExitStatus AddItemsAndSave(const CTarvexCommandLineInfo& info, CTarvexDoc& doc,
+                           ProgressSink& progress) {
+    const int leftOutBefore = doc.ItemsLeftOut();
     progress.Start(doc.Host().Owner());
     if (info.items.size() == 1)
         doc.SetBatchFlag(true);
     std::vector<std::string> files;
+    // False after a Cancel: the files asked about and those after them in their list are out.
+    bool complete = true;
     for (const std::string& item : info.items) {
         const std::optional<FileStatus> status = ReadFileStatus(item);
         if (status && status->isDirectory) {
-            doc.AddFolder(item, doc.Root(), true, progress);
+            complete = doc.AddFolder(item, doc.Root(), true, progress) && complete;
         } else {
             files.push_back(item);
         }
     }
-    const bool added = doc.AddFiles(files, doc.Root(), progress);
+    complete = doc.AddFiles(files, doc.Root(), progress) && complete;
     progress.Stop();
-    doc.FileSave();
-    doc.FinishJobs();
-    return added && !doc.IsModified();
+    const bool saved = doc.SaveAndWait();
+    return StatusOf(saved, !complete || doc.ItemsLeftOut() != leftOutBefore);
 }
 
 }  // namespace
 
 BatchOutcome ProcessBatchCommand(const CTarvexCommandLineInfo& info, CTarvexDoc& doc) {
     BatchOutcome outcome;
-    const int failuresBefore = doc.FailuresReported();
     bool opened = true;
     if (info.shellCommand == ShellOpen) {
         opened = doc.OpenDocument(info.fileName);
@@ -67,29 +73,26 @@ BatchOutcome ProcessBatchCommand(const CTarvexCommandLineInfo& info, CTarvexDoc&
         opened = opened && !doc.LastOpenFailed();
     doc.Host().UpdateAllViews();
 
-    bool ok = opened;
     switch (info.batchCode) {
         case BatchExtract:
-            ok = ExtractAll(info, doc, info.destination, *progress);
+            outcome.status = ExtractAll(info, doc, info.destination, *progress);
             outcome.keepRunning = false;
             break;
         case BatchExtractAsk:
-            ok = ExtractAll(info, doc, "", *progress);
+            outcome.status = ExtractAll(info, doc, "", *progress);
             break;
         case BatchCreate:
             doc.SetArchivePath(info.fileName);
-            ok = AddItemsAndSave(info, doc, *progress);
+            outcome.status = AddItemsAndSave(info, doc, *progress);
             outcome.keepRunning = false;
             break;
         case BatchAdd:
-            ok = AddItemsAndSave(info, doc, *progress);
+            outcome.status = AddItemsAndSave(info, doc, *progress);
             break;
         default:
+            outcome.status = StatusOf(opened, false);
             break;
     }
     progress->Stop();
-    outcome.failed = !ok || doc.FailuresReported() != failuresBefore;
-    if (!opened && info.batchCode != BatchNone)
-        outcome.failed = true;
     return outcome;
 }

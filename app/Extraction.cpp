@@ -224,6 +224,13 @@ std::string CTarvexDoc::ChooseExtractionFolder() {
     return path;
 }
 
+bool CTarvexDoc::MakeExtractionFolder(const std::string& path) {
+    if (CreateDirectories(path))
+        return true;
+    Fail(ExtractionError(path));
+    return false;
+}
+
 bool CTarvexDoc::DiskNameFor(const std::string& archiveName, std::string& diskName) {
     // A name the disk's text cannot hold is refused like an unsafe one.
     if (!host_.Names().ToDisk(archiveName, diskName)) {
@@ -283,13 +290,9 @@ bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destinatio
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
     const std::string target = destination.empty() ? ChooseExtractionFolder() : destination;
-    if (target.empty())
-        return false;
     // A chosen folder may not exist yet either: it is made as a given one is.
-    if (!CreateDirectories(target)) {
-        Fail(ExtractionError(target));
+    if (target.empty() || !MakeExtractionFolder(target))
         return false;
-    }
     progress.Start(host_.Owner());
     return ExtractFolder(archive, folder, target, progress);
 }

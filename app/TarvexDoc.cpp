@@ -151,6 +151,8 @@ void CTarvexDoc::CompleteJob(std::unique_ptr<ArchiveJob> job) {
         title_ = PathLeaf(job->path);
         // Entries whose disk file could not be read are still only in the document.
         modified_ = job->pendingEntries > 0;
+        skipped_ += static_cast<int>(job->pendingEntries);
+        ++savesCompleted_;
     }
     host_.JobCompleted(*job);
     host_.UpdateAllViews();
@@ -159,4 +161,12 @@ void CTarvexDoc::CompleteJob(std::unique_ptr<ArchiveJob> job) {
 void CTarvexDoc::FinishJobs() {
     for (auto& job : host_.WaitForJobs())
         CompleteJob(std::move(job));
+}
+
+bool CTarvexDoc::SaveAndWait() {
+    FinishJobs();
+    const int before = savesCompleted_;
+    FileSave();
+    FinishJobs();
+    return savesCompleted_ != before;
 }

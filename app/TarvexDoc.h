@@ -47,6 +47,10 @@ class CTarvexDoc {
     void CompleteJob(std::unique_ptr<ArchiveJob> job);
     // Waits for running jobs and completes them.
     void FinishJobs();
+    // FileSave, waited for: true when the archive was written (it may still leave out entries
+    // whose disk file could not be read, counted in ItemsLeftOut); false when the save failed
+    // or the Save As dialog was cancelled.
+    bool SaveAndWait();
 
     // --- adding ---
     // False when the user cancelled in the replace prompt.
@@ -68,6 +72,9 @@ class CTarvexDoc {
     // --- extraction ---
     // Empty when the user cancelled.
     std::string ChooseExtractionFolder();
+    // Makes the destination of an extraction with every missing parent; false, reported, when
+    // it cannot be made.
+    bool MakeExtractionFolder(const std::string& path);
     // False when anything could not be extracted or the user cancelled.
     bool ExtractArchive(RezFolder* folder, const std::string& destination, ProgressSink& progress);
     bool ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
@@ -143,6 +150,9 @@ class CTarvexDoc {
     bool LastOpenFailed() const { return lastOpenFailed_; }
     // Counts the per-item failures reported (files skipped while adding or extracting).
     int FailuresReported() const { return failures_; }
+    // Counts every item named in a message as left out of the archive: the failures, the disk
+    // items skipped on purpose, and entries a save could not store.
+    int ItemsLeftOut() const { return failures_ + skipped_; }
     DocumentHost& Host() { return host_; }
 
     // TotalEntrySize and TotalEntryCount of the model, as the status bar shows them.
@@ -151,9 +161,10 @@ class CTarvexDoc {
 
   private:
     void Fail(const std::string& message);
-    // A disk item left out on purpose (not a regular file, or a name the archive's code page
-    // cannot hold): reported, but no failure of the run.
-    void Skip(const std::string& path);
+    // A disk item left out on purpose (not a regular file, a name the archive's code page
+    // cannot hold, the archive itself): reported and counted as left out, but no failure of the
+    // command that met it.
+    void Skip(const std::string& path, const char* format = "Error adding: %s");
     bool ReplaceConflicts(RezFolder& folder, const std::string& fullName,
                           const std::string& shortName, const FileStatus& status, bool& cancelled);
     // A file to add, with its status when a directory listing already gave it.
@@ -212,4 +223,6 @@ class CTarvexDoc {
     bool batchFlag_ = false;
     bool lastOpenFailed_ = false;
     int failures_ = 0;
+    int skipped_ = 0;
+    int savesCompleted_ = 0;
 };

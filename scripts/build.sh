@@ -10,6 +10,7 @@ jobs=${JOBS:-2}
 # Warnings are errors in every build.
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTARVEX_WERROR=ON >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
+(cd "$root/build/native" && cpack -G DEB >/dev/null)  # the Debian package: tarvex_*_amd64.deb
 if [ "${TARVEX_NATIVE_ONLY:-0}" != 1 ]; then
     targets=()
     for target in ${TARVEX_WINDOWS_TARGETS:-}; do targets+=(--target "$target"); done

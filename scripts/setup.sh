@@ -8,6 +8,7 @@ packages=(
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64
     wine wine32 wine64 xvfb xauth x11-utils imagemagick icoutils fp-utils
+    dpkg-dev lintian man-db shared-mime-info xdg-utils libfile-mimeinfo-perl bash-completion
 )
 missing=()
 for p in "${packages[@]}"; do

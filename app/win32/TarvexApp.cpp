@@ -2,6 +2,7 @@
 
 #include "app/BatchCommand.h"
 #include "app/CommandLine.h"
+#include "app/ExitStatus.h"
 #include "app/win32/ShellRegistration.h"
 #include "platform/win32/ui/ResourceText.h"
 #include "resources/tarvex/resource.h"
@@ -30,20 +31,21 @@ bool CTarvexApp::StartUp(const std::vector<std::string>& args, int show) {
     if (info.batchCode == BatchUsage) {
         host_.Prompts().Show(
             UsageText(LoadResourceText(GetModuleHandleA(nullptr), IDS_APP_TITLE, 0)));
-        exitCode_ = 0;
+        exitCode_ = ::ExitCode(ExitStatus::Complete);
         return false;
     }
     if (!frame_.Create()) {
-        exitCode_ = 1;
+        exitCode_ = ::ExitCode(ExitStatus::Failed);
         return false;
     }
     host_.SetWindow(&frame_);
     if (onMainWindow)
         onMainWindow(frame_.Handle());
 
-    // The window stays hidden while a batch command runs; /C and /X end with it.
+    // The window stays hidden while a batch command runs; /C and /X end with it, with the
+    // status scripts read: 0 complete, 1 items left out, 2 failed.
     const BatchOutcome outcome = ProcessBatchCommand(info, doc_);
-    exitCode_ = outcome.failed ? 1 : 0;
+    exitCode_ = ::ExitCode(outcome.status);
     if (!outcome.keepRunning)
         return false;
     ShowWindow(frame_.Handle(), show);

@@ -20,8 +20,8 @@ class CTarvexApp {
     CTarvexApp& operator=(const CTarvexApp&) = delete;
 
     // args: the command line without the program's name. True when the message loop is to
-    // run; false when the program ends here with ExitCode(): after the usage text, a
-    // batch command that ends by itself (/C, /X), or a window that could not be made.
+    // run; false when the program ends here with ExitCode(), an ExitStatus: after the usage
+    // text, a batch command that ends by itself (/C, /X), or a window that could not be made.
     bool StartUp(const std::vector<std::string>& args, int show);
     int ExitCode() const { return exitCode_; }
 

@@ -98,8 +98,9 @@ TEST_F(DiskItemsTest, ASocketIsSkippedWithItsMessage) {
     EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{dir.Path("Tree/keep.txt")});
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Error adding: " + dir.Path("Tree/Sub/sock")});
-    // Skipped on purpose: no failure of the run.
+    // Skipped on purpose: no failure of the command, but an item left out.
     EXPECT_EQ(doc.FailuresReported(), 0);
+    EXPECT_EQ(doc.ItemsLeftOut(), 1);
 }
 
 }  // namespace

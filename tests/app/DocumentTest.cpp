@@ -70,9 +70,10 @@ TEST_F(DocumentTest, AnEntryWhoseFileVanishedStaysUnsavedAndKeepsTheDocumentModi
     doc.AddFiles({dir.Write("in/kept.txt", "kept"), gone}, nullptr, progress);
     std::filesystem::remove(gone);
     host.prompts.saveFiles.push_back(dir.Path("base.rez"));
-    doc.FileSave();
-    doc.FinishJobs();
+    // Saved, but with one entry left out and named.
+    EXPECT_TRUE(doc.SaveAndWait());
     EXPECT_EQ(host.prompts.Texts().back(), "Error adding: " + gone);
+    EXPECT_EQ(doc.ItemsLeftOut(), 1);
     EXPECT_TRUE(doc.IsModified());
     // The vanished entry still names its disk file, so a later save can pick it up again.
     EXPECT_EQ(EntryNames(*doc.Root()), (std::vector<std::string>{"KEPT.TXT", gone}));

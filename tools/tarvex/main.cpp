@@ -12,6 +12,7 @@
 #include "app/ArchiveEditor.h"
 #include "app/ArchiveListing.h"
 #include "app/BatchCommand.h"
+#include "app/ExitStatus.h"
 #include "platform/posix/IconvNames.h"
 #include "tools/tarvex/ConsoleHost.h"
 #include "tools/tarvex/Options.h"
@@ -35,6 +36,8 @@ const char kNativeUsage[] =
     "            rename ITEM NEWNAME   a folder or file where it is\n"
     "            delete ITEM...        files and whole folders\n"
     "            move ITEM... FOLDER   files and folders into FOLDER\n\n"
+    "Tarvex /?   (also /H, /h or --help)\n"
+    "        - Prints this text.\n\n"
     "Switches may also be written -X, -C, ...; an argument starting with / is a path unless\n"
     "it is one of the single switch letters.\n\n"
     "Questions are asked on the terminal. Without one nothing waits: message boxes take\n"
@@ -44,24 +47,29 @@ const char kNativeUsage[] =
     "  --folder=DIR             the extraction folder of /E\n"
     "  --save-as=FILE           the file name /A saves under\n"
     "  --codepage=N             the code page of names in archives (default 1252); names on\n"
-    "                           disk and on the command line are UTF-8\n";
+    "                           disk and on the command line are UTF-8\n\n"
+    "Exit status:\n"
+    "  0  every item was stored, extracted or written\n"
+    "  1  the archive was saved, or the extraction ran, but some items were left out: each is\n"
+    "     named on standard error, or a Cancel stopped the adding or extracting\n"
+    "  2  the command failed and changed nothing (edit saves nothing when a command fails)\n"
+    "A replace question answered No keeps the stored file: that is no item left out.\n";
 
-int Usage(std::FILE* out, int status) {
+int Usage(std::FILE* out, ExitStatus status) {
     std::fputs(UsageText("Tarvex").c_str(), out);
     std::fputs(kNativeUsage, out);
-    return status;
+    return ExitCode(status);
 }
 
-int Failed(const char* what) {
-    std::fprintf(stderr, "tarvex: %s\n", what);
-    return 1;
+// Says what the status means, unless everything was done.
+int Ended(ExitStatus status, const char* partly, const char* failed) {
+    if (status != ExitStatus::Complete)
+        std::fprintf(stderr, "tarvex: %s\n", status == ExitStatus::Partial ? partly : failed);
+    return ExitCode(status);
 }
 
-// Saves the edited archive over itself; false when the save failed or left something out.
-bool SaveEdited(CTarvexDoc& doc) {
-    doc.FileSave();
-    doc.FinishJobs();
-    return !doc.IsModified();
+int Failed(const std::string& what) {
+    return Ended(ExitStatus::Failed, "", what.c_str());
 }
 
 int Edit(CTarvexDoc& doc, const Options& options) {
@@ -69,6 +77,7 @@ int Edit(CTarvexDoc& doc, const Options& options) {
     if (words.size() < 2 || (words.size() == 2) != options.script.has_value())
         return Failed("edit takes an archive and one command, or an archive and --script FILE");
     const std::string& archive = words[1];
+    const int leftOutBefore = doc.ItemsLeftOut();
     if (!OpenForEditing(doc, archive))
         return Failed("the archive could not be read; nothing was changed");
     std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
@@ -79,7 +88,7 @@ int Edit(CTarvexDoc& doc, const Options& options) {
         if (*options.script != "-") {
             file.open(*options.script);
             if (!file)
-                return Failed(("cannot read the script " + *options.script).c_str());
+                return Failed("cannot read the script " + *options.script);
         }
         std::istream& script = *options.script == "-" ? std::cin : file;
         if (const std::optional<ScriptFailure> failure = RunEditScript(editor, script)) {
@@ -96,7 +105,10 @@ int Edit(CTarvexDoc& doc, const Options& options) {
         }
     }
     progress->Stop();
-    return SaveEdited(doc) ? 0 : Failed("the archive was not saved");
+    const bool saved = doc.SaveAndWait();
+    return Ended(StatusOf(saved, doc.ItemsLeftOut() != leftOutBefore),
+                 "the archive was saved without the items named above",
+                 "the archive was not saved; it is as it was");
 }
 
 int Cat(CTarvexDoc& doc, const Options& options) {
@@ -108,11 +120,13 @@ int Cat(CTarvexDoc& doc, const Options& options) {
         return Failed("the archive could not be read");
     const std::optional<ArchiveItem> item = doc.FindItemNamed(options.words[2]);
     if (!item || !item->entry)
-        return Failed(("no such file in the archive: " + options.words[2]).c_str());
+        return Failed("no such file in the archive: " + options.words[2]);
     BinaryFile output;
     output.AdoptOutput(STDOUT_FILENO);
     const bool copied = doc.CopyEntryTo(*item->entry, output);
-    return output.Close() && copied ? 0 : Failed("the data could not be copied whole");
+    if (!output.Close() || !copied)
+        return Failed("the data could not be copied whole");
+    return ExitCode(ExitStatus::Complete);
 }
 
 }  // namespace
@@ -121,12 +135,12 @@ int main(int argc, char** argv) {
     Options options;
     std::string error;
     if (!ParseOptions(argc, argv, options, error))
-        return Failed(error.c_str());
+        return Failed(error);
     if (options.help)
-        return Usage(stdout, 0);
+        return Usage(stdout, ExitStatus::Complete);
     std::unique_ptr<IconvNames> names = IconvNames::ForCodePage(options.codePage, error);
     if (!names)
-        return Failed(error.c_str());
+        return Failed(error);
 
     ConsolePrompts prompts(std::cin, std::cerr, isatty(STDIN_FILENO) != 0, options.answers);
     ConsoleHost host(prompts, *names);
@@ -141,9 +155,9 @@ int main(int argc, char** argv) {
     CTarvexCommandLineInfo info(true);
     ParseCommandLine(info, options.words);
     if (info.batchCode == BatchUsage)
-        return Usage(stdout, 0);
+        return Usage(stdout, ExitStatus::Complete);
     if (info.batchCode == BatchNone && !info.fileNameTaken)
-        return Usage(stderr, 2);
+        return Usage(stderr, ExitStatus::Failed);
 
     CTarvexDoc doc(host);
     if (info.batchCode == BatchList || info.batchCode == BatchNone) {
@@ -153,19 +167,12 @@ int main(int argc, char** argv) {
         if (doc.LastOpenFailed())
             return Failed("the archive could not be read");
         std::fputs(ListArchive(doc.Folders(), host.Names()).c_str(), stdout);
-        return 0;
+        return ExitCode(ExitStatus::Complete);
     }
 
-    const BatchOutcome outcome = ProcessBatchCommand(info, doc);
-    if (outcome.failed) {
-        switch (info.batchCode) {
-            case BatchCreate:
-            case BatchAdd:
-                return Failed(doc.IsModified() ? "the archive was not saved"
-                                               : "some items were not added");
-            default:
-                return Failed("the archive was not extracted completely");
-        }
-    }
-    return 0;
+    const ExitStatus status = ProcessBatchCommand(info, doc).status;
+    if (info.batchCode == BatchCreate || info.batchCode == BatchAdd)
+        return Ended(status, "the archive was saved without some of the items",
+                     "the archive was not saved");
+    return Ended(status, "not every file was extracted", "nothing was extracted");
 }

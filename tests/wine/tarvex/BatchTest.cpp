@@ -63,10 +63,24 @@ TEST_F(Batch, ExtractWritesEverythingAndEnds) {
 }
 
 TEST_F(Batch, ExtractOfAMissingArchiveSaysSoAndFails) {
-    EXPECT_EQ(RunToTheEnd({"/X", disk.Path("none.rez"), disk.Path("out")}), 1);
+    EXPECT_EQ(RunToTheEnd({"/X", disk.Path("none.rez"), disk.Path("out")}), 2);
     ASSERT_FALSE(prompts.asked.empty());
     EXPECT_NE(prompts.asked.front().text.find(disk.Path("none.rez")), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(disk.Path("out")));
+}
+
+// The exit codes scripts read: 1 when the archive was saved or the extraction ran with items
+// left out, 2 when nothing was written.
+TEST_F(Batch, ExitCodesTellWhatWasLeftOut) {
+    MakeTree();
+    const std::string archive = disk.Path("pack.rez");
+    EXPECT_EQ(RunToTheEnd({"/C", archive, disk.Path("x.txt"), disk.Path("missing.txt")}), 1);
+    EXPECT_EQ(support::RezContents(archive), std::vector<std::string>{"X.TXT = loose"});
+    EXPECT_EQ(RunToTheEnd({"/C", disk.Path("no\\such\\new.rez"), disk.Path("x.txt")}), 2);
+    std::filesystem::create_directories(disk.Path("out\\X.TXT"));
+    EXPECT_EQ(RunToTheEnd({"/X", archive, disk.Path("out")}), 1);
+    EXPECT_EQ(prompts.Texts().back(),
+              "Extraction error on file: " + disk.Path("out\\X.TXT") + "\n!");
 }
 
 TEST_F(Batch, AddAsksForTheNameAndTheWindowStays) {
