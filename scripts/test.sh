@@ -43,6 +43,7 @@ results=()
 run_tests() {  # folder, ctest options...
     local dir=$1
     shift
+    echo "== tests of ${dir#"$root"/} (at ${SECONDS} s)"
     rm -f "$dir"/test-results/*.xml
     results+=("$dir/test-results")
     (cd "$dir" && ctest -j2 --output-on-failure --output-junit "$dir/test-results/ctest.junit" "$@") ||
@@ -57,14 +58,15 @@ done
 
 # The sanitizer build: the native tests again under AddressSanitizer and UBSan, then every
 # fuzz target for a bounded time.
-echo "== sanitizer build"
+echo "== sanitizer build (at ${SECONDS} s)"
 sanitize=$root/build/sanitize
 CC=clang CXX=clang++ cmake -S "$root" -B "$sanitize" -DTARVEX_FUZZ=ON \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$sanitize" -j"${JOBS:-2}" >/dev/null
 run_tests "$sanitize" -LE fuzz
-echo "== fuzzing (${FUZZ_SECONDS:-45} s a target)"
+echo "== fuzzing (${FUZZ_SECONDS:-45} s a target, at ${SECONDS} s)"
 bash "$root/scripts/fuzz.sh" || status=1
 
+echo "== done in ${SECONDS} s"
 /usr/bin/python3 "$root/scripts/count-tests.py" "${results[@]}" "$sanitize/fuzz-results"
 exit $status
