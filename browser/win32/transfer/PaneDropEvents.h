@@ -13,8 +13,9 @@ class TreeDropEvents : public DropTargetEvents {
         return drops_.DragOver(data, point, ctrl);
     }
     void OnDragLeave() override { drops_.DragLeave(); }
-    DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl) override {
-        return drops_.Drop(data, point, ctrl);
+    DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl,
+                      SourceEffects allowed) override {
+        return drops_.Drop(data, point, ctrl, allowed);
     }
 
   private:
@@ -31,8 +32,8 @@ class ListDropEvents : public DropTargetEvents {
         return drops_.DragOver(data, point);
     }
     void OnDragLeave() override { drops_.DragLeave(); }
-    DropEffect OnDrop(TransferData& data, DropPoint point, bool) override {
-        return drops_.Drop(data, point);
+    DropEffect OnDrop(TransferData& data, DropPoint point, bool, SourceEffects allowed) override {
+        return drops_.Drop(data, point, allowed);
     }
 
   private:

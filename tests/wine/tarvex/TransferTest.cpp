@@ -396,6 +396,26 @@ TEST_F(Transfer, CutOfListRowsMovesOnlyWhenPastedIntoTheTreesFolder) {
     EXPECT_TRUE(art->entries.empty());
 }
 
+TEST_F(Transfer, ACutThatPasteRefusesStaysOnTheClipboardAndTheUserIsToldWhy) {
+    AddEntry(*art, "skin.dtx", 5);
+    AddEntry(*dm, "SKIN.DTX", 7);
+    ModelChanged();
+    ShowInList(art);
+    Frame().ActivatePane(Frame().List());
+    SelectRows({RowNamed("skin.dtx")});
+    ASSERT_TRUE(Run(ID_EDIT_CUT));
+    ShowInList(dm);
+    ASSERT_TRUE(Run(ID_EDIT_PASTE));
+    EXPECT_EQ(EntryNames(art), std::vector<std::string>{"skin.dtx"});
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "An item named skin.dtx already exists in Untitled\\Maps\\DM."});
+    EXPECT_TRUE(Enabled(ID_EDIT_PASTE));
+    ShowInList(maps);
+    ASSERT_TRUE(Run(ID_EDIT_PASTE));
+    EXPECT_EQ(EntryNames(maps), std::vector<std::string>{"skin.dtx"});
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
+}
+
 TEST_F(Transfer, ShellFilesOnTheClipboardArePastedIntoTheSelectedFolderAndStay) {
     const std::string file = disk.Write("clip\\pasted.txt", "p");
     ASSERT_EQ(OleSetClipboard(DroppedFiles({file}).Get()), S_OK);

@@ -1,0 +1,25 @@
+#pragma once
+// The names of the folders and entries a move carries, folded once, so that what they would
+// meet in a target is found in one pass over the target, however many items move.
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "archive/RezTree.h"
+
+class MoveNames {
+  public:
+    MoveNames(const std::vector<RezFolder*>& folders, const std::vector<RezEntry*>& entries);
+
+    // The name of a moved item that would meet another item of its kind and name (without
+    // regard to case) in target, or that two moved items of a kind share; nullopt when none
+    // does. Entries of source moved back into source meet nothing, nor a folder moved into its
+    // own parent.
+    std::optional<std::string> ClashIn(const RezFolder& target, const RezFolder* source) const;
+
+  private:
+    std::unordered_map<std::string, const RezFolder*> folders_;  // by folded name
+    std::unordered_map<std::string, std::string> entries_;       // folded name -> name
+    std::optional<std::string> repeated_;
+};
