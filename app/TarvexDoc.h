@@ -37,6 +37,9 @@ class CTarvexDoc {
     // Starts an Open job; the archive arrives with CompleteJob.
     bool OpenDocument(const std::string& path);
     void FileOpen();
+    // An archive named by a recent-file entry, a drop or another start of the program: the
+    // save question first, then Open. False when the user cancelled.
+    bool OpenFile(const std::string& path);
     void FileSave();
     void FileSaveAs();
     // Asks "Save changes to %s?" when modified; false when the caller must stop.

@@ -8,17 +8,33 @@
 
 namespace {
 
-// Moves the payload, or adds the shell drop list, into target; false when nothing changed.
+// Moves the payload, or adds the shell drop list, into target, or opens the lone archive
+// dropped; false when nothing was done.
 bool DropInto(CTarvexDoc& doc, TransferData& data, RezFolder* target, std::uintptr_t owner) {
     if (data.OffersMovePayload()) {
         const std::vector<std::uint8_t> payload = data.MovePayload();
         return ApplyMovePayload(doc, payload.data(), payload.size(), target) ==
                PayloadVerdict::Moved;
     }
-    return AddDroppedPaths(doc, data.ShellFiles(), target, owner);
+    const std::vector<std::string> paths = data.ShellFiles();
+    return OpenDroppedArchive(doc, paths) || AddDroppedPaths(doc, paths, target, owner);
 }
 
 }  // namespace
+
+DropEffect FrameDrops::DragOver(TransferData& data) {
+    return !data.OffersMovePayload() && data.OffersShellFiles() &&
+                   IsLoneArchiveDrop(SortDroppedPaths(data.ShellFiles()))
+               ? DropEffect::Copy
+               : DropEffect::None;
+}
+
+DropEffect FrameDrops::Drop(TransferData& data, SourceEffects allowed) {
+    const DropEffect effect = HeldToSource(DragOver(data), allowed, false);
+    if (effect == DropEffect::None || !OpenDroppedArchive(doc_, data.ShellFiles()))
+        return DropEffect::None;
+    return effect;
+}
 
 DropEffect DragEnterEffect(TransferData& data) {
     return data.OffersMovePayload() || data.OffersShellFiles() ? DropEffect::Copy

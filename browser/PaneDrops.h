@@ -84,6 +84,17 @@ class PayloadDrag {
     std::optional<MoveNames> names_;
 };
 
+// The main window outside its panes (bars, borders) takes one archive dropped alone, to open.
+class FrameDrops {
+  public:
+    explicit FrameDrops(CTarvexDoc& doc) : doc_(doc) {}
+    DropEffect DragOver(TransferData& data);
+    DropEffect Drop(TransferData& data, SourceEffects allowed);
+
+  private:
+    CTarvexDoc& doc_;
+};
+
 class FolderTreeDrops {
   public:
     FolderTreeDrops(CTarvexDoc& doc, TreeDropView& view) : doc_(doc), view_(view) {}

@@ -32,7 +32,8 @@ CMainFrame::CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host)
       tree_(doc, icons_),
       list_(doc, tree_, icons_, images_, ReadViewMode(host.Profile())),
       splitter_(tree_, list_, SplitterLayout(kTreePaneWidth, kSmallestTree, kListPaneWidth)),
-      navigator_(doc.Folders(), icons_, *this) {
+      navigator_(doc.Folders(), icons_, *this),
+      drops_(doc) {
     tree_.onSelectionChanged = [this](RezFolder* folder) { OnTreeSelectionChanged(folder); };
     tree_.onRename = [this](RezFolder* folder, const std::string& name) {
         if (!doc_.RenameFolder(folder, name))
@@ -54,6 +55,7 @@ bool CMainFrame::Create() {
         !Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_BREAK | RBBS_FIXEDBMP)) {
         return false;
     }
+    dropTarget_ = std::make_unique<DropTargetRegistration>(Handle(), dropEvents_);
     SetMinimumSize({kMinimumTrackWidth, kMinimumTrackHeight});
     SetWideMenuPrompts(true);
     TreeView_SetImageList(tree_.Tree(), images_.Small(), TVSIL_NORMAL);

@@ -209,9 +209,7 @@ void CMainFrame::ToggleLocationBar() {
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    const std::string path = recent_.Paths()[static_cast<size_t>(index)];
-    if (doc_.PromptSaveChanges())
-        doc_.OpenDocument(path);
+    doc_.OpenFile(recent_.Paths()[static_cast<size_t>(index)]);
 }
 
 void CMainFrame::OpenHelp() {

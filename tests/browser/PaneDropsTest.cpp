@@ -275,14 +275,24 @@ TEST_F(PaneDropsTest, ShellFilesOnTheListGoToTheFolderRowOrElseTheShownFolder) {
     EXPECT_EQ(ItemNameOf(maps->entries.back()), "two.txt");
 }
 
-TEST_F(PaneDropsTest, OneRezFileAloneAddsNothingButWithAnotherFileBothAreAdded) {
-    const std::string rez = dir.Write("x.REZ", "not opened");
+TEST_F(PaneDropsTest, OneRezFileAloneIsOpenedAfterTheSaveQuestionButWithAnotherFileBothAreAdded) {
+    const std::string rez = dir.Write("x.REZ", "not an archive");
     FakeTransfer alone = FakeTransfer::Files({rez});
-    EXPECT_EQ(treeDrops.Drop(alone, {0, 3}, false, kAnySource), DropEffect::None);
-    EXPECT_TRUE(art->entries.empty());
-    EXPECT_FALSE(doc.IsModified());
+    doc.SetModified(true);
+    host.prompts.answers = {PromptAnswer::Cancel, PromptAnswer::No};
+    EXPECT_EQ(treeDrops.Drop(alone, {0, 3}, false, kAnySource), DropEffect::Copy);
+    doc.FinishJobs();
+    EXPECT_TRUE(host.completedPaths.empty());  // Cancel: nothing opened
+    EXPECT_EQ(listDrops.Drop(alone, {0, 0}, kAnySource), DropEffect::Copy);
+    doc.FinishJobs();
+    EXPECT_EQ(host.completedPaths, std::vector<std::string>{rez});
+    EXPECT_EQ(host.completedKinds, std::vector<JobKind>{JobOpen});
+    ASSERT_GE(host.prompts.Texts().size(), 2u);
+    EXPECT_EQ(host.prompts.Texts()[0], "Save changes to Untitled?");
+    EXPECT_EQ(host.prompts.Texts()[1], "Save changes to Untitled?");
     EXPECT_EQ(host.progressWindows, 0);
 
+    BuildScene();
     FakeTransfer pair = FakeTransfer::Files({rez, dir.Write("y.txt", "y")});
     EXPECT_EQ(treeDrops.Drop(pair, {0, 3}, false, kAnySource), DropEffect::Copy);
     EXPECT_EQ(art->entries.size(), 2u);
@@ -304,17 +314,43 @@ TEST_F(PaneDropsTest, TheOpenArchiveDroppedOnItselfIsSkipped) {
               std::vector<std::string>{"Skipping the archive itself: " + archive});
 }
 
-TEST_F(PaneDropsTest, CancelInAReplacePromptEndsTheWholeDrop) {
+TEST_F(PaneDropsTest, CancelInAReplacePromptStillAddsTheFoldersButACancelledProgressDoesNot) {
     const std::string a = dir.Write("c/a.txt", "a");
     dir.Write("c/Folder/f.txt", "f");
+    dir.Write("c/Other/o.txt", "o");
     RecordingProgress progress;
     doc.AddFile(a, art, progress);
     host.prompts.answers.push_back(PromptAnswer::Cancel);
     FakeTransfer drop = FakeTransfer::Files({a, dir.Path("c/Folder")});
     treeDrops.Drop(drop, {0, 3}, false, kAnySource);
     EXPECT_EQ(host.prompts.asked.size(), 1u);
-    EXPECT_TRUE(art->subfolders.empty());
+    ASSERT_EQ(art->subfolders.size(), 1u);
+    EXPECT_EQ(art->subfolders.front()->entries.size(), 1u);
     EXPECT_EQ(host.progress.started, false);
+
+    host.progress = RecordingProgress(0);
+    FakeTransfer folders = FakeTransfer::Files({dir.Path("c/Other")});
+    treeDrops.Drop(folders, {0, 2}, false, kAnySource);
+    EXPECT_TRUE(dm->subfolders.empty());
+}
+
+TEST_F(PaneDropsTest, TheFrameTakesOnlyALoneArchiveAndOpensIt) {
+    FrameDrops frame{doc};
+    const std::string rez = dir.Write("whole.rez", "not an archive");
+    FakeTransfer alone = FakeTransfer::Files({rez});
+    FakeTransfer pair = FakeTransfer::Files({rez, dir.Write("y.txt", "y")});
+    FakeTransfer payload = FakeTransfer::Payload(EncodeFolderPayload(dm));
+    EXPECT_EQ(frame.DragOver(alone), DropEffect::Copy);
+    EXPECT_EQ(frame.DragOver(pair), DropEffect::None);
+    EXPECT_EQ(frame.DragOver(payload), DropEffect::None);
+    EXPECT_EQ(frame.Drop(pair, kAnySource), DropEffect::None);
+    EXPECT_EQ(frame.Drop(alone, {false, true}), DropEffect::None);
+    doc.FinishJobs();
+    EXPECT_TRUE(host.completedPaths.empty());
+    EXPECT_EQ(frame.Drop(alone, kAnySource), DropEffect::Copy);
+    doc.FinishJobs();
+    EXPECT_EQ(host.completedPaths, std::vector<std::string>{rez});
+    EXPECT_EQ(art->entries.size(), 0u);
 }
 
 TEST_F(PaneDropsTest, PasteMovesThePayloadIntoTheSelectedFolderAndUsesItUp) {

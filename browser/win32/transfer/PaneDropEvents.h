@@ -1,5 +1,5 @@
 #pragma once
-// The drop-target events of the two panes handed to their rules.
+// The drop-target events of the two panes and of the frame handed to their rules.
 #include "browser/PaneDrops.h"
 #include "browser/win32/transfer/DropTargetAdaptor.h"
 
@@ -38,4 +38,22 @@ class ListDropEvents : public DropTargetEvents {
 
   private:
     FileListDrops& drops_;
+};
+
+class FrameDropEvents : public DropTargetEvents {
+  public:
+    explicit FrameDropEvents(FrameDrops& drops) : drops_(drops) {}
+    DropEffect OnDragEnter(TransferData& data, DropPoint, bool) override {
+        return drops_.DragOver(data);
+    }
+    DropEffect OnDragOver(TransferData& data, DropPoint, bool) override {
+        return drops_.DragOver(data);
+    }
+    void OnDragLeave() override {}
+    DropEffect OnDrop(TransferData& data, DropPoint, bool, SourceEffects allowed) override {
+        return drops_.Drop(data, allowed);
+    }
+
+  private:
+    FrameDrops& drops_;
 };

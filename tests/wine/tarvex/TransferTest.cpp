@@ -191,16 +191,43 @@ TEST_F(Transfer, ShellFilesDroppedOnATreeFolderComeFirstThenEachFolderWithThePro
     EXPECT_EQ(TreeChildren(ItemOf(art)), (std::vector<std::string>{"Levels", "Sounds"}));
 }
 
-TEST_F(Transfer, ALoneRezFileAddsNothingAndARezFileWithAnotherAddsBoth) {
-    const std::string rez = disk.Write("drop\\x.REZ", "archive");
+TEST_F(Transfer, ALoneRezFileOpensOnEitherPaneOrTheFrameAndARezFileWithAnotherAddsBoth) {
+    disk.Write("packed\\inside.txt", "i");
+    const std::string rez = disk.Path("drop\\x.REZ");
+    std::filesystem::create_directories(disk.Path("drop"));
+    SaveArchiveOf(disk.Path("packed"), rez);
+    Doc().NewDocument();
+    ASSERT_TRUE(Frame().IsDropTarget());
     const std::string other = disk.Write("drop\\notes.txt", "n");
-    EXPECT_EQ(DropFiles({rez}, Tree(), ItemPoint(art)), static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_TRUE(art->entries.empty());
-    EXPECT_FALSE(Doc().IsModified());
+    RECT status{};
+    GetClientRect(Frame().Status().Handle(), &status);
+    const struct {
+        HWND window;
+        POINT at;
+    } targets[] = {{Tree(), ItemPoint(Root())},
+                   {List(), EmptyListPoint()},
+                   {Frame().Status().Handle(), {status.right / 2, status.bottom / 2}}};
+    for (const auto& target : targets) {
+        Doc().NewDocument();
+        Doc().SetModified(true);
+        prompts.answers = {PromptAnswer::No};
+        prompts.asked.clear();
+        EXPECT_EQ(DropFiles({rez}, target.window, target.at), static_cast<DWORD>(DROPEFFECT_COPY));
+        Doc().FinishJobs();
+        Pump();
+        EXPECT_EQ(Doc().ArchivePath(), rez);
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+        EXPECT_NE(Doc().Folders().FindFolderByPath("packed", false), nullptr);
+    }
     EXPECT_TRUE(progressLog.empty());
-    EXPECT_EQ(DropFiles({rez}, List(), EmptyListPoint()), static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_TRUE(Root()->entries.empty());
+    // Anything else than an archive alone is nothing for the frame.
+    EXPECT_EQ(DropFiles({other}, targets[2].window, targets[2].at),
+              static_cast<DWORD>(DROPEFFECT_NONE));
 
+    Doc().NewDocument();
+    maps = &AddFolder("Maps", nullptr);
+    art = &AddFolder("Art", nullptr);
+    ModelChanged();
     EXPECT_EQ(DropFiles({rez, other}, Tree(), ItemPoint(art)), static_cast<DWORD>(DROPEFFECT_COPY));
     EXPECT_EQ(EntryNames(art), (std::vector<std::string>{"x.REZ", "notes.txt"}));
 }
