@@ -4,6 +4,7 @@
 
 #include "app/MoveNames.h"
 #include "app/TarvexDoc.h"
+#include "platform/Format.h"
 #include "platform/TextCase.h"
 
 namespace {
@@ -31,6 +32,17 @@ bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const 
 }
 
 }  // namespace
+
+std::string NameTakenText(const std::string& name, const std::string& folderPath) {
+    return Format("An item named %s already exists in %s.", name.c_str(), folderPath.c_str());
+}
+
+std::string UnfitNameText(const std::string& name) {
+    return Format(
+        "An item cannot be named \"%s\": a name must not be empty, \".\" or \"..\", "
+        "nor hold \\ or /.",
+        name.c_str());
+}
 
 void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
                              const std::vector<const RezEntry*>& entries) {
@@ -92,20 +104,36 @@ RezFolder* CTarvexDoc::InsertEmptyFolder(RezFolder* selected) {
     return folder;
 }
 
-bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+std::optional<std::string> CTarvexDoc::FolderRenameRefusal(RezFolder* folder,
+                                                           const std::string& name) const {
     folder = folders_.Resolve(folder);
-    if (!IsArchiveItemName(name) ||
-        (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))) {
+    if (!IsArchiveItemName(name))
+        return UnfitNameText(name);
+    if (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))
+        return NameTakenText(name, folders_.FolderPath(folder->parent, true));
+    return std::nullopt;
+}
+
+std::optional<std::string> CTarvexDoc::EntryRenameRefusal(const RezEntry& entry,
+                                                          const std::string& name) const {
+    if (!IsArchiveItemName(name))
+        return UnfitNameText(name);
+    const RezFolder* folder = FolderOfEntry(entry);
+    if (folder && HasOtherEntryNamed(*folder, name, &entry))
+        return NameTakenText(name, folders_.FolderPath(folder, true));
+    return std::nullopt;
+}
+
+bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+    if (FolderRenameRefusal(folder, name))
         return false;
-    }
-    folders_.RenameItem(folder, name);
+    folders_.RenameItem(folders_.Resolve(folder), name);
     modified_ = true;
     return true;
 }
 
 bool CTarvexDoc::RenameEntry(RezEntry& entry, const std::string& name) {
-    const RezFolder* folder = FolderOfEntry(entry);
-    if (!IsArchiveItemName(name) || (folder && HasOtherEntryNamed(*folder, name, &entry)))
+    if (EntryRenameRefusal(entry, name))
         return false;
     FolderList::RenameItem(entry, name);
     modified_ = true;

@@ -20,6 +20,12 @@
 
 // Shown when a command finds nothing selected in the active pane.
 inline constexpr const char* kNoSelection = "No selection in active frame!";
+// Why a move or a rename is refused: the folder (its path, the root's name first) already
+// holds an item of that kind and name; the name is none an item may have.
+std::string NameTakenText(const std::string& name, const std::string& folderPath);
+std::string UnfitNameText(const std::string& name);
+inline constexpr const char* kMoveIntoItself =
+    "A folder cannot be moved into itself or below itself.";
 
 class OutputFolder;
 
@@ -122,6 +128,12 @@ class CTarvexDoc {
     // folder, already has without regard to case.
     bool RenameFolder(RezFolder* folder, const std::string& name);
     bool RenameEntry(RezEntry& entry, const std::string& name);
+    // Why the folder or the entry cannot take the name, as the user is told; nullopt when it
+    // can.
+    std::optional<std::string> FolderRenameRefusal(RezFolder* folder,
+                                                   const std::string& name) const;
+    std::optional<std::string> EntryRenameRefusal(const RezEntry& entry,
+                                                  const std::string& name) const;
     // The item at an archive path given in the disk's text (names convert as disk names do);
     // see FindItem.
     std::optional<ArchiveItem> FindItemNamed(const std::string& path) const;

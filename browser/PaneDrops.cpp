@@ -4,7 +4,6 @@
 #include "browser/DroppedPaths.h"
 #include "browser/FileListRows.h"
 #include "browser/FolderTreePlan.h"
-#include "platform/Format.h"
 
 namespace {
 
@@ -144,15 +143,14 @@ FolderTreeDrops::PasteResult FolderTreeDrops::Paste(TransferData& clipboard) {
         const std::optional<ResolvedMove> move =
             DecodeMovePayload(payload.data(), payload.size(), doc_.Folders());
         if (move && MovesIntoItself(*move, target)) {
-            doc_.Host().Prompts().Show("A folder cannot be moved into itself or below itself.");
+            doc_.Host().Prompts().Show(kMoveIntoItself);
             return PasteResult::PayloadKept;
         }
         if (move) {
             if (const std::optional<std::string> taken =
                     doc_.MoveClash(move->folders, move->source, move->entries, target)) {
-                const std::string where = doc_.Folders().FolderPath(target, true);
-                doc_.Host().Prompts().Show(Format("An item named %s already exists in %s.",
-                                                  taken->c_str(), where.c_str()));
+                doc_.Host().Prompts().Show(
+                    NameTakenText(*taken, doc_.Folders().FolderPath(target, true)));
                 return PasteResult::PayloadKept;
             }
         }

@@ -87,6 +87,8 @@ class CMainFrame : public FrameWindow,
     void ShowRecentFiles();
     void UpdateStatusPanes();
     void SavePlacement();
+    // The archive another start handed over: the save question, then Open.
+    void OpenHandedOver();
     void DeleteTemporaryFiles();
 
     // NavigationHost
@@ -124,4 +126,5 @@ class CMainFrame : public FrameWindow,
     unsigned selectionVersion_ = ~0u;
     std::string selectionText_;
     std::string totalsText_;
+    std::string handedOver_;  // until it is opened
 };

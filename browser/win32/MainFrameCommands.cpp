@@ -203,9 +203,10 @@ void CMainFrame::ToggleLocationBar() {
         ShowWindow(location_.Handle(), SW_SHOW);
         Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_FIXEDBMP);
     } else {
-        Bars().DeleteBand(1);
+        Bars().DeleteBand(location_.Handle());
         ShowWindow(location_.Handle(), SW_HIDE);
     }
+    BandsChanged();
 }
 
 void CMainFrame::OpenRecentFile(int index) {

@@ -53,6 +53,16 @@ TEST_F(Editing, TreeLabelEditsRenameTheFolderUnlessTheNameIsRefused) {
         EXPECT_EQ(TreeText(ItemOf(&maps)), "Maps") << refused;
     }
     EXPECT_FALSE(Doc().IsModified());
+    // Each refusal says why, as the list's do.
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{UnfitNameText(""), UnfitNameText("a\\b"),
+                                        "An item named SKINS already exists in Untitled.",
+                                        UnfitNameText("..")}));
+    ActivateList();
+    SelectRows({0});
+    ASSERT_TRUE(Run(ID_EDIT_RENAME));
+    TypeInList("skins");
+    EXPECT_EQ(prompts.Texts().back(), "An item named skins already exists in Untitled.");
 
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInTree("Worlds");

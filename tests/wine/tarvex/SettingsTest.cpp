@@ -106,7 +106,7 @@ TEST_F(SavedSettings, EveryStartRegistersTheArchiveTypeForThisProgram) {
     EXPECT_EQ(ClassesValue(".rez"), "Tarvex.File");
     EXPECT_EQ(ClassesValue("Tarvex.File"), "Rez File");
     EXPECT_EQ(ClassesValue("Tarvex.File\\DefaultIcon"), program + ",0");
-    EXPECT_EQ(ClassesValue("Tarvex.File\\shell\\open\\command"), "\"" + program + "\" \"%1\"");
+    EXPECT_EQ(ClassesValue("Tarvex.File\\shell\\open\\command"), "\"" + program + "\" /dde \"%1\"");
     const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
     EXPECT_EQ(CMainFrame::HelpFilePath(), folder + "Tarvex Studio.chm");
 }
