@@ -58,11 +58,6 @@ TEST_F(Editing, TreeLabelEditsRenameTheFolderUnlessTheNameIsRefused) {
               (std::vector<std::string>{UnfitNameText(""), UnfitNameText("a\\b"),
                                         "An item named SKINS already exists in Untitled.",
                                         UnfitNameText("..")}));
-    ActivateList();
-    SelectRows({0});
-    ASSERT_TRUE(Run(ID_EDIT_RENAME));
-    TypeInList("skins");
-    EXPECT_EQ(prompts.Texts().back(), "An item named skins already exists in Untitled.");
 
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInTree("Worlds");
@@ -85,6 +80,10 @@ TEST_F(Editing, ListLabelEditRenamesAPendingEntryWhoseSaveKeepsItsData) {
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInList("");  // refused: the name stays
     EXPECT_EQ(ListText(0, 0), "skin.dtx");
+    ASSERT_TRUE(Run(ID_EDIT_RENAME));
+    TypeInList("a/b");  // and the user is told why
+    EXPECT_EQ(ListText(0, 0), "skin.dtx");
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{UnfitNameText("a/b")});
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInList("skin.spr");
     EXPECT_EQ(ListText(0, 0), "skin.spr");

@@ -48,14 +48,15 @@ class Navigation : public TarvexWindow {
 
 TEST_F(Navigation, BackForwardAndANewVisitThatDiscardsTheForwardOnes) {
     RezFolder *a = folders[0], *b = folders[1], *c = folders[2], *d = folders[3];
-    EXPECT_EQ(LocationItems(), std::vector<std::string>{});
+    // The tree selected its root as it took the focus.
+    EXPECT_EQ(LocationItems(), std::vector<std::string>{"Untitled"});
     EXPECT_FALSE(Enabled(ID_GO_BACK));
     Visit(a);
     Visit(b);
     Visit(c);
     EXPECT_EQ(LocationItems(),
-              (std::vector<std::string>{"Untitled\\A", "Untitled\\B", "Untitled\\C"}));
-    EXPECT_EQ(Frame().Location().SelectedItem(), 2);
+              (std::vector<std::string>{"Untitled", "Untitled\\A", "Untitled\\B", "Untitled\\C"}));
+    EXPECT_EQ(Frame().Location().SelectedItem(), 3);
     EXPECT_TRUE(Enabled(ID_GO_BACK));
     EXPECT_FALSE(Enabled(ID_GO_FORWARD));
 

@@ -262,9 +262,10 @@ TEST_F(PaneDragTest, ShellFilesDroppedOnTheTreeComeFirstThenFolders) {
     const std::string text = dir.Write("drop/readme.txt", "t");
     dir.Write("drop/Sub/inner.dat", "i");
     const DropTargetRegistration registration(window.Get(), treeEvents);
-    EXPECT_EQ(DragTo(DroppedFiles({rez}).Get(), 3), DropEffect::None);  // a lone .rez
-    EXPECT_TRUE(art->entries.empty());
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(DragTo(DroppedFiles({rez}).Get(), 3), DropEffect::Copy);  // a lone .rez: opened
+    doc.FinishJobs();
+    EXPECT_EQ(host.completedPaths, std::vector<std::string>{rez});
+    BuildScene();
     EXPECT_EQ(DragTo(DroppedFiles({dir.Path("drop/Sub"), rez, text}).Get(), 3), DropEffect::Copy);
     ASSERT_EQ(art->entries.size(), 2u);
     EXPECT_EQ(ItemNameOf(art->entries.front()), "x.rez");
