@@ -71,6 +71,7 @@ TEST_F(SavedSettings, RecentFilesAreKeptAndOpenedFromTheFileMenu) {
     EXPECT_EQ(Frame().RecentFiles().Paths(), (std::vector<std::string>{second, first}));
     EXPECT_EQ(settings.GetString("Recent File List", "File1", ""), second);
     EXPECT_EQ(settings.GetString("Recent File List", "File2", ""), first);
+    EXPECT_EQ(settings.GetString("Recent File List", "File3", "(absent)"), "(absent)");
 
     HMENU file = GetSubMenu(GetMenu(Frame().Handle()), 0);
     EXPECT_EQ(GetMenuItemID(file, 6), ID_FILE_MRU_FILE1);
