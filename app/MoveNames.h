@@ -1,9 +1,10 @@
 #pragma once
 // The names of the folders and entries a move carries, folded once, so that what they would
 // meet in a target is found in one pass over the target, however many items move.
+#include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "archive/RezTree.h"
@@ -19,7 +20,9 @@ class MoveNames {
     std::optional<std::string> ClashIn(const RezFolder& target, const RezFolder* source) const;
 
   private:
-    std::unordered_map<std::string, const RezFolder*> folders_;  // by folded name
-    std::unordered_map<std::string, std::string> entries_;       // folded name -> name
+    // By folded name, sorted. Entries go by a hash of the folded name, made without copying
+    // it, so thousands cost one sort and no block each; equal hashes are compared in full.
+    std::vector<std::pair<std::string, const RezFolder*>> folders_;
+    std::vector<std::pair<std::uint64_t, const RezEntry*>> entries_;
     std::optional<std::string> repeated_;
 };

@@ -60,16 +60,20 @@ void PayloadDrag::End() {
     names_.reset();
 }
 
-bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* target) {
+void PayloadDrag::Start(const CTarvexDoc& doc, TransferData& data) {
     std::vector<std::uint8_t> payload = data.MovePayload();
-    if (!resolved_ || payload != payload_) {
-        End();
-        move_ = DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
-        if (move_)
-            names_.emplace(move_->folders, move_->entries);
-        payload_ = std::move(payload);
-        resolved_ = true;
-    }
+    if (resolved_ && payload == payload_)
+        return;
+    End();
+    move_ = DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
+    if (move_)
+        names_.emplace(move_->folders, move_->entries);
+    payload_ = std::move(payload);
+    resolved_ = true;
+}
+
+bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* target) {
+    Start(doc, data);
     if (!move_)
         return false;
     target = doc.Folders().Resolve(target);
@@ -86,6 +90,8 @@ bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* 
 
 DropEffect FolderTreeDrops::DragEnter(TransferData& data) {
     drag_.End();
+    if (data.OffersMovePayload())
+        drag_.Start(doc_, data);
     return DragEnterEffect(data);
 }
 
@@ -185,6 +191,8 @@ DropEffect FileListDrops::DragOver(TransferData& data, DropPoint point) {
 
 DropEffect FileListDrops::DragEnter(TransferData& data) {
     drag_.End();
+    if (data.OffersMovePayload())
+        drag_.Start(doc_, data);
     return DragEnterEffect(data);
 }
 

@@ -69,7 +69,10 @@ DropEffect HeldToSource(DropEffect chosen, SourceEffects allowed, bool movePaylo
 // anew.
 class PayloadDrag {
   public:
-    // Forgets the payload: at the start and the end of every drag.
+    // Resolves the drag's payload (at its enter, so that no step over a target waits for
+    // it), unless these bytes were resolved already.
+    void Start(const CTarvexDoc& doc, TransferData& data);
+    // Forgets the payload: at the end of every drag.
     void End();
     // Whether the payload may be dropped into target (null: the root): it must name live items
     // of this program; no folder may go into itself or below itself, nor onto its own parent
