@@ -13,7 +13,6 @@
 
 #include "app/win32/TarvexApp.h"
 #include "browser/MovePayload.h"
-#include "app/MoveNames.h"
 #include "browser/win32/transfer/DataSource.h"
 #include "browser/win32/transfer/DropTargetAdaptor.h"
 #include "platform/win32/ui/MessageLoop.h"
@@ -81,20 +80,12 @@ void PrintSteps(const char* pane, const StepTimes& times) {
 }
 
 // Drags every entry of the shown folder, as a selection of all its rows does, over both panes.
-void TimeDrag(CMainFrame& frame, CTarvexDoc& doc) {
+void TimeDrag(CMainFrame& frame) {
     RezFolder* shown = frame.List().Rows().ShownFolder();
     std::vector<const RezEntry*> entries;
     for (const RezEntry& entry : shown->entries)
         entries.push_back(&entry);
     const std::vector<std::uint8_t> payload = EncodeSelectionPayload({}, shown, entries);
-    for (int k = 0; k < 3; ++k) {
-        auto t0 = std::chrono::steady_clock::now();
-        auto move = DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
-        const double decode = SecondsSince(t0);
-        t0 = std::chrono::steady_clock::now();
-        MoveNames names(move->folders, move->entries);
-        std::printf("decode %.1f ms names %.1f ms\n", decode * 1e3, SecondsSince(t0) * 1e3);
-    }
     const ComPtr<DataSource> data = Make<DataSource>();
     data->Put(MovePayloadFormat(), payload.data(), payload.size());
     // Folders of 1,000 entries under the pointer too, not only empty ones.
@@ -153,7 +144,7 @@ int main(int argc, char** argv) {
         std::printf("  %-30s %9.1f ms %9.1f ms\n", kListColumns[column].title, times[0] * 1e3,
                     times[1] * 1e3);
     }
-    TimeDrag(frame, app.Doc());
+    TimeDrag(frame);
     std::fflush(stdout);
     return 0;
 }
