@@ -33,7 +33,7 @@ class DocumentHost {
 
     // The model changed: views rebuild their tree and rows.
     virtual void UpdateAllViews() = 0;
-    // The document was emptied by New: the window clears its history and selects the root.
+    // The document was emptied by New: the window clears its history, as after an Open.
     virtual void DocumentRenewed() {}
     // A job's completion was handled (the window adds the path to its recent-file list).
     virtual void JobCompleted(const ArchiveJob&) {}

@@ -1,7 +1,10 @@
 // The model side of the editing commands: Delete, Insert Empty Folder, Rename and Move.
 #include <algorithm>
+#include <unordered_map>
 
+#include "app/MoveNames.h"
 #include "app/TarvexDoc.h"
+#include "platform/Format.h"
 #include "platform/TextCase.h"
 
 namespace {
@@ -29,6 +32,17 @@ bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const 
 }
 
 }  // namespace
+
+std::string NameTakenText(const std::string& name, const std::string& folderPath) {
+    return Format("An item named %s already exists in %s.", name.c_str(), folderPath.c_str());
+}
+
+std::string UnfitNameText(const std::string& name) {
+    return Format(
+        "An item cannot be named \"%s\": a name must not be empty, \".\" or \"..\", "
+        "nor hold \\ or /.",
+        name.c_str());
+}
 
 void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
                              const std::vector<const RezEntry*>& entries) {
@@ -90,20 +104,36 @@ RezFolder* CTarvexDoc::InsertEmptyFolder(RezFolder* selected) {
     return folder;
 }
 
-bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+std::optional<std::string> CTarvexDoc::FolderRenameRefusal(RezFolder* folder,
+                                                           const std::string& name) const {
     folder = folders_.Resolve(folder);
-    if (!IsArchiveItemName(name) ||
-        (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))) {
+    if (!IsArchiveItemName(name))
+        return UnfitNameText(name);
+    if (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))
+        return NameTakenText(name, folders_.FolderPath(folder->parent, true));
+    return std::nullopt;
+}
+
+std::optional<std::string> CTarvexDoc::EntryRenameRefusal(const RezEntry& entry,
+                                                          const std::string& name) const {
+    if (!IsArchiveItemName(name))
+        return UnfitNameText(name);
+    const RezFolder* folder = FolderOfEntry(entry);
+    if (folder && HasOtherEntryNamed(*folder, name, &entry))
+        return NameTakenText(name, folders_.FolderPath(folder, true));
+    return std::nullopt;
+}
+
+bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+    if (FolderRenameRefusal(folder, name))
         return false;
-    }
-    folders_.RenameItem(folder, name);
+    folders_.RenameItem(folders_.Resolve(folder), name);
     modified_ = true;
     return true;
 }
 
 bool CTarvexDoc::RenameEntry(RezEntry& entry, const std::string& name) {
-    const RezFolder* folder = FolderOfEntry(entry);
-    if (!IsArchiveItemName(name) || (folder && HasOtherEntryNamed(*folder, name, &entry)))
+    if (EntryRenameRefusal(entry, name))
         return false;
     FolderList::RenameItem(entry, name);
     modified_ = true;
@@ -132,41 +162,33 @@ bool CTarvexDoc::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* so
                            const std::vector<RezEntry*>& entries, RezFolder* target) {
     target = folders_.Resolve(target);
     source = folders_.Resolve(source);
-    for (std::size_t i = 0; i < folders.size(); ++i) {
-        RezFolder* folder = folders[i];
+    for (RezFolder* folder : folders) {
         // Into itself or below itself the folder list would no longer be a tree.
         if (!folder || !folder->parent || IsAtOrBelow(target, folder))
             return false;
-        if (folder->parent != target && HasOtherSubfolderNamed(*target, folder->name, nullptr))
-            return false;
-        for (std::size_t j = 0; j < i; ++j) {
-            if (folders[j] == folder || EqualNoCase(folders[j]->name, folder->name))
-                return false;
-        }
     }
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const RezEntry* entry = entries[i];
-        const auto& own = source->entries;
-        if (!entry || std::none_of(own.begin(), own.end(),
-                                   [entry](const RezEntry& e) { return &e == entry; })) {
+    // Each moved entry's place in source, so that thousands move in one pass.
+    std::unordered_map<const RezEntry*, EntryList::iterator> places;
+    for (auto at = source->entries.begin(); at != source->entries.end(); ++at)
+        places.emplace(&*at, at);
+    for (const RezEntry* entry : entries) {
+        if (!entry || places.find(entry) == places.end())
             return false;
-        }
-        const std::string name = ItemNameOf(*entry);
-        if (source != target && HasOtherEntryNamed(*target, name, nullptr))
-            return false;
-        for (std::size_t j = 0; j < i; ++j) {
-            if (entries[j] == entry || EqualNoCase(ItemNameOf(*entries[j]), name))
-                return false;
-        }
     }
+    if (MoveClash(folders, source, entries, target))
+        return false;
     for (RezFolder* folder : folders)
         folders_.MoveFolder(folder, target);
-    for (RezEntry* entry : entries) {
-        auto at = std::find_if(source->entries.begin(), source->entries.end(),
-                               [entry](const RezEntry& e) { return &e == entry; });
-        target->entries.splice(target->entries.end(), source->entries, at);
-    }
+    for (RezEntry* entry : entries)
+        target->entries.splice(target->entries.end(), source->entries, places.at(entry));
     host_.UpdateAllViews();
     modified_ = true;
     return true;
+}
+
+std::optional<std::string> CTarvexDoc::MoveClash(const std::vector<RezFolder*>& folders,
+                                                 RezFolder* source,
+                                                 const std::vector<RezEntry*>& entries,
+                                                 RezFolder* target) const {
+    return MoveNames(folders, entries).ClashIn(*folders_.Resolve(target), folders_.Resolve(source));
 }

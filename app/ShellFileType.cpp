@@ -7,8 +7,15 @@ std::vector<ShellKeyValue> ShellFileTypeKeys(const std::string& programPath) {
         {kArchiveFileType, kArchiveFileTypeName},
         {kArchiveIconKey, programPath + ",0"},
         // Both quoted: folders and archives may have blanks in their names.
-        {std::string(kArchiveFileType) + "\\shell\\open\\command", program + " \"%1\""},
+        {std::string(kArchiveFileType) + "\\shell\\open\\command",
+         program + " " + kShellOpenSwitch + " \"%1\""},
     };
+}
+
+std::optional<std::string> HandOverPath(const std::vector<std::string>& args) {
+    if (args.size() != 2 || args[0] != kShellOpenSwitch || args[1].empty())
+        return std::nullopt;
+    return args[1];
 }
 
 std::string HelpFileFromIconValue(const std::string& iconValue) {

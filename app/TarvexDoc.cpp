@@ -61,6 +61,10 @@ bool CTarvexDoc::OpenDocument(const std::string& path) {
     return true;
 }
 
+bool CTarvexDoc::OpenFile(const std::string& path) {
+    return PromptSaveChanges() && OpenDocument(path);
+}
+
 FileDialogOptions CTarvexDoc::ArchiveDialog(const char* lastFolderKey, unsigned long flags) {
     FileDialogOptions options;
     options.defaultExtension = ".rez";

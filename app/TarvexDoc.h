@@ -20,6 +20,12 @@
 
 // Shown when a command finds nothing selected in the active pane.
 inline constexpr const char* kNoSelection = "No selection in active frame!";
+// Why a move or a rename is refused: the folder (its path, the root's name first) already
+// holds an item of that kind and name; the name is none an item may have.
+std::string NameTakenText(const std::string& name, const std::string& folderPath);
+std::string UnfitNameText(const std::string& name);
+inline constexpr const char* kMoveIntoItself =
+    "A folder cannot be moved into itself or below itself.";
 
 class OutputFolder;
 
@@ -37,6 +43,9 @@ class CTarvexDoc {
     // Starts an Open job; the archive arrives with CompleteJob.
     bool OpenDocument(const std::string& path);
     void FileOpen();
+    // An archive named by a recent-file entry, a drop or another start of the program: the
+    // save question first, then Open. False when the user cancelled.
+    bool OpenFile(const std::string& path);
     void FileSave();
     void FileSaveAs();
     // Asks "Save changes to %s?" when modified; false when the caller must stop.
@@ -104,6 +113,11 @@ class CTarvexDoc {
     // entry is not source's, or an item would meet another of its kind and name in target.
     bool MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
                    const std::vector<RezEntry*>& entries, RezFolder* target);
+    // The name of a moved item that would meet another of its kind and name in target (or
+    // that two moved items share): the move is then refused. Nullopt when none would.
+    std::optional<std::string> MoveClash(const std::vector<RezFolder*>& folders, RezFolder* source,
+                                         const std::vector<RezEntry*>& entries,
+                                         RezFolder* target) const;
     // The Delete command once the window has gathered the selection: of the file list (its
     // folder's selected subfolders and entries) or of the folder tree (null: nothing
     // selected; the root is emptied, not removed). Asks first; false when nothing changed.
@@ -121,6 +135,12 @@ class CTarvexDoc {
     // folder, already has without regard to case.
     bool RenameFolder(RezFolder* folder, const std::string& name);
     bool RenameEntry(RezEntry& entry, const std::string& name);
+    // Why the folder or the entry cannot take the name, as the user is told; nullopt when it
+    // can.
+    std::optional<std::string> FolderRenameRefusal(RezFolder* folder,
+                                                   const std::string& name) const;
+    std::optional<std::string> EntryRenameRefusal(const RezEntry& entry,
+                                                  const std::string& name) const;
     // The item at an archive path given in the disk's text (names convert as disk names do);
     // see FindItem.
     std::optional<ArchiveItem> FindItemNamed(const std::string& path) const;

@@ -151,7 +151,7 @@ void FolderList::RenameItem(RezEntry& entry, const std::string& name) {
     if (entry.dataPosition == 0 && entry.diskPath.empty())
         entry.diskPath = entry.name;  // made by hand with its path as its name
     entry.name = name;
-    entry.typeCode = TypeCodeOf(name);
+    entry.typeCode = RenamedTypeCodeOf(name);
     entry.typeName = TypeNameFor(entry.typeCode, name);
 }
 

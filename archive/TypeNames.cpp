@@ -171,6 +171,21 @@ std::string TypeCodeOf(std::string_view name) {
     return (length >= 1 && length <= 4) ? std::string(name.substr(dot + 1)) : std::string();
 }
 
+std::string_view NameExtension(std::string_view name) {
+    const size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos || dot == 0)
+        return {};
+    const size_t slash = name.rfind('\\');
+    if (slash != std::string_view::npos && dot < slash)
+        return {};
+    return name.substr(dot + 1);
+}
+
+std::string RenamedTypeCodeOf(std::string_view name) {
+    const std::string_view extension = NameExtension(name);
+    return extension.size() <= 4 ? std::string(extension) : std::string();
+}
+
 std::string TypeNameFor(const std::string& typeCode, const std::string& name) {
     static const struct {
         const char* code;

@@ -73,6 +73,12 @@ class TypeNameRef {
 
 // The extension of a name when it is 1 to 4 characters long, else empty.
 std::string TypeCodeOf(std::string_view name);
+// The text after the last '.' of a name when that dot comes after the last '\' and is not the
+// first character; empty otherwise.
+std::string_view NameExtension(std::string_view name);
+// The type code a renamed entry gets: its name's extension when that is 1 to 4 characters
+// long, else empty (".abc" has none).
+std::string RenamedTypeCodeOf(std::string_view name);
 // The type name shown for an entry: the engine's own kinds by type code, else the shell's
 // name for the file's type.
 std::string TypeNameFor(const std::string& typeCode, const std::string& name);

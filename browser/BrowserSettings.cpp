@@ -54,11 +54,24 @@ void RecentFileList::Read(Settings& settings) {
     }
 }
 
+WindowPlacement ToScreen(const WindowPlacement& workspace, WorkAreaOffset offset) {
+    WindowPlacement screen = workspace;
+    screen.x += offset.x;
+    screen.y += offset.y;
+    return screen;
+}
+
+WindowPlacement ToWorkspace(const WindowPlacement& screen, WorkAreaOffset offset) {
+    return ToScreen(screen, {-offset.x, -offset.y});
+}
+
 void RecentFileList::Write(Settings& settings) const {
     for (int i = 0; i < kSize; ++i) {
         const size_t index = static_cast<size_t>(i);
-        settings.SetString(kRecentFileSection, RecentFileName(i),
-                           index < paths_.size() ? paths_[index] : std::string());
+        if (index < paths_.size())
+            settings.SetString(kRecentFileSection, RecentFileName(i), paths_[index]);
+        else
+            settings.Remove(kRecentFileSection, RecentFileName(i));
     }
 }
 

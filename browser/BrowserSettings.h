@@ -25,6 +25,15 @@ struct WindowPlacement {
 inline constexpr int kMinimumTrackWidth = 450;
 inline constexpr int kMinimumTrackHeight = 300;
 
+// How far the work area's corner lies from its monitor's (a taskbar at the top or the left):
+// the window manager gives and takes the restored rectangle in the work area's coordinates.
+struct WorkAreaOffset {
+    int x = 0;
+    int y = 0;
+};
+WindowPlacement ToScreen(const WindowPlacement& workspace, WorkAreaOffset offset);
+WindowPlacement ToWorkspace(const WindowPlacement& screen, WorkAreaOffset offset);
+
 // "XPos", "YPos", "Width", "Height"; a size below the minimum reads as the minimum.
 WindowPlacement ReadPlacement(Settings& settings);
 void WritePlacement(Settings& settings, const WindowPlacement& placement);
@@ -40,7 +49,7 @@ class RecentFileList {
     explicit RecentFileList(const NameCollation& collation = PlatformNameCollation());
 
     void Read(Settings& settings);
-    // Every slot is written; an unused one holds the empty string.
+    // Every used slot is written; an unused one is left absent.
     void Write(Settings& settings) const;
     // Puts the path first; the same path in another case moves instead of repeating.
     void Add(const std::string& path);

@@ -22,6 +22,14 @@ bool IsLoneArchiveDrop(const DroppedPaths& dropped) {
     return path.size() >= 4 && EqualNoCase(path.substr(path.size() - 4), ".rez");
 }
 
+bool OpenDroppedArchive(CTarvexDoc& doc, const std::vector<std::string>& paths) {
+    const DroppedPaths dropped = SortDroppedPaths(paths);
+    if (!IsLoneArchiveDrop(dropped))
+        return false;
+    doc.OpenFile(dropped.files.front());
+    return true;
+}
+
 bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
                      std::uintptr_t owner) {
     const DroppedPaths dropped = SortDroppedPaths(paths);
@@ -31,12 +39,10 @@ bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, Rez
     SetUpProgress(*progress);
     progress->Start(owner);
     progress->SetLine(2, "Adding...", false);
-    bool going = dropped.files.empty() || doc.AddFiles(dropped.files, target, *progress);
-    for (const std::string& folder : dropped.folders) {
-        if (!going)
-            break;
-        going = doc.AddFolder(folder, target, true, *progress);
-    }
+    if (!dropped.files.empty())
+        doc.AddFiles(dropped.files, target, *progress);
+    for (const std::string& folder : dropped.folders)
+        doc.AddFolder(folder, target, true, *progress);
     doc.Host().UpdateAllViews();
     progress->Stop();
     return true;

@@ -21,9 +21,14 @@ DroppedPaths SortDroppedPaths(const std::vector<std::string>& paths);
 // One .rez file alone is an archive to open, not content to add.
 bool IsLoneArchiveDrop(const DroppedPaths& dropped);
 
+// The drop is one .rez file alone: it is opened as File > Open opens one, after the save
+// question. False for any other drop.
+bool OpenDroppedArchive(CTarvexDoc& doc, const std::vector<std::string>& paths);
+
 // Adds the paths under target (null: the root) with a progress window owned by owner, then
-// updates the views. False when nothing was to be added (no paths, or a lone .rez file). A
-// Cancel in a replace prompt ends the whole drop; what was added before stays. The archive
-// itself is skipped as adding skips it.
+// updates the views. False when nothing was to be added (no paths, or a lone .rez file). The
+// folders are added after the files whatever a replace prompt was answered; a cancelled
+// progress window stops each folder still to come. The archive itself is skipped as adding
+// skips it.
 bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
                      std::uintptr_t owner);

@@ -3,16 +3,36 @@
 #include "app/TarvexDoc.h"
 #include "browser/FileListRows.h"
 
+namespace {
+
+// Tells the user why a name is refused; false when it is not.
+bool Refused(CTarvexDoc& doc, const std::optional<std::string>& refusal) {
+    if (refusal)
+        doc.Host().Prompts().Show(*refusal);
+    return refusal.has_value();
+}
+
+bool CommitEntryLabel(CTarvexDoc& doc, RezEntry& entry, const std::string& text) {
+    return !Refused(doc, doc.EntryRenameRefusal(entry, text)) && doc.RenameEntry(entry, text);
+}
+
+}  // namespace
+
 bool CommitListLabel(CTarvexDoc& doc, FileListRows& rows, int row,
                      const std::optional<std::string>& text) {
     if (!text)
         return false;
     // The document's rename decides which names an item may take and what type follows.
     const ListItem item = rows.ItemAtRow(row);
-    const bool renamed = item.folder  ? doc.RenameFolder(item.folder, *text)
-                         : item.entry ? doc.RenameEntry(*item.entry, *text)
+    const bool renamed = item.folder  ? CommitFolderLabel(doc, item.folder, text)
+                         : item.entry ? CommitEntryLabel(doc, *item.entry, *text)
                                       : false;
     if (renamed)
         rows.RefreshList();
     return renamed;
+}
+
+bool CommitFolderLabel(CTarvexDoc& doc, RezFolder* folder, const std::optional<std::string>& text) {
+    return text && !Refused(doc, doc.FolderRenameRefusal(folder, *text)) &&
+           doc.RenameFolder(folder, *text);
 }

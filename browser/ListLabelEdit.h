@@ -1,7 +1,10 @@
 #pragma once
-// The end of an in-place rename in the file list.
+// The end of an in-place rename in the file list or the folder tree. Both tell the user why a
+// name is refused; the old name stays.
 #include <optional>
 #include <string>
+
+#include "archive/RezTree.h"
 
 class CTarvexDoc;
 class FileListRows;
@@ -12,3 +15,5 @@ class FileListRows;
 // edit, a stale row, or a name the document refuses).
 bool CommitListLabel(CTarvexDoc& doc, FileListRows& rows, int row,
                      const std::optional<std::string>& text);
+// The same for a folder of the tree.
+bool CommitFolderLabel(CTarvexDoc& doc, RezFolder* folder, const std::optional<std::string>& text);

@@ -33,16 +33,6 @@ std::string_view ShownName(std::string_view name) {
     return name.substr(slash + 1);
 }
 
-std::string_view NameExtension(std::string_view name) {
-    const size_t dot = name.rfind('.');
-    if (dot == std::string_view::npos || dot == 0)
-        return {};
-    const size_t slash = name.rfind('\\');
-    if (slash != std::string_view::npos && dot < slash)
-        return {};
-    return name.substr(dot + 1);
-}
-
 std::string EntryIconKey(const RezEntry& entry) {
     const std::string name = entry.name.str();
     const std::string_view extension =

@@ -17,9 +17,6 @@ std::string ModifiedText(std::uint32_t time);
 // The part of a name after its last '\' (a new entry's name is its disk path); the whole name
 // when it has none or only one at its very start.
 std::string_view ShownName(std::string_view name);
-// The text after the last '.' of a name when that dot comes after the last '\', is not the
-// first character and is not the last; empty otherwise.
-std::string_view NameExtension(std::string_view name);
 // The icon key of an entry: "." and its type code, else "." and its name's extension, else
 // the empty key.
 std::string EntryIconKey(const RezEntry& entry);

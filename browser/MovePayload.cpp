@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
-#include <unordered_map>
-#include <unordered_set>
 
 #include "app/TarvexDoc.h"
 #include "browser/FolderTreePlan.h"
@@ -90,20 +88,36 @@ bool IsOwnOrNull(std::uint64_t reference) {
     return reference == 0 || (reference >> kSerialBits) == InstanceTag();
 }
 
-// Looks every reference up among the live records; each may name one record once.
+// Live records by reference, sorted: thousands of entries cost one sort, no block each.
+template <typename Record>
+using LiveRecords = std::vector<std::pair<std::uint64_t, Record*>>;
+
+template <typename Record>
+void SortByReference(LiveRecords<Record>& live) {
+    std::sort(live.begin(), live.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+}
+
+// Looks every reference up among the live records.
 template <typename Record>
 PayloadVerdict ResolveAll(const std::vector<std::uint64_t>& references,
-                          const std::unordered_map<std::uint64_t, Record*>& live,
-                          std::unordered_set<std::uint64_t>& seen, std::vector<Record*>& out) {
+                          const LiveRecords<Record>& live, std::vector<Record*>& out) {
+    out.reserve(references.size());
     for (std::uint64_t reference : references) {
-        const auto found = live.find(reference);
-        if (found == live.end())
+        const auto found = std::lower_bound(live.begin(), live.end(), reference,
+                                            [](const std::pair<std::uint64_t, Record*>& record,
+                                               std::uint64_t key) { return record.first < key; });
+        if (found == live.end() || found->first != reference)
             return PayloadVerdict::Gone;
-        if (!seen.insert(reference).second)
-            return PayloadVerdict::Malformed;
         out.push_back(found->second);
     }
     return PayloadVerdict::Moved;
+}
+
+// Each reference may name one record once.
+bool NamesARecordTwice(std::vector<std::uint64_t> all) {
+    std::sort(all.begin(), all.end());
+    return std::adjacent_find(all.begin(), all.end()) != all.end();
 }
 
 std::optional<ResolvedMove> Refuse(PayloadVerdict reason, PayloadVerdict* verdict) {
@@ -174,23 +188,31 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
         return Refuse(PayloadVerdict::NullFolder, verdict);
     }
 
-    std::unordered_map<std::uint64_t, RezFolder*> folderOf;
-    folders.ForEach([&folderOf](RezFolder& folder) { folderOf[ReferenceOf(&folder)] = &folder; });
+    std::vector<std::uint64_t> named = refs->folders;
+    named.insert(named.end(), refs->entries.begin(), refs->entries.end());
+    if (NamesARecordTwice(std::move(named)))
+        return Refuse(PayloadVerdict::Malformed, verdict);
+
+    LiveRecords<RezFolder> folderOf;
+    folderOf.reserve(folders.Size());
+    folders.ForEach(
+        [&folderOf](RezFolder& folder) { folderOf.emplace_back(ReferenceOf(&folder), &folder); });
+    SortByReference(folderOf);
     ResolvedMove move;
-    std::unordered_set<std::uint64_t> seen;
-    PayloadVerdict found = ResolveAll(refs->folders, folderOf, seen, move.folders);
+    PayloadVerdict found = ResolveAll(refs->folders, folderOf, move.folders);
     if (found == PayloadVerdict::Moved && refs->source != 0) {
-        const auto source = folderOf.find(refs->source);
-        if (source == folderOf.end())
-            found = PayloadVerdict::Gone;
-        else
-            move.source = source->second;
+        std::vector<RezFolder*> source;
+        found = ResolveAll({refs->source}, folderOf, source);
+        if (found == PayloadVerdict::Moved)
+            move.source = source.front();
     }
     if (found == PayloadVerdict::Moved && !refs->entries.empty()) {
-        std::unordered_map<std::uint64_t, RezEntry*> entryOf;
+        LiveRecords<RezEntry> entryOf;
+        entryOf.reserve(move.source->entries.size());
         for (RezEntry& entry : move.source->entries)
-            entryOf[ReferenceOf(entry)] = &entry;
-        found = ResolveAll(refs->entries, entryOf, seen, move.entries);
+            entryOf.emplace_back(ReferenceOf(entry), &entry);
+        SortByReference(entryOf);
+        found = ResolveAll(refs->entries, entryOf, move.entries);
     }
     if (found != PayloadVerdict::Moved)
         return Refuse(found, verdict);
@@ -218,6 +240,8 @@ PayloadVerdict ApplyMovePayload(CTarvexDoc& doc, const std::uint8_t* data, std::
         return PayloadVerdict::IntoItself;
     if (move->folders.empty() && move->entries.empty())
         return PayloadVerdict::NotMoved;
+    if (doc.MoveClash(move->folders, move->source, move->entries, target))
+        return PayloadVerdict::NameTaken;
     if (!doc.MoveItems(move->folders, move->source, move->entries, target))
         return PayloadVerdict::NotMoved;
     return PayloadVerdict::Moved;

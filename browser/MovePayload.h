@@ -48,7 +48,8 @@ enum class PayloadVerdict {
     NullFolder,     // a null folder, or entries without their source folder
     Gone,           // a folder or entry that is not in the model (any more)
     IntoItself,     // a folder would go into itself or below itself
-    NotMoved,       // nothing to move, or the target already holds an item of that name
+    NameTaken,      // the target already holds an item of a moved item's name
+    NotMoved,       // nothing to move
 };
 
 // What a payload names, resolved against the live model.

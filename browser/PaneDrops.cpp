@@ -7,39 +7,97 @@
 
 namespace {
 
-// Moves the payload, or adds the shell drop list, into target; false when nothing changed.
+// Moves the payload, or adds the shell drop list, into target, or opens the lone archive
+// dropped; false when nothing was done.
 bool DropInto(CTarvexDoc& doc, TransferData& data, RezFolder* target, std::uintptr_t owner) {
     if (data.OffersMovePayload()) {
         const std::vector<std::uint8_t> payload = data.MovePayload();
         return ApplyMovePayload(doc, payload.data(), payload.size(), target) ==
                PayloadVerdict::Moved;
     }
-    return AddDroppedPaths(doc, data.ShellFiles(), target, owner);
+    const std::vector<std::string> paths = data.ShellFiles();
+    return OpenDroppedArchive(doc, paths) || AddDroppedPaths(doc, paths, target, owner);
 }
 
 }  // namespace
+
+DropEffect FrameDrops::DragOver(TransferData& data) {
+    return !data.OffersMovePayload() && data.OffersShellFiles() &&
+                   IsLoneArchiveDrop(SortDroppedPaths(data.ShellFiles()))
+               ? DropEffect::Copy
+               : DropEffect::None;
+}
+
+DropEffect FrameDrops::Drop(TransferData& data, SourceEffects allowed) {
+    const DropEffect effect = HeldToSource(DragOver(data), allowed, false);
+    if (effect == DropEffect::None || !OpenDroppedArchive(doc_, data.ShellFiles()))
+        return DropEffect::None;
+    return effect;
+}
 
 DropEffect DragEnterEffect(TransferData& data) {
     return data.OffersMovePayload() || data.OffersShellFiles() ? DropEffect::Copy
                                                                : DropEffect::None;
 }
 
-bool MayDropPayload(const CTarvexDoc& doc, const std::vector<std::uint8_t>& payload,
-                    RezFolder* target) {
-    const std::optional<ResolvedMove> move =
-        DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
-    if (!move)
+DropEffect HeldToSource(DropEffect chosen, SourceEffects allowed, bool movePayload) {
+    const bool copy = allowed.copy;
+    const bool move = allowed.move && movePayload;
+    switch (chosen) {
+        case DropEffect::Copy:
+            return copy ? DropEffect::Copy : move ? DropEffect::Move : DropEffect::None;
+        case DropEffect::Move:
+            return move ? DropEffect::Move : copy ? DropEffect::Copy : DropEffect::None;
+        default:
+            return DropEffect::None;
+    }
+}
+
+void PayloadDrag::End() {
+    resolved_ = false;
+    payload_.clear();
+    move_.reset();
+    names_.reset();
+}
+
+void PayloadDrag::Start(const CTarvexDoc& doc, TransferData& data) {
+    std::vector<std::uint8_t> payload = data.MovePayload();
+    if (resolved_ && payload == payload_)
+        return;
+    End();
+    move_ = DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
+    if (move_)
+        names_.emplace(move_->folders, move_->entries);
+    payload_ = std::move(payload);
+    resolved_ = true;
+}
+
+bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* target) {
+    Start(doc, data);
+    if (!move_)
         return false;
     target = doc.Folders().Resolve(target);
-    if (MovesIntoItself(*move, target))
+    if (MovesIntoItself(*move_, target))
         return false;
     // Only the tree's payload has no source folder.
-    const bool fromTree = move->source == nullptr;
-    for (const RezFolder* folder : move->folders) {
+    const bool fromTree = move_->source == nullptr;
+    for (const RezFolder* folder : move_->folders) {
         if (fromTree && folder->parent == target)
             return false;
     }
-    return true;
+    return !names_->ClashIn(*target, doc.Folders().Resolve(move_->source));
+}
+
+DropEffect FolderTreeDrops::DragEnter(TransferData& data) {
+    drag_.End();
+    if (data.OffersMovePayload())
+        drag_.Start(doc_, data);
+    return DragEnterEffect(data);
+}
+
+void FolderTreeDrops::DragLeave() {
+    view_.HighlightDropFolder(nullptr);
+    drag_.End();
 }
 
 DropEffect FolderTreeDrops::DragOver(TransferData& data, DropPoint point, bool ctrl) {
@@ -52,7 +110,7 @@ DropEffect FolderTreeDrops::DragOver(TransferData& data, DropPoint point, bool c
     }
     // With no item under the pointer the drop goes to the selected folder.
     RezFolder* target = under ? under : view_.SelectedFolder();
-    if (!MayDropPayload(doc_, data.MovePayload(), target)) {
+    if (!drag_.MayDrop(doc_, data, target)) {
         view_.HighlightDropFolder(nullptr);
         return DropEffect::None;
     }
@@ -60,8 +118,10 @@ DropEffect FolderTreeDrops::DragOver(TransferData& data, DropPoint point, bool c
     return ctrl ? DropEffect::Copy : DropEffect::Move;
 }
 
-DropEffect FolderTreeDrops::Drop(TransferData& data, DropPoint point, bool ctrl) {
-    const DropEffect effect = DragOver(data, point, ctrl);
+DropEffect FolderTreeDrops::Drop(TransferData& data, DropPoint point, bool ctrl,
+                                 SourceEffects allowed) {
+    const DropEffect effect =
+        HeldToSource(DragOver(data, point, ctrl), allowed, data.OffersMovePayload());
     RezFolder* target = TargetFolder();
     DragLeave();
     if (effect == DropEffect::None || !DropInto(doc_, data, target, view_.OwnerWindow()))
@@ -84,7 +144,23 @@ bool FolderTreeDrops::AddDroppedPaths(const std::vector<std::string>& paths) {
 
 FolderTreeDrops::PasteResult FolderTreeDrops::Paste(TransferData& clipboard) {
     if (clipboard.OffersMovePayload()) {
-        ApplyPayload(clipboard.MovePayload());
+        const std::vector<std::uint8_t> payload = clipboard.MovePayload();
+        RezFolder* target = doc_.Folders().Resolve(TargetFolder());
+        const std::optional<ResolvedMove> move =
+            DecodeMovePayload(payload.data(), payload.size(), doc_.Folders());
+        if (move && MovesIntoItself(*move, target)) {
+            doc_.Host().Prompts().Show(kMoveIntoItself);
+            return PasteResult::PayloadKept;
+        }
+        if (move) {
+            if (const std::optional<std::string> taken =
+                    doc_.MoveClash(move->folders, move->source, move->entries, target)) {
+                doc_.Host().Prompts().Show(
+                    NameTakenText(*taken, doc_.Folders().FolderPath(target, true)));
+                return PasteResult::PayloadKept;
+            }
+        }
+        ApplyPayload(payload);
         return PasteResult::PayloadUsed;
     }
     if (clipboard.OffersShellFiles() && AddDroppedPaths(clipboard.ShellFiles()))
@@ -106,20 +182,28 @@ DropEffect FileListDrops::DragOver(TransferData& data, DropPoint point) {
         return DropEffect::None;
     const int row = view_.RowAt(point);
     SetDropRow(rows_.DropFolderAt(row) ? row : -1);
-    if (data.OffersMovePayload() &&
-        !MayDropPayload(doc_, data.MovePayload(), rows_.DropTarget(dropRow_))) {
+    if (data.OffersMovePayload() && !drag_.MayDrop(doc_, data, rows_.DropTarget(dropRow_))) {
         SetDropRow(-1);
         return DropEffect::None;
     }
     return DropEffect::Copy;
 }
 
-void FileListDrops::DragLeave() {
-    SetDropRow(-1);
+DropEffect FileListDrops::DragEnter(TransferData& data) {
+    drag_.End();
+    if (data.OffersMovePayload())
+        drag_.Start(doc_, data);
+    return DragEnterEffect(data);
 }
 
-DropEffect FileListDrops::Drop(TransferData& data, DropPoint point) {
-    const DropEffect effect = DragOver(data, point);
+void FileListDrops::DragLeave() {
+    SetDropRow(-1);
+    drag_.End();
+}
+
+DropEffect FileListDrops::Drop(TransferData& data, DropPoint point, SourceEffects allowed) {
+    const DropEffect effect =
+        HeldToSource(DragOver(data, point), allowed, data.OffersMovePayload());
     RezFolder* target = rows_.DropTarget(dropRow_);
     DragLeave();
     if (effect == DropEffect::None || !DropInto(doc_, data, target, view_.OwnerWindow()))

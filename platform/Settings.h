@@ -4,7 +4,7 @@
 #include <string>
 
 class Settings {
-public:
+  public:
     virtual ~Settings() = default;
     virtual std::string GetString(const std::string& section, const std::string& name,
                                   const std::string& fallback) = 0;
@@ -12,4 +12,6 @@ public:
     virtual bool SetString(const std::string& section, const std::string& name,
                            const std::string& value) = 0;
     virtual bool SetInt(const std::string& section, const std::string& name, int value) = 0;
+    // Makes the value absent; true when it is (also when it was never there).
+    virtual bool Remove(const std::string& section, const std::string& name) = 0;
 };

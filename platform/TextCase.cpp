@@ -6,7 +6,8 @@
 
 bool IsLeadByte(unsigned char c) {
 #ifdef _WIN32
-    return IsDBCSLeadByte(c) != 0;
+    // No code page has a lead byte below 0x80, and names are mostly plain ASCII.
+    return c >= 0x80 && IsDBCSLeadByte(c) != 0;
 #else
     (void)c;
     return false;

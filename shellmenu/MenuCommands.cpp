@@ -59,7 +59,7 @@ bool IsUsableSelection(const std::vector<std::string>& selection) {
 MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
                   const DirectoryTest& isDirectory, LeadByteTest isLeadByte) {
     MenuPlan plan;
-    if (!IsUsableSelection(selection) || !FlagsAddEntries(flags)) {
+    if (selection.empty() || !FlagsAddEntries(flags)) {
         return plan;
     }
     if (selection.size() != 1) {

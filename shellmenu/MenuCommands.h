@@ -38,13 +38,17 @@ struct MenuPlan {
 
 // A selection Cravel acts on: at least one path, and none that Explorer's list failed to give.
 bool IsUsableSelection(const std::vector<std::string>& selection);
+// Shown when an entry is chosen for a selection that is not usable.
+inline constexpr const char* kUnreadableSelection =
+    "The name of a selected item could not be read. Nothing was done.";
 
 // Asked about the first path only, and only when entries are to be added.
 using DirectoryTest = std::function<bool(const std::string& path)>;
 
 // One archive gets the extract entries; one file or folder (a folder named *.rez too) gets
-// the add entries; several items get "Add to &Rez" alone. Nothing for a selection that is not
-// usable or when the flags ask for the default entry alone or for no verbs.
+// the add entries; several items get "Add to &Rez" alone. A path the list could not give
+// counts as an empty one: the entries are still shown, and choosing one is refused. Nothing
+// for an empty selection or when the flags ask for the default entry alone or for no verbs.
 MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
                   const DirectoryTest& isDirectory, LeadByteTest isLeadByte = IsLeadByte);
 

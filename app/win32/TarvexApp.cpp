@@ -3,6 +3,8 @@
 #include "app/BatchCommand.h"
 #include "app/CommandLine.h"
 #include "app/ExitStatus.h"
+#include "app/ShellFileType.h"
+#include "app/win32/RunningWindow.h"
 #include "app/win32/ShellRegistration.h"
 #include "platform/win32/ui/ResourceText.h"
 #include "resources/tarvex/resource.h"
@@ -26,6 +28,13 @@ std::string ProgramPath() {
 bool CTarvexApp::StartUp(const std::vector<std::string>& args, int show) {
     // Every start, so that the shell opens archives with this copy of the program.
     RegisterShellFileType(ProgramPath());
+    if (singleWindow) {
+        const std::optional<std::string> archive = HandOverPath(args);
+        if (archive && HandOverArchive(*archive)) {
+            exitCode_ = ::ExitCode(ExitStatus::Complete);
+            return false;
+        }
+    }
     CTarvexCommandLineInfo info;
     ParseCommandLine(info, args);
     if (info.batchCode == BatchUsage) {
@@ -48,7 +57,12 @@ bool CTarvexApp::StartUp(const std::vector<std::string>& args, int show) {
     exitCode_ = ::ExitCode(outcome.status);
     if (!outcome.keepRunning)
         return false;
-    ShowWindow(frame_.Handle(), show);
+    // Always restored, at the stored place, whatever the shortcut asks; only the choice not
+    // to take the focus is kept.
+    ShowWindow(frame_.Handle(),
+               show == SW_SHOWNOACTIVATE || show == SW_SHOWNA ? show : SW_SHOWNORMAL);
     UpdateWindow(frame_.Handle());
+    if (singleWindow)
+        TakeHandedOverArchives(frame_.Handle(), true);
     return true;
 }

@@ -27,6 +27,9 @@ class CTarvexApp {
 
     // Called once the main window exists, before any batch work (the prompts' owner).
     std::function<void(HWND)> onMainWindow;
+    // One window for the shell's opens: a start by its open command hands the archive to a
+    // window already open and ends; the shown window takes such archives.
+    bool singleWindow = false;
 
     CTarvexDoc& Doc() { return doc_; }
     CMainFrame& Frame() { return frame_; }

@@ -15,6 +15,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     RegistrySettings settings("Tarvex");
     CTarvexApp app(prompts, settings, [] { return std::make_unique<Win32ProgressDialog>(); });
     app.onMainWindow = [&prompts](HWND window) { prompts.SetOwner(window); };
+    app.singleWindow = true;
 
     std::vector<std::string> args = SplitCommandLine(GetCommandLineA());
     if (!args.empty())

@@ -38,6 +38,8 @@ class CLeftView : public ControlPane, public TreeDropView {
     RezFolder* SelectedFolder() const;
     // False when the tree is no drop target (OLE refused it).
     bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
+    // What OLE calls on the pane during a drag.
+    DropTargetEvents& DropEvents() { return dropEvents_; }
     void EditLabel(RezFolder* folder);
     // The folder's name changed elsewhere: its label follows, in its place among its siblings.
     void FolderRenamed(RezFolder* folder);

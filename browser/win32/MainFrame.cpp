@@ -2,10 +2,14 @@
 
 #include <shellapi.h>
 
+#include <utility>
+
 #include "app/ShellFileType.h"
 #include "app/StatusTotals.h"
+#include "app/win32/RunningWindow.h"
 #include "app/win32/ShellRegistration.h"
 #include "browser/FrameLayout.h"
+#include "browser/ListLabelEdit.h"
 #include "browser/MenuTexts.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "resources/tarvex/resource.h"
@@ -21,6 +25,17 @@ constexpr UINT kStatusPeriod = 1000;
 constexpr int kSmallestTree = 40;
 // Room for a pane's borders around its text.
 constexpr int kStatusPaneMargin = 12;
+// Opens the archive another start handed over, once that start has its answer.
+constexpr UINT kOpenHandedOverMessage = WM_APP + 1;
+
+// Window placements are in the coordinates of the work area of the window's monitor.
+WorkAreaOffset WorkAreaOffsetOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!GetMonitorInfoA(monitor, &info))
+        return {};
+    return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
 
 }  // namespace
 
@@ -32,10 +47,11 @@ CMainFrame::CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host)
       tree_(doc, icons_),
       list_(doc, tree_, icons_, images_, ReadViewMode(host.Profile())),
       splitter_(tree_, list_, SplitterLayout(kTreePaneWidth, kSmallestTree, kListPaneWidth)),
-      navigator_(doc.Folders(), icons_, *this) {
+      navigator_(doc.Folders(), icons_, *this),
+      drops_(doc) {
     tree_.onSelectionChanged = [this](RezFolder* folder) { OnTreeSelectionChanged(folder); };
     tree_.onRename = [this](RezFolder* folder, const std::string& name) {
-        if (!doc_.RenameFolder(folder, name))
+        if (!CommitFolderLabel(doc_, folder, name))
             return false;
         list_.RefreshList();
         return true;
@@ -54,6 +70,7 @@ bool CMainFrame::Create() {
         !Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_BREAK | RBBS_FIXEDBMP)) {
         return false;
     }
+    dropTarget_ = std::make_unique<DropTargetRegistration>(Handle(), dropEvents_);
     SetMinimumSize({kMinimumTrackWidth, kMinimumTrackHeight});
     SetWideMenuPrompts(true);
     TreeView_SetImageList(tree_.Tree(), images_.Small(), TVSIL_NORMAL);
@@ -68,7 +85,10 @@ bool CMainFrame::Create() {
     ShowRecentFiles();
     AddCommands();
 
-    const WindowPlacement stored = ReadPlacement(host_.Profile());
+    const WindowPlacement screen = ReadPlacement(host_.Profile());
+    const RECT onScreen{screen.x, screen.y, screen.x + screen.width, screen.y + screen.height};
+    const WindowPlacement stored =
+        ToWorkspace(screen, WorkAreaOffsetOf(MonitorFromRect(&onScreen, MONITOR_DEFAULTTONEAREST)));
     WINDOWPLACEMENT placement{};
     placement.length = sizeof(placement);
     placement.showCmd = SW_HIDE;
@@ -89,8 +109,8 @@ void CMainFrame::UpdateAllViews() {
 }
 
 void CMainFrame::DocumentRenewed() {
+    // As after Open: no visit, no selection; the list shows the root.
     navigator_.Clear();
-    navigator_.SelectFolder(doc_.Root(), true);
 }
 
 void CMainFrame::JobCompleted(const ArchiveJob& job) {
@@ -160,8 +180,10 @@ void CMainFrame::SavePlacement() {
     if (!GetWindowPlacement(Handle(), &placement))
         return;
     const RECT& normal = placement.rcNormalPosition;
-    WritePlacement(host_.Profile(), {normal.left, normal.top, normal.right - normal.left,
-                                     normal.bottom - normal.top});
+    const WindowPlacement workspace{normal.left, normal.top, normal.right - normal.left,
+                                    normal.bottom - normal.top};
+    WritePlacement(host_.Profile(), ToScreen(workspace, WorkAreaOffsetOf(MonitorFromWindow(
+                                                            Handle(), MONITOR_DEFAULTTONEAREST))));
 }
 
 void CMainFrame::DeleteTemporaryFiles() {
@@ -176,12 +198,36 @@ void CMainFrame::DeleteTemporaryFiles() {
     }
 }
 
+void CMainFrame::OpenHandedOver() {
+    const std::string archive = std::exchange(handedOver_, {});
+    if (IsIconic(Handle()))
+        ShowWindow(Handle(), SW_RESTORE);
+    SetForegroundWindow(Handle());
+    doc_.OpenFile(archive);
+}
+
 std::string CMainFrame::HelpFilePath() {
     return HelpFileFromIconValue(RegisteredIconValue());
 }
 
-bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     switch (message) {
+        case WM_COPYDATA: {
+            const std::optional<std::string> archive =
+                HandedOverArchive(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+            // Busy with a dialog or a job: the other start opens a window of its own.
+            result =
+                archive && IsWindowEnabled(Handle()) && !host_.JobsRunning() && handedOver_.empty();
+            if (result) {
+                handedOver_ = *archive;
+                PostMessageA(Handle(), kOpenHandedOverMessage, 0, 0);
+            }
+            return true;
+        }
+        case kOpenHandedOverMessage:
+            OpenHandedOver();
+            result = 0;
+            return true;
         case kJobCompletedMessage:
             if (IsWindowVisible(Handle()))
                 SetForegroundWindow(Handle());
@@ -200,6 +246,7 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result)
             }
             return false;
         case WM_DESTROY:
+            TakeHandedOverArchives(Handle(), false);
             // A job still running would post to a window that is gone.
             doc_.FinishJobs();
             // A payload left on the clipboard names nothing once the program is gone; others

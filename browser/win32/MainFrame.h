@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "app/TarvexDoc.h"
@@ -41,6 +42,8 @@ class CMainFrame : public FrameWindow,
     const FileTypeImageLists& Images() const { return images_; }
     const RecentFileList& RecentFiles() const { return recent_; }
     bool LocationBarShown() const { return locationShown_; }
+    // False when the frame is no drop target (OLE refused it).
+    bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
     // The status panes' texts as the idle pass last set them: the selection, the totals.
     const std::string& SelectionPaneText() const { return selectionText_; }
     const std::string& TotalsPaneText() const { return totalsText_; }
@@ -84,6 +87,8 @@ class CMainFrame : public FrameWindow,
     void ShowRecentFiles();
     void UpdateStatusPanes();
     void SavePlacement();
+    // The archive another start handed over: the save question, then Open.
+    void OpenHandedOver();
     void DeleteTemporaryFiles();
 
     // NavigationHost
@@ -109,6 +114,10 @@ class CMainFrame : public FrameWindow,
     Navigator navigator_;
     RecentFileList recent_;
     RecentFileMenu recentMenu_;
+    // An archive dropped alone on the bars or borders opens, as on either pane.
+    FrameDrops drops_;
+    FrameDropEvents dropEvents_{drops_};
+    std::unique_ptr<DropTargetRegistration> dropTarget_;
     HMENU goToMenu_ = nullptr;
     int goToChecked_ = -1;
     bool locationShown_ = true;
@@ -117,4 +126,5 @@ class CMainFrame : public FrameWindow,
     unsigned selectionVersion_ = ~0u;
     std::string selectionText_;
     std::string totalsText_;
+    std::string handedOver_;  // until it is opened
 };

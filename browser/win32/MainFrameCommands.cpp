@@ -203,15 +203,14 @@ void CMainFrame::ToggleLocationBar() {
         ShowWindow(location_.Handle(), SW_SHOW);
         Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_FIXEDBMP);
     } else {
-        Bars().DeleteBand(1);
+        Bars().DeleteBand(location_.Handle());
         ShowWindow(location_.Handle(), SW_HIDE);
     }
+    BandsChanged();
 }
 
 void CMainFrame::OpenRecentFile(int index) {
-    const std::string path = recent_.Paths()[static_cast<size_t>(index)];
-    if (doc_.PromptSaveChanges())
-        doc_.OpenDocument(path);
+    doc_.OpenFile(recent_.Paths()[static_cast<size_t>(index)]);
 }
 
 void CMainFrame::OpenHelp() {

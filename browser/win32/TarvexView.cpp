@@ -136,10 +136,9 @@ void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
     if (item.pszText == nullptr)
         return;  // cancelled
     RezFolder* folder = rows_.ItemAtRow(item.iItem).folder;
-    if (!CommitListLabel(doc_, rows_, item.iItem, std::string(item.pszText))) {
-        MessageBeep(MB_ICONEXCLAMATION);  // a name the archive cannot take: the old one stays
+    // A name the archive cannot take was refused with a word why; the old one stays.
+    if (!CommitListLabel(doc_, rows_, item.iItem, std::string(item.pszText)))
         return;
-    }
     ShowRows();
     if (folder && onFolderRenamed)
         onFolderRenamed(folder);

@@ -55,6 +55,8 @@ class CTarvexView : public ControlPane, public ListDropView {
     void CopySelectionPayload();
     // False when the list is no drop target (OLE refused it).
     bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
+    // What OLE calls on the pane during a drag.
+    DropTargetEvents& DropEvents() { return dropEvents_; }
     // The row drop-highlighted for a drag; -1 for none.
     int DropRow() const { return drops_.DropRow(); }
 

@@ -129,8 +129,13 @@ STDMETHODIMP CShellMenuExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
         if (!IS_INTRESOURCE(info->lpVerb)) {
             return E_FAIL;
         }
-        const auto parameters =
-            CommandParameters(LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb)), selection_);
+        const unsigned offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
+        if (offset < kMenuOffsetCount && !IsUsableSelection(selection_)) {
+            if ((info->fMask & CMIC_MASK_FLAG_NO_UI) == 0)
+                MessageBoxA(info->hwnd, kUnreadableSelection, "Cravel", MB_OK | MB_ICONWARNING);
+            return E_FAIL;
+        }
+        const auto parameters = CommandParameters(offset, selection_);
         if (!parameters) {
             return E_FAIL;
         }

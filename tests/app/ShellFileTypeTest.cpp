@@ -16,7 +16,17 @@ TEST(ShellFileType, ExtensionTypeIconAndOpenCommandWithQuotedPaths) {
     EXPECT_EQ(keys[2].key, "Tarvex.File\\DefaultIcon");
     EXPECT_EQ(keys[2].value, "C:\\Program Files\\Tarvex\\Tarvex.exe,0");
     EXPECT_EQ(keys[3].key, "Tarvex.File\\shell\\open\\command");
-    EXPECT_EQ(keys[3].value, "\"C:\\Program Files\\Tarvex\\Tarvex.exe\" \"%1\"");
+    EXPECT_EQ(keys[3].value, "\"C:\\Program Files\\Tarvex\\Tarvex.exe\" /dde \"%1\"");
+}
+
+TEST(ShellFileType, OnlyTheShellsOpenCommandHandsItsArchiveOver) {
+    EXPECT_EQ(HandOverPath({"/dde", "C:\\My Maps\\a.rez"}), "C:\\My Maps\\a.rez");
+    using Args = std::vector<std::string>;
+    for (const Args& args :
+         {Args{"C:\\a.rez"}, Args{"/dde"}, Args{"/dde", ""}, Args{"/dde", "a.rez", "b.rez"},
+          Args{"a.rez", "/dde"}, Args{"/DDE", "a.rez"}, Args{"/X", "a.rez"}}) {
+        EXPECT_EQ(HandOverPath(args), std::nullopt) << args.size();
+    }
 }
 
 TEST(ShellFileType, HelpFileLiesBesideTheProgramTheIconNames) {

@@ -31,6 +31,19 @@ TEST(BrowserSettings, PlacementRoundTripsUnderItsValueNames) {
     EXPECT_EQ(read.height, 700);
 }
 
+TEST(BrowserSettings, TheWorkAreasOffsetTurnsItsCoordinatesIntoTheScreensAndBack) {
+    // A taskbar 30 pixels high at the top, 40 wide at the left.
+    const WindowPlacement screen = ToScreen({10, 20, 600, 400}, {40, 30});
+    EXPECT_EQ(screen.x, 50);
+    EXPECT_EQ(screen.y, 50);
+    EXPECT_EQ(screen.width, 600);
+    EXPECT_EQ(screen.height, 400);
+    const WindowPlacement back = ToWorkspace({50, 50, 600, 400}, {40, 30});
+    EXPECT_EQ(back.x, 10);
+    EXPECT_EQ(back.y, 20);
+    EXPECT_EQ(back.width, 600);
+}
+
 TEST(BrowserSettings, AStoredSizeBelowTheMinimumReadsAsTheMinimum) {
     EXPECT_EQ(kMinimumTrackWidth, 450);
     EXPECT_EQ(kMinimumTrackHeight, 300);
@@ -78,17 +91,16 @@ TEST(RecentFiles, MostRecentFirstFourAtMostNoRepeats) {
     EXPECT_EQ(recent.Paths(), (std::vector<std::string>{"C:\\e.rez", "C:\\A.REZ", "C:\\c.rez"}));
 }
 
-TEST(RecentFiles, KeptAsFile1ToFile4) {
+TEST(RecentFiles, KeptAsFile1ToFile4AndUnusedSlotsAbsent) {
     MemorySettings settings;
+    settings.strings[{"Recent File List", "File3"}] = "C:\\gone.rez";  // from a longer list
     RecentFileList recent;
     recent.Add("C:\\old.rez");
     recent.Add("C:\\new.rez");
     recent.Write(settings);
     const std::map<std::pair<std::string, std::string>, std::string> expected = {
         {{"Recent File List", "File1"}, "C:\\new.rez"},
-        {{"Recent File List", "File2"}, "C:\\old.rez"},
-        {{"Recent File List", "File3"}, ""},
-        {{"Recent File List", "File4"}, ""}};
+        {{"Recent File List", "File2"}, "C:\\old.rez"}};
     EXPECT_EQ(settings.strings, expected);
 
     settings.strings[{"Recent File List", "File1"}] = "";

@@ -12,34 +12,6 @@ TEST(LocationBar, TheComboTakesWhatTheButtonsLeave) {
     EXPECT_EQ(LocationComboWidth(0, 46, 46), 0);
 }
 
-constexpr unsigned kHelpStyle = 0x0900;
-
-TEST(MenuHelp, TheMessagePaneSpansTheBarWhileAMenuIsOpen) {
-    MenuHelpPane pane;
-    const StatusPaneLayout normal{0, 0x0100, 300};
-    // Before any menu-select notification nothing is saved.
-    EXPECT_EQ(pane.PopupShowing(normal, kHelpStyle), std::nullopt);
-
-    EXPECT_EQ(pane.MenuSelected(false), std::nullopt);
-    const std::optional<StatusPaneLayout> help = pane.PopupShowing(normal, kHelpStyle);
-    ASSERT_TRUE(help);
-    EXPECT_EQ(help->id, 0u);
-    EXPECT_EQ(help->style, kHelpStyle);
-    EXPECT_EQ(help->width, 16384);
-    // A submenu opening while the help shows keeps the first saved layout.
-    EXPECT_EQ(pane.PopupShowing({0, kHelpStyle, 16384}, kHelpStyle), std::nullopt);
-    EXPECT_EQ(pane.MenuSelected(false), std::nullopt);
-
-    const std::optional<StatusPaneLayout> restored = pane.MenuSelected(true);
-    ASSERT_TRUE(restored);
-    EXPECT_EQ(restored->style, 0x0100u);
-    EXPECT_EQ(restored->width, 300);
-    // Restored once; the next popup needs a menu selection first.
-    EXPECT_EQ(pane.PopupShowing(normal, kHelpStyle), std::nullopt);
-    EXPECT_EQ(pane.MenuSelected(true), std::nullopt);
-    EXPECT_TRUE(pane.PopupShowing(normal, kHelpStyle));
-}
-
 TEST(SortHeader, TitleRectangleLeavesRoomForTheArrow) {
     const HeaderRect item{0, 0, 150, 20};
     const HeaderItemLayout plain = LayoutHeaderItem(item, 4, false, true, false);

@@ -68,6 +68,10 @@ TEST_F(ListLabelEditTest, ALongOrMissingExtensionLeavesNoTypeCode) {
     EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string("skin")));
     EXPECT_EQ(skin->typeCode, "");
     EXPECT_EQ(rows.IconKey(1), "");
+    // A name that starts with its only dot has no extension.
+    EXPECT_TRUE(CommitListLabel(doc, rows, 1, std::string(".abc")));
+    EXPECT_EQ(skin->typeCode, "");
+    EXPECT_EQ(rows.IconKey(1), "");
 }
 
 TEST_F(ListLabelEditTest, AFolderRowRenamesTheFolder) {
@@ -93,6 +97,27 @@ TEST_F(ListLabelEditTest, NamesThatCannotBeAnItemAreRefused) {
     EXPECT_EQ(sub->name, "Sub");
     EXPECT_EQ(skin->name, "skin.dtx");
     EXPECT_FALSE(doc.IsModified());
+    // Every refusal said why.
+    ASSERT_EQ(host.prompts.asked.size(), 11u);
+    EXPECT_EQ(host.prompts.asked[2].text,
+              "An item cannot be named \"a\\b\": a name must not be empty, \".\" or \"..\", nor "
+              "hold \\ or /.");
+    EXPECT_EQ(host.prompts.asked[10].text, "An item named M.DAT already exists in Untitled.");
+}
+
+TEST_F(ListLabelEditTest, ATreeFolderIsRefusedTheSameWayAsItsRow) {
+    RezFolder* other = doc.FindOrCreateSubfolder("Other", sub);
+    RezFolder* taken = doc.FindOrCreateSubfolder("Taken", sub);
+    EXPECT_FALSE(CommitFolderLabel(doc, other, std::string("..")));
+    EXPECT_FALSE(CommitFolderLabel(doc, other, std::string("TAKEN")));
+    EXPECT_FALSE(CommitFolderLabel(doc, other, std::nullopt));
+    EXPECT_EQ(host.prompts.Texts(), (std::vector<std::string>{UnfitNameText(".."),
+                                                              "An item named TAKEN already exists "
+                                                              "in Untitled\\Sub."}));
+    EXPECT_TRUE(CommitFolderLabel(doc, other, std::string("New")));
+    EXPECT_EQ(other->name, "New");
+    EXPECT_EQ(taken->name, "Taken");
+    EXPECT_TRUE(doc.IsModified());
 }
 
 TEST_F(ListLabelEditTest, TheListIsSortedAgainAtOnce) {

@@ -237,7 +237,7 @@ TEST_F(MovePayloadTest, AFolderIntoItselfOrBelowItselfIsRefusedFromEverySource) 
 TEST_F(MovePayloadTest, ANameTheTargetAlreadyHoldsRefusesTheWholeMove) {
     AddEntry(empty, "B.DTX");
     ExpectRefused(EncodeSelectionPayload({}, skins, {SkinEntry(0), SkinEntry(1)}), empty,
-                  PayloadVerdict::NotMoved);
+                  PayloadVerdict::NameTaken);
     ExpectRefused(EncodeSelectionPayload({}, skins, {}), empty, PayloadVerdict::NotMoved);
 }
 

@@ -6,6 +6,9 @@
 #include "browser/FileListRows.h"
 #include "browser/PaneDrops.h"
 
+// A source that allows both copy and move, as the window's own drags and Explorer do.
+inline constexpr SourceEffects kAnySource{true, true};
+
 template <class Host>
 struct PaneDropScene {
     Host host;

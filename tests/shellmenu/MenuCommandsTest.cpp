@@ -77,11 +77,12 @@ TEST(MenuPlan, FlagsDecideWhetherEntriesAreAdded) {
     }
 }
 
-TEST(MenuPlan, EmptyOrUnreadableSelectionAddsNothing) {
+TEST(MenuPlan, AnEmptySelectionAddsNothingAndAnUnreadablePathStillShowsTheEntries) {
     ExpectPlan(PlanMenu({}, 0, kDisk.Test()), {}, 0);
-    // A path the dropped-file list could not give stays empty: no item to act on.
-    ExpectPlan(PlanMenu({""}, 0, kDisk.Test()), {}, 0);
-    ExpectPlan(PlanMenu({"C:\\Docs\\notes.txt", ""}, 0, kDisk.Test()), {}, 0);
+    // A path the dropped-file list could not give stays empty; choosing an entry is refused.
+    ExpectPlan(PlanMenu({""}, 0, kDisk.Test()), {{0, "Add to &Rez"}}, 2);
+    ExpectPlan(PlanMenu({"C:\\Docs\\notes.txt", ""}, 0, kDisk.Test()), {{0, "Add to &Rez"}}, 1);
+    ExpectPlan(PlanMenu({"", "C:\\Docs\\notes.txt"}, 0, kDisk.Test()), {{0, "Add to &Rez"}}, 1);
     EXPECT_FALSE(IsUsableSelection({}));
     EXPECT_FALSE(IsUsableSelection({"C:\\a", ""}));
     EXPECT_TRUE(IsUsableSelection({"C:\\a"}));

@@ -6,7 +6,7 @@
 #include "platform/Settings.h"
 
 class MemorySettings : public Settings {
-public:
+  public:
     std::map<std::pair<std::string, std::string>, std::string> strings;
     std::map<std::pair<std::string, std::string>, int> ints;
 
@@ -26,6 +26,11 @@ public:
     }
     bool SetInt(const std::string& section, const std::string& name, int value) override {
         ints[{section, name}] = value;
+        return true;
+    }
+    bool Remove(const std::string& section, const std::string& name) override {
+        strings.erase({section, name});
+        ints.erase({section, name});
         return true;
     }
 };

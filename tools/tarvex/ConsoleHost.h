@@ -25,6 +25,10 @@ class RunSettings : public Settings {
         return true;
     }
     bool SetInt(const std::string&, const std::string&, int) override { return true; }
+    bool Remove(const std::string& section, const std::string& name) override {
+        strings_.erase(section + "\\" + name);
+        return true;
+    }
 
   private:
     std::map<std::string, std::string> strings_;

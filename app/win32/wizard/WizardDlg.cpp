@@ -20,14 +20,20 @@ constexpr UINT kTalonWarning = IDS_TALON_WARNING;
 }  // namespace
 
 CWizardDlg::CWizardDlg(UserPrompts& prompts, HINSTANCE module)
-    : module_(module), page1_(choices_, *this), page2_(choices_, prompts), page3_(choices_) {}
+    : prompts_(prompts),
+      module_(module),
+      page1_(choices_, *this),
+      page2_(choices_, prompts),
+      page3_(choices_) {}
 
 bool CWizardDlg::Run(HWND owner) {
     choices_ = WizardChoices();
     std::fill(std::begin(created_), std::end(created_), false);
     current_ = TaskPage;
     page2_.SetTalonWarning(LoadModuleString(module_, kTalonWarning).value_or(""));
-    return Show(owner, kWizardTemplate, module_) == kFinish;
+    const bool finished = Show(owner, kWizardTemplate, module_) == kFinish;
+    promptOwner_.reset();
+    return finished;
 }
 
 HWND CWizardDlg::PageWindow(int page) const {
@@ -37,6 +43,8 @@ HWND CWizardDlg::PageWindow(int page) const {
 }
 
 bool CWizardDlg::OnInit() {
+    // A box owned by the main window would leave the wizard clickable behind it.
+    promptOwner_.emplace(prompts_, reinterpret_cast<std::uintptr_t>(Handle()));
     return ShowPage(TaskPage);
 }
 

@@ -1,14 +1,16 @@
 #pragma once
 // The wizard host (dialog 197): its pages one at a time over the hidden frame, with Back,
 // Next, Finish and Cancel as the pages' rules allow.
+#include <optional>
+
 #include "app/WizardRules.h"
 #include "app/win32/wizard/WizardPages.h"
 #include "platform/win32/ui/ModalDialog.h"
 
 class CWizardDlg : public ModalDialog, private WizardPageHost {
   public:
-    // The Talon warning is shown through prompts; the dialogs come from the resources of
-    // module.
+    // The Talon warning is shown through prompts, owned by the wizard while it runs; the
+    // dialogs come from the resources of module.
     explicit CWizardDlg(UserPrompts& prompts, HINSTANCE module = GetModuleHandleA(nullptr));
 
     // Runs the wizard over owner from the initial values; true when it ended with Finish.
@@ -29,7 +31,9 @@ class CWizardDlg : public ModalDialog, private WizardPageHost {
     bool ShowPage(int page);
     void UpdateButtons();
 
+    UserPrompts& prompts_;
     HINSTANCE module_;
+    std::optional<ScopedPromptOwner> promptOwner_;
     WizardChoices choices_;
     CWizPage1 page1_;
     CWizPage2 page2_;

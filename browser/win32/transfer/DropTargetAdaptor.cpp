@@ -16,13 +16,12 @@ DropPoint DropTargetAdaptor::ClientPoint(POINTL screen) const {
     return {point.x, point.y};
 }
 
-DWORD DropTargetAdaptor::Allowed(DropEffect chosen, DWORD allowed) {
-    const DWORD wanted = OleEffectOf(chosen);
-    if (wanted == DROPEFFECT_NONE || (allowed & wanted))
-        return wanted;
-    // Copy and move both end in a move: either does when the source offers only the other.
-    const DWORD other = wanted == DROPEFFECT_COPY ? DROPEFFECT_MOVE : DROPEFFECT_COPY;
-    return (allowed & other) ? other : DROPEFFECT_NONE;
+SourceEffects DropTargetAdaptor::SourceAllows(DWORD allowed) {
+    return {(allowed & DROPEFFECT_COPY) != 0, (allowed & DROPEFFECT_MOVE) != 0};
+}
+
+DWORD DropTargetAdaptor::Allowed(DropEffect chosen, DWORD allowed, TransferData& data) {
+    return OleEffectOf(HeldToSource(chosen, SourceAllows(allowed), data.OffersMovePayload()));
 }
 
 STDMETHODIMP DropTargetAdaptor::DragEnter(IDataObject* data, DWORD keys, POINTL point,
@@ -34,8 +33,8 @@ STDMETHODIMP DropTargetAdaptor::DragEnter(IDataObject* data, DWORD keys, POINTL 
         *effect = DROPEFFECT_NONE;
         data_ = std::make_unique<OleTransferData>(data);
         if (events_)
-            *effect =
-                Allowed(events_->OnDragEnter(*data_, ClientPoint(point), CtrlHeld(keys)), allowed);
+            *effect = Allowed(events_->OnDragEnter(*data_, ClientPoint(point), CtrlHeld(keys)),
+                              allowed, *data_);
         image_.Enter(window_, data, point, *effect);
         return S_OK;
     });
@@ -48,8 +47,8 @@ STDMETHODIMP DropTargetAdaptor::DragOver(DWORD keys, POINTL point, DWORD* effect
         const DWORD allowed = *effect;
         *effect = DROPEFFECT_NONE;
         if (events_ && data_)
-            *effect =
-                Allowed(events_->OnDragOver(*data_, ClientPoint(point), CtrlHeld(keys)), allowed);
+            *effect = Allowed(events_->OnDragOver(*data_, ClientPoint(point), CtrlHeld(keys)),
+                              allowed, *data_);
         image_.Over(point, *effect);
         return S_OK;
     });
@@ -76,7 +75,8 @@ STDMETHODIMP DropTargetAdaptor::Drop(IDataObject* data, DWORD keys, POINTL point
         if (!events_)
             return S_OK;
         OleTransferData dropped(data);
-        *effect = Allowed(events_->OnDrop(dropped, ClientPoint(point), CtrlHeld(keys)), allowed);
+        *effect = OleEffectOf(
+            events_->OnDrop(dropped, ClientPoint(point), CtrlHeld(keys), SourceAllows(allowed)));
         return S_OK;
     });
     image_.Drop(data, point, effect ? *effect : DROPEFFECT_NONE);

@@ -17,7 +17,9 @@ class DropTargetEvents {
     virtual DropEffect OnDragEnter(TransferData& data, DropPoint point, bool ctrl) = 0;
     virtual DropEffect OnDragOver(TransferData& data, DropPoint point, bool ctrl) = 0;
     virtual void OnDragLeave() = 0;
-    virtual DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl) = 0;
+    // Carries the drop out only as far as the source allows.
+    virtual DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl,
+                              SourceEffects allowed) = 0;
 };
 
 class DropTargetAdaptor : public ComObject<IDropTarget, IID_IDropTarget> {
@@ -34,7 +36,8 @@ class DropTargetAdaptor : public ComObject<IDropTarget, IID_IDropTarget> {
   private:
     DropPoint ClientPoint(POINTL screen) const;
     // What the pane chose, as far as the source allows it.
-    static DWORD Allowed(DropEffect chosen, DWORD allowed);
+    static SourceEffects SourceAllows(DWORD allowed);
+    static DWORD Allowed(DropEffect chosen, DWORD allowed, TransferData& data);
 
     HWND window_;
     DropTargetEvents* events_;

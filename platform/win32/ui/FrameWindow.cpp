@@ -62,9 +62,14 @@ bool FrameWindow::Create(Pane& root) {
     active_ = LeafPanes().front();
 
     commands_.Add(ID_APP_EXIT, [this] { PostMessageA(Handle(), WM_CLOSE, 0, 0); });
+    // The toolbar's own band: the rebar may hold others, such as a location bar.
     commands_.Add(
-        ID_VIEW_TOOLBAR, [this] { ShowBar(rebar_.Handle(), !IsBarShown(rebar_.Handle())); },
-        CheckedWhen([this] { return IsBarShown(rebar_.Handle()); }));
+        ID_VIEW_TOOLBAR,
+        [this] {
+            rebar_.ShowBand(toolbar_.Handle(), !rebar_.IsBandShown(toolbar_.Handle()));
+            BandsChanged();
+        },
+        CheckedWhen([this] { return rebar_.IsBandShown(toolbar_.Handle()); }));
     commands_.Add(
         ID_VIEW_STATUS_BAR, [this] { ShowBar(status_.Handle(), !IsBarShown(status_.Handle())); },
         CheckedWhen([this] { return IsBarShown(status_.Handle()); }));
@@ -172,6 +177,11 @@ void FrameWindow::Layout() {
     const LONG bottom = std::max(top, client.bottom - status_.Height());
     WindowPositions positions(1);
     root_->Place(positions, {0, top, client.right, bottom});
+}
+
+void FrameWindow::BandsChanged() {
+    // A rebar without a band shown takes no room at all.
+    ShowBar(rebar_.Handle(), rebar_.AnyBandShown());
 }
 
 void FrameWindow::ShowBar(HWND bar, bool show) {

@@ -31,6 +31,8 @@ class FrameWindow : public Window, public PaneHost {
     StatusBar& Status() { return status_; }
     const Toolbar& Tools() const { return toolbar_; }
     Rebar& Bars() { return rebar_; }
+    // After a band of the rebar was shown, hidden, added or deleted.
+    void BandsChanged();
     const IconMenu& Menu() const { return menu_; }
     IconMenu& Menu() { return menu_; }
     const std::string& ProgramTitle() const { return title_; }

@@ -30,8 +30,50 @@ bool Rebar::AddBand(HWND child, SIZE childSize, UINT extraStyle) {
                         reinterpret_cast<LPARAM>(&band)) != 0;
 }
 
-bool Rebar::DeleteBand(int index) {
-    return SendMessageA(hwnd_, RB_DELETEBAND, index, 0) != 0;
+int Rebar::BandOf(HWND child) const {
+    const int count = BandCount();
+    for (int index = 0; index < count; ++index) {
+        REBARBANDINFOA band{};
+        band.cbSize = REBARBANDINFOA_V3_SIZE;
+        band.fMask = RBBIM_CHILD;
+        if (SendMessageA(hwnd_, RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&band)) &&
+            band.hwndChild == child) {
+            return index;
+        }
+    }
+    return -1;
+}
+
+UINT Rebar::BandStyle(int index) const {
+    REBARBANDINFOA band{};
+    band.cbSize = REBARBANDINFOA_V3_SIZE;
+    band.fMask = RBBIM_STYLE;
+    SendMessageA(hwnd_, RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&band));
+    return band.fStyle;
+}
+
+bool Rebar::DeleteBand(HWND child) {
+    const int index = BandOf(child);
+    return index >= 0 && SendMessageA(hwnd_, RB_DELETEBAND, index, 0) != 0;
+}
+
+bool Rebar::ShowBand(HWND child, bool show) {
+    const int index = BandOf(child);
+    return index >= 0 && SendMessageA(hwnd_, RB_SHOWBAND, index, show) != 0;
+}
+
+bool Rebar::IsBandShown(HWND child) const {
+    const int index = BandOf(child);
+    return index >= 0 && (BandStyle(index) & RBBS_HIDDEN) == 0;
+}
+
+bool Rebar::AnyBandShown() const {
+    const int count = BandCount();
+    for (int index = 0; index < count; ++index) {
+        if ((BandStyle(index) & RBBS_HIDDEN) == 0)
+            return true;
+    }
+    return false;
 }
 
 int Rebar::BandCount() const {

@@ -13,7 +13,11 @@ class Rebar : public ControlEvents {
     HWND Handle() const { return hwnd_; }
     // Adds a band at the end; extraStyle adds RBBS_BREAK (a row of its own), RBBS_FIXEDBMP...
     bool AddBand(HWND child, SIZE childSize, UINT extraStyle = 0);
-    bool DeleteBand(int index);
+    // Bands are found by their child window: the user may drag them into another order.
+    bool DeleteBand(HWND child);
+    bool ShowBand(HWND child, bool show);
+    bool IsBandShown(HWND child) const;
+    bool AnyBandShown() const;
     int BandCount() const;
     int Height() const;
 
@@ -22,6 +26,10 @@ class Rebar : public ControlEvents {
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
   private:
+    // The band holding child; -1 when none does.
+    int BandOf(HWND child) const;
+    UINT BandStyle(int index) const;
+
     HWND hwnd_ = nullptr;
     ControlBinding binding_;
 };

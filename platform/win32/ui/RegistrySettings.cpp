@@ -78,3 +78,15 @@ bool RegistrySettings::SetInt(const std::string& section, const std::string& nam
     const DWORD word = static_cast<DWORD>(value);
     return WriteValue(KeyOf(section), name, REG_DWORD, &word, sizeof(word));
 }
+
+bool RegistrySettings::Remove(const std::string& section, const std::string& name) {
+    ScopedKey handle;
+    const LONG opened = RegOpenKeyExA(HKEY_CURRENT_USER, KeyOf(section).c_str(), 0, KEY_SET_VALUE,
+                                      handle.Receive());
+    if (opened == ERROR_FILE_NOT_FOUND)
+        return true;
+    if (opened != ERROR_SUCCESS)
+        return false;
+    const LONG deleted = RegDeleteValueA(handle.Get(), name.c_str());
+    return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}

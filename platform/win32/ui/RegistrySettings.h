@@ -12,6 +12,7 @@ class RegistrySettings : public Settings {
     bool SetString(const std::string& section, const std::string& name,
                    const std::string& value) override;
     bool SetInt(const std::string& section, const std::string& name, int value) override;
+    bool Remove(const std::string& section, const std::string& name) override;
 
   private:
     std::string KeyOf(const std::string& section) const;

@@ -45,6 +45,12 @@ struct FileDialog {
 
 }  // namespace
 
+std::uintptr_t Win32Prompts::ChangeOwner(std::uintptr_t owner) {
+    const HWND before = owner_;
+    owner_ = reinterpret_cast<HWND>(owner);
+    return reinterpret_cast<std::uintptr_t>(before);
+}
+
 PromptAnswer Win32Prompts::Ask(const std::string& text, PromptButtons buttons) {
     UINT style = MB_ICONQUESTION;
     switch (buttons) {

@@ -10,6 +10,7 @@ class Win32Prompts : public UserPrompts {
     void SetOwner(HWND owner) { owner_ = owner; }
 
     PromptAnswer Ask(const std::string& text, PromptButtons buttons) override;
+    std::uintptr_t ChangeOwner(std::uintptr_t owner) override;
     std::string ChooseFolder(const std::string& title) override;
     std::vector<std::string> ChooseOpenFiles(const FileDialogOptions& options) override;
     std::string ChooseSaveFile(const FileDialogOptions& options) override;

@@ -8,6 +8,8 @@
 #include "ExplorerMenu.h"
 #include "app/CommandLine.h"
 #include "app/CommandLineSplit.h"
+#include "shellmenu/MenuCommands.h"
+#include "support/ModalScript.h"
 
 using namespace cravel_test;
 
@@ -444,16 +446,32 @@ TEST_F(CravelMenu, InitializeHoldsOneReferenceAndNeedsADroppedFileList) {
     ExpectEntries(menu.Get(), CMF_NORMAL, {}, 0);
 }
 
-TEST_F(CravelMenu, EmptySelectionAddsAndStartsNothing) {
+TEST_F(CravelMenu, AnUnreadablePathShowsTheMenuAndIsRefusedWhenChosen) {
     // An empty list: Wine's DragQueryFile gives it as one path it cannot give, Windows as none.
     ContextMenu object(Paths{});
     ASSERT_EQ(object.initialized, S_OK);
-    ExpectEntries(object.menu.Get(), CMF_NORMAL, {}, 0);
+    ExpectEntries(object.menu.Get(), CMF_NORMAL, {{kFirstId, "Add to &Rez"}}, 2);
     const DWORD started = ChildProcesses::Get().Started();
-    for (unsigned offset = 0; offset < 4; ++offset) {
+    for (unsigned offset = 1; offset < 4; ++offset) {
         CMINVOKECOMMANDINFO info = Command(MAKEINTRESOURCEA(offset));
+        info.fMask = CMIC_MASK_FLAG_NO_UI;
         EXPECT_EQ(object.menu->InvokeCommand(&info), E_FAIL) << offset;
     }
+    // With the UI allowed the user is told why.
+    std::string told;
+    ModalScript::Run([] { return FindWindowA("#32770", "Cravel"); },
+                     [&] {
+                         HWND box = FindWindowA("#32770", "Cravel");
+                         char text[256] = "";
+                         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                         told = text;
+                         PostMessageA(box, WM_COMMAND, IDOK, 0);
+                     },
+                     [&] {
+                         CMINVOKECOMMANDINFO info = Command(MAKEINTRESOURCEA(0));
+                         EXPECT_EQ(object.menu->InvokeCommand(&info), E_FAIL);
+                     });
+    EXPECT_EQ(told, kUnreadableSelection);
     EXPECT_EQ(ChildProcesses::Get().Started(), started);
     EXPECT_EQ(CommandString(object.menu.Get(), 1, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");
     EXPECT_EQ(CommandString(object.menu.Get(), 3, GCS_HELPTEXTA, 260, E_FAIL), "<untouched>");

@@ -146,7 +146,7 @@ TEST_F(FrameTest, ToolbarHotItemShowsItsPromptAndASecondBandMovesThePanesDown) {
     const int twoRows = HeightOf(bars.Handle());
     EXPECT_GE(twoRows, oneRow + 30);
     EXPECT_EQ(ChildRect(outer.Handle()).top, twoRows);
-    ASSERT_TRUE(bars.DeleteBand(1));
+    ASSERT_TRUE(bars.DeleteBand(second));
     EXPECT_EQ(bars.BandCount(), 1);
     EXPECT_EQ(HeightOf(bars.Handle()), oneRow);
     EXPECT_EQ(ChildRect(outer.Handle()).top, oneRow);

@@ -74,7 +74,7 @@ std::vector<ExpectedValue> ArchiveFileType(const std::string& folder) {
         {HKEY_CLASSES_ROOT, "Tarvex.File", nullptr, "Rez File"},
         {HKEY_CLASSES_ROOT, "Tarvex.File\\DefaultIcon", nullptr, program + ",0"},
         {HKEY_CLASSES_ROOT, "Tarvex.File\\shell\\open\\command", nullptr,
-         "\"" + program + "\" \"%1\""},
+         "\"" + program + "\" /dde \"%1\""},
     };
 }
 

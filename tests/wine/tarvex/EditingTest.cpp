@@ -53,6 +53,11 @@ TEST_F(Editing, TreeLabelEditsRenameTheFolderUnlessTheNameIsRefused) {
         EXPECT_EQ(TreeText(ItemOf(&maps)), "Maps") << refused;
     }
     EXPECT_FALSE(Doc().IsModified());
+    // Each refusal says why, as the list's do.
+    EXPECT_EQ(prompts.Texts(),
+              (std::vector<std::string>{UnfitNameText(""), UnfitNameText("a\\b"),
+                                        "An item named SKINS already exists in Untitled.",
+                                        UnfitNameText("..")}));
 
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInTree("Worlds");
@@ -75,6 +80,10 @@ TEST_F(Editing, ListLabelEditRenamesAPendingEntryWhoseSaveKeepsItsData) {
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInList("");  // refused: the name stays
     EXPECT_EQ(ListText(0, 0), "skin.dtx");
+    ASSERT_TRUE(Run(ID_EDIT_RENAME));
+    TypeInList("a/b");  // and the user is told why
+    EXPECT_EQ(ListText(0, 0), "skin.dtx");
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{UnfitNameText("a/b")});
     ASSERT_TRUE(Run(ID_EDIT_RENAME));
     TypeInList("skin.spr");
     EXPECT_EQ(ListText(0, 0), "skin.spr");

@@ -1,6 +1,8 @@
 // Back, Forward, Up One Level, the Go To menu and the location bar, driven as the user does.
 #include "TarvexWindow.h"
 
+#include <functional>
+
 #include "resources/tarvex/resource.h"
 
 namespace tarvex_test {
@@ -46,7 +48,8 @@ class Navigation : public TarvexWindow {
 
 TEST_F(Navigation, BackForwardAndANewVisitThatDiscardsTheForwardOnes) {
     RezFolder *a = folders[0], *b = folders[1], *c = folders[2], *d = folders[3];
-    EXPECT_EQ(LocationItems(), std::vector<std::string>{"Untitled"});  // the new archive's root
+    // The tree selected its root as it took the focus.
+    EXPECT_EQ(LocationItems(), std::vector<std::string>{"Untitled"});
     EXPECT_FALSE(Enabled(ID_GO_BACK));
     Visit(a);
     Visit(b);
@@ -175,6 +178,56 @@ TEST_F(Navigation, LocationBarMovesToTheToolbarsRowAndBack) {
     EXPECT_EQ(band.hwndChild, Frame().Location().Handle());
     EXPECT_FALSE(band.fStyle & RBBS_BREAK);  // on the toolbar's row now
     EXPECT_LT(Frame().Bars().Height(), twoRows);
+}
+
+TEST_F(Navigation, NewAndOpenBothLeaveNoVisitAndNoSelection) {
+    const std::string archive = disk.Path("nav.rez");
+    disk.Write("tree\\Sub\\f.txt", "f");
+    SaveArchiveOf(disk.Path("tree"), archive);
+    for (const std::function<void()>& renew :
+         std::vector<std::function<void()>>{[&] { Run(ID_FILE_NEW_REZ); },
+                                            [&] {
+                                                Doc().OpenDocument(archive);
+                                                Doc().FinishJobs();
+                                            }}) {
+        ModelChanged();
+        Visit(Root());
+        Pump();
+        ASSERT_EQ(LocationItems().size(), 1u);
+        renew();
+        Pump();
+        EXPECT_EQ(LocationItems(), std::vector<std::string>{});
+        EXPECT_EQ(Frame().Location().EditText(), "");
+        EXPECT_EQ(TreeView_GetSelection(Tree()), nullptr);
+        EXPECT_FALSE(Enabled(ID_GO_BACK));
+        EXPECT_EQ(Frame().List().Rows().ShownFolder(), Root());
+    }
+}
+
+TEST_F(Navigation, ToolbarAndLocationBarEachHideTheirOwnBandInWhateverOrder) {
+    Rebar& bars = Frame().Bars();
+    HWND toolbar = Frame().Tools().Handle();
+    HWND location = Frame().Location().Handle();
+    // The user dragged the location bar in front of the toolbar.
+    SendMessageA(bars.Handle(), RB_MOVEBAND, 1, 0);
+    ASSERT_TRUE(Run(ID_VIEW_TOOLBAR));
+    EXPECT_FALSE(Checked(ID_VIEW_TOOLBAR));
+    EXPECT_FALSE(bars.IsBandShown(toolbar));
+    EXPECT_TRUE(bars.IsBandShown(location));
+    EXPECT_TRUE(Checked(ID_VIEW_LOCATION_BAR));
+    EXPECT_GT(bars.Height(), 0);
+
+    ASSERT_TRUE(Run(ID_VIEW_LOCATION_BAR));
+    EXPECT_EQ(bars.BandCount(), 1);
+    EXPECT_FALSE(bars.IsBandShown(location));
+    EXPECT_EQ(bars.Height(), 0);  // nothing left to show
+
+    ASSERT_TRUE(Run(ID_VIEW_TOOLBAR));
+    EXPECT_TRUE(Checked(ID_VIEW_TOOLBAR));
+    EXPECT_TRUE(bars.IsBandShown(toolbar));
+    EXPECT_GT(bars.Height(), 0);
+    ASSERT_TRUE(Run(ID_VIEW_LOCATION_BAR));
+    EXPECT_TRUE(bars.IsBandShown(location));
 }
 
 TEST_F(Navigation, TheComboBoxTakesTheWidthTheBarLeaves) {

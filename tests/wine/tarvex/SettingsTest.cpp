@@ -71,6 +71,7 @@ TEST_F(SavedSettings, RecentFilesAreKeptAndOpenedFromTheFileMenu) {
     EXPECT_EQ(Frame().RecentFiles().Paths(), (std::vector<std::string>{second, first}));
     EXPECT_EQ(settings.GetString("Recent File List", "File1", ""), second);
     EXPECT_EQ(settings.GetString("Recent File List", "File2", ""), first);
+    EXPECT_EQ(settings.GetString("Recent File List", "File3", "(absent)"), "(absent)");
 
     HMENU file = GetSubMenu(GetMenu(Frame().Handle()), 0);
     EXPECT_EQ(GetMenuItemID(file, 6), ID_FILE_MRU_FILE1);
@@ -106,7 +107,7 @@ TEST_F(SavedSettings, EveryStartRegistersTheArchiveTypeForThisProgram) {
     EXPECT_EQ(ClassesValue(".rez"), "Tarvex.File");
     EXPECT_EQ(ClassesValue("Tarvex.File"), "Rez File");
     EXPECT_EQ(ClassesValue("Tarvex.File\\DefaultIcon"), program + ",0");
-    EXPECT_EQ(ClassesValue("Tarvex.File\\shell\\open\\command"), "\"" + program + "\" \"%1\"");
+    EXPECT_EQ(ClassesValue("Tarvex.File\\shell\\open\\command"), "\"" + program + "\" /dde \"%1\"");
     const std::string folder = program.substr(0, program.find_last_of('\\') + 1);
     EXPECT_EQ(CMainFrame::HelpFilePath(), folder + "Tarvex Studio.chm");
 }

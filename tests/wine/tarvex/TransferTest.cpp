@@ -191,16 +191,42 @@ TEST_F(Transfer, ShellFilesDroppedOnATreeFolderComeFirstThenEachFolderWithThePro
     EXPECT_EQ(TreeChildren(ItemOf(art)), (std::vector<std::string>{"Levels", "Sounds"}));
 }
 
-TEST_F(Transfer, ALoneRezFileAddsNothingAndARezFileWithAnotherAddsBoth) {
-    const std::string rez = disk.Write("drop\\x.REZ", "archive");
+TEST_F(Transfer, ALoneRezFileOpensOnEitherPaneOrTheFrameAndARezFileWithAnotherAddsBoth) {
+    disk.Write("packed\\inside.txt", "i");
+    const std::string rez = disk.Path("drop\\x.REZ");
+    std::filesystem::create_directories(disk.Path("drop"));
+    SaveArchiveOf(disk.Path("packed"), rez);
+    Doc().NewDocument();
+    ASSERT_TRUE(Frame().IsDropTarget());
     const std::string other = disk.Write("drop\\notes.txt", "n");
-    EXPECT_EQ(DropFiles({rez}, Tree(), ItemPoint(art)), static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_TRUE(art->entries.empty());
-    EXPECT_FALSE(Doc().IsModified());
-    EXPECT_TRUE(progressLog.empty());
-    EXPECT_EQ(DropFiles({rez}, List(), EmptyListPoint()), static_cast<DWORD>(DROPEFFECT_NONE));
-    EXPECT_TRUE(Root()->entries.empty());
+    RECT status{};
+    GetClientRect(Frame().Status().Handle(), &status);
+    const struct {
+        HWND window;
+        POINT at;
+    } targets[] = {{Tree(), ItemPoint(Root())},
+                   {List(), EmptyListPoint()},
+                   {Frame().Status().Handle(), {status.right / 2, status.bottom / 2}}};
+    for (const auto& target : targets) {
+        Doc().NewDocument();
+        Doc().SetModified(true);
+        prompts.answers = {PromptAnswer::No};
+        prompts.asked.clear();
+        EXPECT_EQ(DropFiles({rez}, target.window, target.at), static_cast<DWORD>(DROPEFFECT_COPY));
+        Doc().FinishJobs();
+        Pump();
+        EXPECT_EQ(Doc().ArchivePath(), rez);
+        EXPECT_EQ(prompts.Texts(), std::vector<std::string>{"Save changes to Untitled?"});
+        EXPECT_NE(Doc().Folders().FindFolderByPath("PACKED", false), nullptr);
+    }
+    // Anything else than an archive alone is nothing for the frame.
+    EXPECT_EQ(DropFiles({other}, targets[2].window, targets[2].at),
+              static_cast<DWORD>(DROPEFFECT_NONE));
 
+    Doc().NewDocument();
+    maps = &AddFolder("Maps", nullptr);
+    art = &AddFolder("Art", nullptr);
+    ModelChanged();
     EXPECT_EQ(DropFiles({rez, other}, Tree(), ItemPoint(art)), static_cast<DWORD>(DROPEFFECT_COPY));
     EXPECT_EQ(EntryNames(art), (std::vector<std::string>{"x.REZ", "notes.txt"}));
 }
@@ -394,6 +420,26 @@ TEST_F(Transfer, CutOfListRowsMovesOnlyWhenPastedIntoTheTreesFolder) {
     ASSERT_TRUE(Run(ID_EDIT_PASTE));
     EXPECT_EQ(EntryNames(dm), std::vector<std::string>{"skin.dtx"});
     EXPECT_TRUE(art->entries.empty());
+}
+
+TEST_F(Transfer, ACutThatPasteRefusesStaysOnTheClipboardAndTheUserIsToldWhy) {
+    AddEntry(*art, "skin.dtx", 5);
+    AddEntry(*dm, "SKIN.DTX", 7);
+    ModelChanged();
+    ShowInList(art);
+    Frame().ActivatePane(Frame().List());
+    SelectRows({RowNamed("skin.dtx")});
+    ASSERT_TRUE(Run(ID_EDIT_CUT));
+    ShowInList(dm);
+    ASSERT_TRUE(Run(ID_EDIT_PASTE));
+    EXPECT_EQ(EntryNames(art), std::vector<std::string>{"skin.dtx"});
+    EXPECT_EQ(prompts.Texts(), std::vector<std::string>{
+                                   "An item named skin.dtx already exists in Untitled\\Maps\\DM."});
+    EXPECT_TRUE(Enabled(ID_EDIT_PASTE));
+    ShowInList(maps);
+    ASSERT_TRUE(Run(ID_EDIT_PASTE));
+    EXPECT_EQ(EntryNames(maps), std::vector<std::string>{"skin.dtx"});
+    EXPECT_FALSE(Enabled(ID_EDIT_PASTE));
 }
 
 TEST_F(Transfer, ShellFilesOnTheClipboardArePastedIntoTheSelectedFolderAndStay) {

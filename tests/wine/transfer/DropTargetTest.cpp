@@ -53,6 +53,7 @@ class RecordingEvents : public DropTargetEvents {
     bool fail = false;
     std::vector<std::string> calls;
     std::vector<std::uint8_t> droppedPayload;
+    SourceEffects dropAllowed;
 
     DropEffect OnDragEnter(TransferData& data, DropPoint point, bool ctrl) override {
         return Record("enter", data, point, ctrl);
@@ -61,8 +62,10 @@ class RecordingEvents : public DropTargetEvents {
         return Record("over", data, point, ctrl);
     }
     void OnDragLeave() override { calls.push_back("leave"); }
-    DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl) override {
+    DropEffect OnDrop(TransferData& data, DropPoint point, bool ctrl,
+                      SourceEffects allowed) override {
         droppedPayload = data.MovePayload();
+        dropAllowed = allowed;
         return Record("drop", data, point, ctrl);
     }
 
@@ -124,6 +127,20 @@ TEST_F(DropTargetTest, TheEffectIsHeldToWhatTheSourceAllows) {
     effect = DROPEFFECT_COPY | DROPEFFECT_MOVE;
     adaptor->Drop(data.Get(), 0, {100, 100}, &effect);
     EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+
+    // Disk files are never moved: a source that allows only a move gets no drop.
+    const ComPtr<DataSource> files = DroppedFiles({"C:\\a"});
+    events.answer = DropEffect::Copy;
+    effect = DROPEFFECT_MOVE;
+    adaptor->DragEnter(files.Get(), 0, {100, 100}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    effect = DROPEFFECT_MOVE;
+    adaptor->DragOver(0, {100, 100}, &effect);
+    EXPECT_EQ(effect, static_cast<DWORD>(DROPEFFECT_NONE));
+    effect = DROPEFFECT_MOVE;
+    adaptor->Drop(files.Get(), 0, {100, 100}, &effect);
+    EXPECT_FALSE(events.dropAllowed.copy);
+    EXPECT_TRUE(events.dropAllowed.move);
 }
 
 TEST_F(DropTargetTest, NothingEscapesTheAdaptorAndAfterDisconnectNothingArrives) {
@@ -245,9 +262,10 @@ TEST_F(PaneDragTest, ShellFilesDroppedOnTheTreeComeFirstThenFolders) {
     const std::string text = dir.Write("drop/readme.txt", "t");
     dir.Write("drop/Sub/inner.dat", "i");
     const DropTargetRegistration registration(window.Get(), treeEvents);
-    EXPECT_EQ(DragTo(DroppedFiles({rez}).Get(), 3), DropEffect::None);  // a lone .rez
-    EXPECT_TRUE(art->entries.empty());
-    EXPECT_FALSE(doc.IsModified());
+    EXPECT_EQ(DragTo(DroppedFiles({rez}).Get(), 3), DropEffect::Copy);  // a lone .rez: opened
+    doc.FinishJobs();
+    EXPECT_EQ(host.completedPaths, std::vector<std::string>{rez});
+    BuildScene();
     EXPECT_EQ(DragTo(DroppedFiles({dir.Path("drop/Sub"), rez, text}).Get(), 3), DropEffect::Copy);
     ASSERT_EQ(art->entries.size(), 2u);
     EXPECT_EQ(ItemNameOf(art->entries.front()), "x.rez");

@@ -177,6 +177,8 @@ TEST_F(WizardTest, TheTalonWarningComesOnceForEachClickOnTalon) {
         ASSERT_EQ(prompts.asked.size(), 1u);
         EXPECT_EQ(prompts.asked[0].text, kTalonWarning);
         EXPECT_EQ(prompts.asked[0].buttons, PromptButtons::Ok);
+        // Owned by the wizard, which it keeps the user away from.
+        EXPECT_EQ(prompts.asked[0].owner, reinterpret_cast<std::uintptr_t>(Dialog()));
         ClickOn(GamePage, 1039);  // already chosen: warned again
         EXPECT_EQ(prompts.asked.size(), 2u);
         ClickOn(GamePage, 1036);
@@ -191,6 +193,7 @@ TEST_F(WizardTest, TheTalonWarningComesOnceForEachClickOnTalon) {
         EXPECT_FALSE(Checked(GamePage, 1039));
         ClickButton(IDCANCEL);
     });
+    EXPECT_EQ(prompts.owner, 0u);  // the main window's again
     EXPECT_EQ(wizard.Choices().GameType(), GameJupiter);
 }
 

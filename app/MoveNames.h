@@ -1,0 +1,28 @@
+#pragma once
+// The names of the folders and entries a move carries, folded once, so that what they would
+// meet in a target is found in one pass over the target, however many items move.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "archive/RezTree.h"
+
+class MoveNames {
+  public:
+    MoveNames(const std::vector<RezFolder*>& folders, const std::vector<RezEntry*>& entries);
+
+    // The name of a moved item that would meet another item of its kind and name (without
+    // regard to case) in target, or that two moved items of a kind share; nullopt when none
+    // does. Entries of source moved back into source meet nothing, nor a folder moved into its
+    // own parent.
+    std::optional<std::string> ClashIn(const RezFolder& target, const RezFolder* source) const;
+
+  private:
+    // By folded name, sorted. Entries go by a hash of the folded name, made without copying
+    // it, so thousands cost one sort and no block each; equal hashes are compared in full.
+    std::vector<std::pair<std::string, const RezFolder*>> folders_;
+    std::vector<std::pair<std::uint64_t, const RezEntry*>> entries_;
+    std::optional<std::string> repeated_;
+};
