@@ -12,11 +12,19 @@ cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAR
 cmake --build "$root/build/native" -j"$jobs"
 (cd "$root/build/native" && cpack -G DEB >/dev/null)  # the Debian package: tarvex_*_amd64.deb
 if [ "${TARVEX_NATIVE_ONLY:-0}" != 1 ]; then
-    targets=()
-    for target in ${TARVEX_WINDOWS_TARGETS:-}; do targets+=(--target "$target"); done
+    source "$root/cmake/wine-env.sh"
     for arch in ${TARVEX_WINDOWS_ARCHS:-i686 x86_64}; do
         build=$root/build/windows
         [ $arch = i686 ] || build=$root/build/windows-x64
+        wanted=${TARVEX_WINDOWS_TARGETS:-}
+        # Where 32-bit Wine cannot start, the i686 test programs could never run: only the
+        # deliverables are built, for the setup and the static check against the x64 ones.
+        if [ -z "$wanted" ] && [ $arch = i686 ] && ! (wine_environment win32 && wine_check_loader) \
+            2>/dev/null; then
+            wanted="Tarvex Quillet Cravel Glintra tarvex_help tarvex_help_beside_program tarvex_setup"
+        fi
+        targets=()
+        for target in $wanted; do targets+=(--target "$target"); done
         cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DTARVEX_WERROR=ON \
             -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-$arch.cmake" >/dev/null
         cmake --build "$build" -j"$jobs" "${targets[@]}"
