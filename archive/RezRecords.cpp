@@ -38,11 +38,10 @@ void AppendTypeField(std::string& out, std::string_view typeCode) {
     out.append(field, 4);
 }
 
-// The key values that end an entry record; the count must fit the rest of the block before
-// any room is taken for them.
+// The key values that end an entry record.
 bool ReadKeys(RecordCursor& cursor, std::uint32_t count, std::vector<std::uint32_t>& keys) {
     keys.clear();
-    if (count > kMostKeys || std::uint64_t{count} * 4 > cursor.Remaining())
+    if (count > kMostKeys)
         return false;
     keys.resize(count);
     for (std::uint32_t& key : keys) {

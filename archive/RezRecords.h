@@ -52,7 +52,6 @@ class RecordCursor {
     RecordCursor(IndexWindow& index, std::uint64_t start, std::uint32_t size)
         : index_(index), start_(start), size_(size) {}
     bool AtEnd() const { return consumed_ >= size_; }
-    std::uint64_t Remaining() const { return size_ - consumed_; }
     bool ReadU32(std::uint32_t& value);
     bool ReadBytes(char* out, std::size_t count);
     // A 0-terminated string of at most kLongestName bytes; false when the block ends before
