@@ -76,6 +76,7 @@ void IndexReader::AddEntry(RezFolder& folder, const EntryRecord& record) {
     entry.name = EntryName(folders_.Names(), name_);
     entry.typeCode = record.typeCode;
     entry.typeName = typeNames_.For(record.typeCode, name_);
+    entry.extras = EntryExtras(record.description, record.keys);
 }
 
 bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int depth) {

@@ -38,6 +38,19 @@ void AppendTypeField(std::string& out, std::string_view typeCode) {
     out.append(field, 4);
 }
 
+// The key values that end an entry record.
+bool ReadKeys(RecordCursor& cursor, std::uint32_t count, std::vector<std::uint32_t>& keys) {
+    keys.clear();
+    if (count > kMostKeys)
+        return false;
+    keys.resize(count);
+    for (std::uint32_t& key : keys) {
+        if (!cursor.ReadU32(key))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 bool HasCreatorTag(const char* textBlock) {
@@ -166,7 +179,8 @@ bool ReadEntryRecord(RecordCursor& cursor, EntryRecord& record) {
     if (!cursor.ReadU32(record.dataPosition) || !cursor.ReadU32(record.size) ||
         !cursor.ReadU32(record.time) || !cursor.ReadU32(record.identifier) ||
         !cursor.ReadBytes(typeField, 4) || !cursor.ReadU32(keyCount) ||
-        !cursor.ReadString(record.baseName) || !cursor.ReadString(record.description)) {
+        !cursor.ReadString(record.baseName) || !cursor.ReadString(record.description) ||
+        !ReadKeys(cursor, keyCount, record.keys)) {
         return false;
     }
     const std::size_t codeLength = std::find(typeField, typeField + 4, '\0') - typeField;
@@ -200,17 +214,24 @@ void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t 
     // The type field holds what the base name leaves out, so the name reads back as written
     // even after a rename or for a name such as ".dat".
     AppendTypeField(block, StoredTypeCodeOf(name));
-    AppendU32(block, 0);  // no key values follow
+    const std::span<const std::uint32_t> keys = entry.extras.Keys();
+    AppendU32(block, static_cast<std::uint32_t>(keys.size()));
     block.append(BaseNamePart(name));
-    block.append(2, '\0');  // terminator and the empty description
+    block.push_back('\0');
+    block.append(entry.extras.Description());
+    block.push_back('\0');
+    for (const std::uint32_t key : keys)
+        AppendU32(block, key);
 }
 
 std::uint32_t FolderRecordSize(std::string_view name) {
     return kFolderFixedSize + static_cast<std::uint32_t>(name.size()) + 1;
 }
 
-std::uint32_t EntryRecordSize(std::string_view name) {
-    return kEntryFixedSize + static_cast<std::uint32_t>(BaseNamePart(name).size()) + 2;
+std::uint32_t EntryRecordSize(std::string_view name, const EntryExtras& extras) {
+    return kEntryFixedSize +
+           static_cast<std::uint32_t>(BaseNamePart(name).size() + 1 + extras.Description().size() +
+                                      1 + 4 * extras.Keys().size());
 }
 
 std::string_view StoredTypeCodeOf(std::string_view name) {

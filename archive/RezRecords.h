@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
@@ -20,6 +21,9 @@ void EncodeHeader(const RezHeader& header, unsigned char* bytes);
 // No name can be longer than the longest Windows path; a longer one is damage, and reading it
 // whole could take all the memory a 32-bit program has.
 constexpr std::size_t kLongestName = 32767;
+// No entry carries anywhere near this many key values; more is damage, and would be a large
+// allocation taken on the word of one field.
+constexpr std::uint32_t kMostKeys = 1u << 16;
 
 // The archive's index as read, through one window that moves along the file. The loader
 // visits the blocks from the end of the file towards its start (the saver writes every
@@ -81,7 +85,8 @@ struct EntryRecord {
     std::uint32_t identifier = 0;
     std::string typeCode;  // in reading order
     std::string baseName;
-    std::string description;  // read past, not kept
+    std::string description;
+    std::vector<std::uint32_t> keys;
     // Base name, '.', type code; the base name alone when the type code is empty.
     void NameInto(std::string& name) const;
 };
@@ -94,12 +99,12 @@ bool ReadEntryRecord(RecordCursor& cursor, EntryRecord& record);
 // Appends a folder record; name is written as given.
 void AppendFolderRecord(std::string& block, const FolderRecord& record);
 // Appends an entry record; the base name and the type field both come from name (upper-cased
-// type), so that loading gives name back.
+// type), so that loading gives name back. The entry's description and keys follow as loaded.
 void AppendEntryRecord(std::string& block, const RezEntry& entry, std::uint32_t dataPosition,
                        std::string_view name);
 // Lengths of the records AppendFolderRecord and AppendEntryRecord write.
 std::uint32_t FolderRecordSize(std::string_view name);
-std::uint32_t EntryRecordSize(std::string_view name);
+std::uint32_t EntryRecordSize(std::string_view name, const EntryExtras& extras);
 
 // The name without its last '.' and what follows, when that '.' is not the first character
 // and at most 4 characters follow it; otherwise the whole name.

@@ -156,7 +156,7 @@ std::uint64_t ArchiveWriter::PlannedFileSize() const {
         for (std::size_t c = 0; c < folder.childCount; ++c)
             block += FolderRecordSize(folders_[children_[folder.firstChild + c]].folder->name);
         for (const RezEntry& entry : folder.folder->entries) {
-            block += EntryRecordSize(ListedName(entry, scratch));
+            block += EntryRecordSize(ListedName(entry, scratch), entry.extras);
             size += entry.size;
         }
         size += i == 0 ? block : 2 * block;
@@ -315,6 +315,10 @@ bool ArchiveWriter::WriteIndex() {
             const std::string name = WrittenName(entry);
             header_.largestEntryName =
                 std::max<std::uint32_t>(header_.largestEntryName, name.size());
+            header_.largestKeyCount =
+                std::max<std::uint32_t>(header_.largestKeyCount, entry.extras.Keys().size());
+            header_.largestDescription = std::max<std::uint32_t>(header_.largestDescription,
+                                                                 entry.extras.Description().size());
             AppendEntryRecord(block, entry, position, name);
         }
         folder.directorySize = static_cast<std::uint32_t>(block.size());

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "archive/EntryExtras.h"
 #include "archive/EntryName.h"
 #include "archive/NodePool.h"
 #include "archive/TypeNames.h"
@@ -31,7 +32,7 @@ class ItemSerial {
 // The folder tree's root marker (TVI_ROOT), preset on the root of an opened or new archive.
 constexpr std::uintptr_t kTreeRootItem = static_cast<std::uintptr_t>(-0x10000);
 
-// An index holds many of these: 48 bytes on 64-bit systems, 40 on 32-bit ones.
+// An index holds many of these: 56 bytes on 64-bit systems, 48 on 32-bit ones.
 struct RezEntry {
     std::uint32_t dataPosition = 0;  // 0: not in an archive yet; data is in the disk file `name`
     std::uint32_t size = 0;
@@ -43,6 +44,7 @@ struct RezEntry {
     // A new entry's disk file, kept through renames and moves until a save stores its data.
     // Empty for stored entries, and for new entries whose name is their path.
     EntryName diskPath;
+    EntryExtras extras;  // as loaded; written back by every save
     ItemSerial serial;
 };
 

@@ -3,7 +3,9 @@
 #include <filesystem>
 
 #include "AppTestHost.h"
+#include "app/ArchiveListing.h"
 #include "app/ItemNames.h"
+#include "archive/ArchiveTestFiles.h"
 #include "platform/FileSystem.h"
 
 namespace {
@@ -240,6 +242,32 @@ TEST_F(ExtractionTest, CancelCreatesNoFurtherFolder) {
     RecordingProgress atOnce(1);
     EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out2"), atOnce));
     EXPECT_TRUE(fs::is_empty(dir.Path("out2")));
+}
+
+TEST(ExtractionOfOtherWriters, EntriesWithDescriptionsAndKeysListAndExtractWhole) {
+    AppTestHost host;
+    CTarvexDoc doc{host};
+    TempDir dir;
+    const std::string archive = dir.Path("keys.rez");
+    support::WriteWholeFile(archive, archive_test::ArchiveWithKeysAndDescriptions());
+    ASSERT_TRUE(doc.OpenDocument(archive));
+    doc.FinishJobs();
+    ASSERT_FALSE(doc.LastOpenFailed());
+    EXPECT_EQ(ListArchive(doc.Folders()),
+              "keys\\\n"
+              "           8  1970-01-01 00:00:10           1  TEX.DTX\n"
+              "           4  1970-01-01 00:00:20           2  FOUR.ABCD\n"
+              "           1  1970-01-01 00:00:30           3  PLAIN.DAT\n"
+              "keys\\MAPS\\\n"
+              "           5  1970-01-01 00:00:40           4  LEVEL.DAT\n"
+              "4 files, 18 bytes\n");
+    RecordingProgress progress;
+    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/TEX.DTX")), "texture!");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/FOUR.ABCD")), "4444");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/PLAIN.DAT")), "p");
+    EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/LEVEL.DAT")), "level");
+    EXPECT_TRUE(host.prompts.asked.empty());
 }
 
 TEST(ItemNames, RefusesEverythingThatIsNotOneItemInside) {

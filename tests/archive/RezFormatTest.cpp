@@ -154,4 +154,35 @@ TEST_F(RezFormat, EveryNameReadsBackAsSaved) {
     EXPECT_EQ(read, (std::vector<std::string>{".\x07", "A.B", "C..B", "NEW.TXT"}));
 }
 
+TEST_F(RezFormat, DescriptionsAndKeysOfOtherWritersReadAndSaveBackUnchanged) {
+    const std::string bytes = ArchiveWithKeysAndDescriptions();
+    const std::string source = dir.Path("keys.rez");
+    WriteAll(source, bytes);
+    FolderList folders;
+    ASSERT_TRUE(Load(source, folders));
+    struct Read {
+        std::string name, data, description;
+        std::vector<std::uint32_t> keys;
+        bool operator==(const Read&) const = default;
+    };
+    std::vector<Read> read;
+    folders.ForEach([&](const RezFolder& folder) {
+        for (const RezEntry& entry : folder.entries) {
+            const auto keys = entry.extras.Keys();
+            read.push_back({entry.name,
+                            bytes.substr(entry.dataPosition, entry.size),
+                            std::string(entry.extras.Description()),
+                            {keys.begin(), keys.end()}});
+        }
+    });
+    const std::vector<Read> expected = {{"TEX.DTX", "texture!", "wall texture", {7, 0xDEADBEEF}},
+                                        {"FOUR.ABCD", "4444", "", {0x01020304}},
+                                        {"PLAIN.DAT", "p", "", {}},
+                                        {"LEVEL.DAT", "level", "first level", {}}};
+    EXPECT_EQ(read, expected);
+
+    ASSERT_TRUE(Save(folders, dir.Path("saved.rez"), source));
+    EXPECT_EQ(ReadAll(dir.Path("saved.rez")), bytes);
+}
+
 }  // namespace

@@ -6,6 +6,7 @@
 #include "support/AddressSpace.h"
 
 #include "archive/ArchiveFixture.h"
+#include "archive/RezRecords.h"
 
 namespace {
 
@@ -285,6 +286,26 @@ TEST_F(RezLoader, RefusesTruncatedRecordsAndUnterminatedNames) {
     // A name longer than any file name may be, though the block holds its terminator.
     const std::string endless = EntryRecordBytes(168, 0, 0, 0, Zeros(4), std::string(40000, 'N'));
     ExpectCorrupt(RawArchive(168, endless.size(), endless));
+    // A description that runs to the end of the block.
+    const std::string described = EntryRecordBytes(168, 0, 0, 0, Zeros(4), "NAME", "TEXT");
+    ExpectCorrupt(RawArchive(168, described.size() - 1, described));
+    // Key values that the block ends inside of, or that no block could hold.
+    const std::string keyed = EntryRecordBytes(168, 0, 0, 0, Zeros(4), "NAME", "", {1, 2});
+    ExpectCorrupt(RawArchive(168, keyed.size() - 2, keyed));
+    ExpectCorrupt(RawArchive(168, keyed.size(), std::string(keyed).replace(24, 4, U32(~0u))));
+}
+
+TEST_F(RezLoader, KeyCountsAreCappedFarBeyondRealArchives) {
+    // The block holds every key value; past the cap they are refused all the same.
+    const auto keyed = [](std::uint32_t count) {
+        const std::string record = EntryRecordBytes(168, 0, 0, 0, Zeros(4), "MANY", "",
+                                                    std::vector<std::uint32_t>(count, 5));
+        return RawArchive(168, record.size(), record);
+    };
+    WriteAll(dir.Path("many.rez"), keyed(kMostKeys));
+    ASSERT_TRUE(Load(dir.Path("many.rez"), folders));
+    EXPECT_EQ(folders.Root()->entries.front().extras.Keys().size(), kMostKeys);
+    ExpectCorrupt(keyed(kMostKeys + 1));
 }
 
 TEST_F(RezLoader, EveryTruncationAndByteChangeOfAnArchiveEndsCleanly) {

@@ -38,9 +38,9 @@ TEST_F(ThreeLevels, FindFolderByPathTrimsSeparatorsAndMatchesCaseOnWholePath) {
 }
 
 TEST_F(ThreeLevels, DeleteFolderRemovesSubtreeAndTotalsShrink) {
-    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", "", "", {}});
-    a->entries.push_back({300, 20, 0, 2, "A.DAT", "DAT", "", "", {}});
-    b->entries.push_back({400, 40, 0, 3, "B.DAT", "DAT", "", "", {}});
+    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", "", "", {}, {}});
+    a->entries.push_back({300, 20, 0, 2, "A.DAT", "DAT", "", "", {}, {}});
+    b->entries.push_back({400, 40, 0, 3, "B.DAT", "DAT", "", "", {}, {}});
     EXPECT_EQ(list.TotalEntryCount(), 3u);
     EXPECT_EQ(list.TotalEntrySize(), 70u);
     list.DeleteFolder(a);
@@ -51,7 +51,7 @@ TEST_F(ThreeLevels, DeleteFolderRemovesSubtreeAndTotalsShrink) {
 }
 
 TEST_F(ThreeLevels, DeletingTheRootEmptiesItButKeepsIt) {
-    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", "", "", {}});
+    root->entries.push_back({200, 10, 0, 1, "R.DAT", "DAT", "", "", {}, {}});
     list.DeleteFolder(nullptr);
     ASSERT_EQ(list.Size(), 1u);
     EXPECT_EQ(list.Root()->name, "MAPS");

@@ -31,8 +31,16 @@ std::string AsRead(const std::string& name) {
     return name;
 }
 
-// Every folder's name and its entries' names, sizes, identifiers and data (taken from file, the
-// archive's bytes) in list order; names as saving writes them.
+// An entry's description and key values, which saving must keep.
+std::string ExtrasOf(const RezEntry& entry) {
+    std::string text = " [" + std::string(entry.extras.Description()) + "]";
+    for (const std::uint32_t key : entry.extras.Keys())
+        text += " " + std::to_string(key);
+    return text;
+}
+
+// Every folder's name and its entries' names, sizes, identifiers, description and keys and data
+// (taken from file, the archive's bytes) in list order; names as saving writes them.
 std::vector<std::string> Outline(const FolderList& folders, const std::string& file,
                                  std::string (*entryName)(const std::string&)) {
     std::vector<std::string> outline;
@@ -42,7 +50,7 @@ std::vector<std::string> Outline(const FolderList& folders, const std::string& f
             fuzz::Expect(entry.dataPosition + std::uint64_t{entry.size} <= file.size(),
                          "entries lie inside their file");
             outline.push_back("E " + entryName(entry.name) + " " + std::to_string(entry.size) +
-                              " " + std::to_string(entry.identifier) + " " +
+                              " " + std::to_string(entry.identifier) + ExtrasOf(entry) + " " +
                               file.substr(entry.dataPosition, entry.size));
         }
     });

@@ -17,7 +17,7 @@ import sys
 class Folder:
     def __init__(self, name, entries=(), subfolders=()):
         self.name = name
-        self.entries = list(entries)  # (base name, type code, data)
+        self.entries = list(entries)  # (base name, type code, data[, description, keys])
         self.subfolders = list(subfolders)
 
 
@@ -28,7 +28,7 @@ def rez(root, tag=b"Tarvex", largest_folder_name=None):
     positions = {}
 
     def place(folder):
-        for i, (_, _, content) in enumerate(folder.entries):
+        for i, (_, _, content, *_) in enumerate(folder.entries):
             positions[(id(folder), i)] = 168 + len(data)
             data.extend(content)
         for sub in folder.subfolders:
@@ -44,10 +44,13 @@ def rez(root, tag=b"Tarvex", largest_folder_name=None):
             position, size = block_of(sub, False)
             records += struct.pack("<IIII", 1, position, size, 2000) + sub.name.encode("latin-1")
             records += b"\0"
-        for i, (base, type_code, content) in enumerate(folder.entries):
+        for i, (base, type_code, content, *extras) in enumerate(folder.entries):
+            description, keys = extras if extras else ("", [])
             field = type_code[::-1].encode("latin-1").ljust(4, b"\0")[:4]
             records += struct.pack("<IIIII", 0, positions[(id(folder), i)], len(content), 1000, 7)
-            records += field + struct.pack("<I", 0) + base.encode("latin-1") + b"\0\0"
+            records += field + struct.pack("<I", len(keys)) + base.encode("latin-1") + b"\0"
+            records += description.encode("latin-1") + b"\0"
+            records += b"".join(struct.pack("<I", key) for key in keys)
         position = index_start + len(index)
         index.extend(records)
         if not is_root:
@@ -87,8 +90,13 @@ def rez_seeds():
     unnamed = rez(Folder("", [], [Folder("", [("IN", "DAT", b"x")])]), largest_folder_name=0)
     odd_bytes = rez(Folder("", [("\xe9T\xe9", "D\xc4T", b"accents"), ("..", "", b"dots"),
                                 ("A\\B", "", b"separator")], [Folder("..", [("UP", "", b"u")])]))
+    # Other writers may give entries descriptions and key values.
+    keyed = rez(Folder("", [("TEX", "DTX", b"texture", "wall", [7, 0xDEADBEEF]),
+                            ("FOUR", "ABCD", b"4444", "", [0x01020304])],
+                       [Folder("MAPS", [("LEVEL", "DAT", b"level", "first level", [])])]))
     return {"empty": empty, "flat": flat, "nested": nested, "zovuru": zovuru,
-            "long-name": long_name, "unnamed-folder": unnamed, "odd-names": odd_bytes}
+            "long-name": long_name, "unnamed-folder": unnamed, "odd-names": odd_bytes,
+            "keys-and-descriptions": keyed}
 
 
 # --- .dtx textures -------------------------------------------------------------------------
