@@ -1,29 +1,61 @@
 #include "thumbs/TexturePicture.h"
 
+#include <algorithm>
 #include <new>
 
+#include "thumbs/AlphaBlock.h"
 #include "thumbs/GlintraDoc.h"
 
 namespace {
 
-constexpr uint8_t kFirstBlockFormat = 4;  // block layouts keep no alpha here
+constexpr uint8_t kFirstBlockFormat = 4;  // codes below are plain 32-bit pixels
+constexpr uint8_t kExplicitAlphaFormat = 5;
+constexpr uint8_t kInterpolatedAlphaFormat = 6;
 
-uint8_t AlphaAt(const CGlintraDoc& texture, int x, int y) {
-    const size_t index =
-        static_cast<size_t>(y) * static_cast<size_t>(texture.Width()) + static_cast<size_t>(x);
-    if (texture.BitsPerPixel() == 32) {
-        if (texture.PixelFormat() >= kFirstBlockFormat) {
-            return 0xFF;
+// The alpha of every pixel as the texture stores it; left opaque where it stores none.
+void ApplyAlpha(const CGlintraDoc& texture, PixelImage& image) {
+    const size_t width = static_cast<size_t>(image.width);
+    const size_t height = static_cast<size_t>(image.height);
+    uint8_t* rgba = image.bytes.data();
+    if (texture.BitsPerPixel() == 8) {
+        const std::vector<uint8_t>& alpha = texture.AlphaBlock();
+        // Two pixels a byte, the first in the low nibble.
+        for (size_t i = 0; i < width * height && i / 2 < alpha.size(); ++i) {
+            const uint8_t nibble = (i % 2 == 0) ? (alpha[i / 2] & 0x0F) : (alpha[i / 2] >> 4);
+            rgba[i * 4 + 3] = static_cast<uint8_t>(nibble * 17);
         }
-        return texture.PixelRows()[static_cast<size_t>(y) * texture.RowStride() +
-                                   static_cast<size_t>(x) * 4 + 3];
+        return;
     }
-    const std::vector<uint8_t>& alpha = texture.AlphaBlock();
-    if (index / 2 >= alpha.size()) {
-        return 0xFF;
+    const uint8_t format = texture.PixelFormat();
+    if (format < kFirstBlockFormat) {
+        for (size_t y = 0; y < height; ++y) {
+            const uint8_t* row = &texture.PixelRows()[y * texture.RowStride()];
+            for (size_t x = 0; x < width; ++x) {
+                rgba[(y * width + x) * 4 + 3] = row[x * 4 + 3];
+            }
+        }
+        return;
     }
-    const uint8_t nibble = (index % 2 == 0) ? (alpha[index / 2] & 0x0F) : (alpha[index / 2] >> 4);
-    return static_cast<uint8_t>(nibble * 17);  // 0..15 onto 0..255
+    if (format != kExplicitAlphaFormat && format != kInterpolatedAlphaFormat) {
+        return;
+    }
+    const std::vector<uint8_t>& blocks = texture.BlockAlpha();
+    const size_t blocksAcross = width / 4;
+    uint8_t alpha[16];
+    for (size_t block = 0; (block + 1) * kAlphaBlockBytes <= blocks.size(); ++block) {
+        const uint8_t* bytes = &blocks[block * kAlphaBlockBytes];
+        if (format == kExplicitAlphaFormat) {
+            DecodeExplicitAlpha(bytes, alpha);
+        } else {
+            DecodeInterpolatedAlpha(bytes, alpha);
+        }
+        const size_t top = block / blocksAcross * 4, left = block % blocksAcross * 4;
+        for (size_t y = top; y < std::min(top + 4, height); ++y) {
+            for (size_t x = left; x < left + 4; ++x) {
+                rgba[(y * width + x) * 4 + 3] = alpha[(y - top) * 4 + (x - left)];
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -44,9 +76,10 @@ PixelImage TexturePicture(const CGlintraDoc& texture) {
             *out++ = static_cast<uint8_t>(colour >> 16);
             *out++ = static_cast<uint8_t>(colour >> 8);
             *out++ = static_cast<uint8_t>(colour);
-            *out++ = AlphaAt(texture, x, y);
+            *out++ = 0xFF;
         }
     }
+    ApplyAlpha(texture, image);
     return image;
 }
 

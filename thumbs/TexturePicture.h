@@ -9,7 +9,8 @@
 class CGlintraDoc;
 
 // RGBA, 4 channels. Alpha comes from the fourth byte of 32-bit pixels, from the 4-bit alpha
-// block of a palettised texture that has one (low nibble first), and is opaque otherwise.
+// block of a palettised texture that has one (low nibble first), from the alpha half of the
+// blocks of codes 5 (explicit, DXT3) and 6 (interpolated, DXT5), and is opaque otherwise.
 // Empty when the texture has no pixels.
 PixelImage TexturePicture(const CGlintraDoc& texture);
 

@@ -64,9 +64,20 @@ TEST(TexturePng, FullSizeColoursWithTheTexturesAlpha) {
     AppendPixel(pixels, 0xFEDCBA, 0x7F);
     const auto trueColour = TrueColour(2, 2, 3, pixels);
     // One colour block: red and blue, rows of indices 0, 1, 2, 3 (colour 3 a third of the way
-    // from blue to red, as Glintra draws it);
-    // opaque, as the block layouts keep no alpha.
+    // from blue to red, as Glintra draws it); opaque, as this layout has no alpha.
     const auto blocks = TrueColour(4, 4, 4, ColourBlock(0xF800, 0x001F, 0x00, 0x55, 0xAA, 0xFF));
+    // 16-byte blocks: 8 alpha bytes, then a red colour block.
+    const auto alphaBlock = [](uint8_t code, std::vector<uint8_t> alpha) {
+        Append(alpha, ColourBlock(0xF800, 0x001F, 0, 0, 0, 0));
+        return TrueColour(4, 4, code, alpha);
+    };
+    // Explicit: pixel 0 in the low nibble of byte 0; pixel 15 in the high nibble of byte 7.
+    const auto explicitAlpha = alphaBlock(5, {0xF0, 0, 0, 0, 0, 0, 0, 0x8F});
+    // Interpolated, 200 > 100: six steps between; 3-bit indices from bit 0 of byte 2 on:
+    // pixel 0 index 2 (1300 / 7), pixel 1 index 7 (800 / 7), pixel 15 index 1.
+    const auto sevenSteps = alphaBlock(6, {200, 100, 0x3A, 0, 0, 0, 0, 0x20});
+    // 10 <= 20: four steps, then 0 and 255: pixels 0, 1, 2 take indices 6, 7, 2 (60 / 5).
+    const auto fiveSteps = alphaBlock(6, {10, 20, 0xBE, 0, 0, 0, 0, 0});
     struct Case {
         const char* name;
         std::vector<uint8_t> file;
@@ -88,6 +99,18 @@ TEST(TexturePng, FullSizeColoursWithTheTexturesAlpha) {
          2,
          {0, 0, 0x12345600, 1, 0, 0xABCDEFFF, 0, 1, 0x01020340, 1, 1, 0xFEDCBA7F}},
         {"colour block", blocks, 4, {0, 0, 0xF80000FF, 3, 1, 0x0000F8FF, 0, 3, 0x5200A5FF}},
+        {"explicit alpha",
+         explicitAlpha,
+         4,
+         {0, 0, 0xF8000000, 1, 0, 0xF80000FF, 2, 3, 0xF80000FF, 3, 3, 0xF8000088}},
+        {"interpolated alpha",
+         sevenSteps,
+         4,
+         {0, 0, 0xF80000B9, 1, 0, 0xF8000072, 2, 0, 0xF80000C8, 3, 3, 0xF8000064}},
+        {"interpolated alpha with ends",
+         fiveSteps,
+         4,
+         {0, 0, 0xF8000000, 1, 0, 0xF80000FF, 2, 0, 0xF800000C, 3, 0, 0xF800000A}},
     };
     for (const Case& c : cases) {
         const DecodedPng png = DecodePng(TexturePngFile(c.file));
