@@ -78,6 +78,13 @@ BatchOutcome ProcessBatchCommand(const CTarvexCommandLineInfo& info, CTarvexDoc&
             outcome.status = ExtractAll(info, doc, info.destination, *progress);
             outcome.keepRunning = false;
             break;
+        case BatchPictures: {
+            // The same extraction, writing the textures' pictures.
+            ScopedExtractionOutput pictures(doc, ExtractionOutput::Pictures);
+            outcome.status = ExtractAll(info, doc, info.destination, *progress);
+            outcome.keepRunning = false;
+            break;
+        }
         case BatchExtractAsk:
             outcome.status = ExtractAll(info, doc, "", *progress);
             break;

@@ -12,6 +12,7 @@ enum BatchCode : std::uint8_t {
     BatchAdd = 10,        // /A items...
     BatchUsage = 12,      // /H, /h, /?
     BatchList = 20,       // /L archive (the command-line program only)
+    BatchPictures = 21,   // png archive destination items... (the command-line program only)
 };
 
 enum ShellCommand : std::uint8_t { ShellNew = 0, ShellOpen = 1 };

@@ -1,15 +1,19 @@
 // Copying entries out of the archive file into files and folders on disk.
 #include <algorithm>
 #include <deque>
+#include <new>
 #include <thread>
 
 #include "app/ItemNames.h"
+#include "app/PictureNames.h"
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
 #include "archive/OrderedPool.h"
 #include "archive/OutputFolder.h"
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "thumbs/GlintraDoc.h"
+#include "thumbs/TexturePicture.h"
 
 namespace {
 
@@ -33,6 +37,18 @@ constexpr std::size_t kBatchFiles = 64;
 // Jobs given to the workers and not yet reported, and the window bytes they may hold.
 constexpr std::size_t kQueuedJobs = 64;
 constexpr std::uint64_t kQueuedBytes = 4u << 20;
+
+// The PNG file of the texture whose data from holds; empty when it holds no picture.
+std::vector<std::uint8_t> PictureOf(BinaryFile& from, const RezEntry& entry) {
+    try {
+        std::vector<std::uint8_t> data(
+            std::min<std::uint64_t>(entry.size, CGlintraDoc::kLongestRead));
+        data.resize(from.ReadAt(entry.dataPosition, data.data(), data.size()));
+        return TexturePngFile(data);
+    } catch (const std::bad_alloc&) {
+        return {};
+    }
+}
 
 unsigned WriterThreads() {
     return std::clamp(std::thread::hardware_concurrency(), 1u, 4u);
@@ -102,12 +118,6 @@ class CTarvexDoc::ExtractionQueue {
     void Add(const std::shared_ptr<const OutputFolder>& output, std::string name, std::string path,
              EntryList::const_iterator entry, EntryList::const_iterator end,
              std::shared_ptr<BinaryFile> source) {
-        if (batch_ && batch_->output != output)
-            GiveBatch();
-        if (!batch_) {
-            batch_ = std::make_shared<FileBatch>();
-            batch_->output = output;
-        }
         FileBatch::File file;
         file.name = std::move(name);
         file.size = entry->size;
@@ -119,15 +129,20 @@ class CTarvexDoc::ExtractionQueue {
                 ReadWindow(entry, end);
             file.window = window_;
             file.bytes = window_.get() + (file.offset - windowStart_);
-            batchBytes_ += file.size;
         }
-        const bool alone = !file.bytes;
-        batch_->files.push_back(std::move(file));
-        batchPaths_.push_back(std::move(path));
-        if (successes_)
-            ++*successes_;
-        if (alone || batch_->files.size() == kBatchFiles)
-            GiveBatch();
+        Push(output, std::move(file), std::move(path));
+    }
+
+    // Adds a file whose bytes were made here.
+    void AddMade(const std::shared_ptr<const OutputFolder>& output, std::string name,
+                 std::string path, std::vector<std::uint8_t> bytes) {
+        auto made = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
+        FileBatch::File file;
+        file.name = std::move(name);
+        file.size = static_cast<std::uint32_t>(made->size());
+        file.bytes = reinterpret_cast<const char*>(made->data());
+        file.window = std::shared_ptr<const char[]>(made, file.bytes);
+        Push(output, std::move(file), std::move(path));
     }
 
     // Waits for every file given and reports what failed.
@@ -138,6 +153,25 @@ class CTarvexDoc::ExtractionQueue {
     }
 
   private:
+    void Push(const std::shared_ptr<const OutputFolder>& output, FileBatch::File file,
+              std::string path) {
+        if (batch_ && batch_->output != output)
+            GiveBatch();
+        if (!batch_) {
+            batch_ = std::make_shared<FileBatch>();
+            batch_->output = output;
+        }
+        const bool alone = !file.bytes;
+        if (file.bytes)
+            batchBytes_ += file.size;
+        batch_->files.push_back(std::move(file));
+        batchPaths_.push_back(std::move(path));
+        if (successes_)
+            ++*successes_;
+        if (alone || batch_->files.size() == kBatchFiles)
+            GiveBatch();
+    }
+
     struct Queued {
         std::shared_ptr<FileBatch> batch;
         std::vector<std::string> paths;
@@ -267,20 +301,47 @@ bool CTarvexDoc::CopyEntryTo(const RezEntry& entry, BinaryFile& output) {
     return from && CopyRange(*from, entry.dataPosition, entry.size, output);
 }
 
-bool CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
-                              const std::string& folder, std::string& path) {
+std::optional<bool> CTarvexDoc::OutputNameFor(const RezEntry& entry, std::string& diskName) {
+    const std::string name = ItemNameOf(entry);
+    if (output_ == ExtractionOutput::Data)
+        return DiskNameFor(name, diskName);
+    if (!IsTextureName(name))
+        return std::nullopt;
+    return DiskNameFor(PictureNameOf(name), diskName);
+}
+
+CTarvexDoc::EntryResult CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize,
+                                                 const RezEntry& entry, const std::string& folder,
+                                                 std::string& path) {
     std::string name;
-    const bool safe = DiskNameFor(ItemNameOf(entry), name);
+    const std::optional<bool> safe = OutputNameFor(entry, name);
+    if (!safe)
+        return EntryResult::LeftAlone;
     path = JoinPath(folder, name);
     BinaryFile disk;
     // A link planted in the destination would be written through.
     BinaryFile* from =
-        safe && !IsLink(path) ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
+        *safe && !IsLink(path) ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
+    if (!from)
+        return EntryResult::Failed;
+    std::vector<std::uint8_t> picture;
+    if (output_ == ExtractionOutput::Pictures) {
+        picture = PictureOf(*from, entry);
+        if (picture.empty())
+            return EntryResult::NoPicture;
+    }
     BinaryFile output;
-    if (!from || !output.Create(path))
-        return false;
-    const bool copied = CopyRange(*from, entry.dataPosition, entry.size, output);
-    return output.Close() && copied;
+    if (!output.Create(path))
+        return EntryResult::Failed;
+    const bool copied = output_ == ExtractionOutput::Pictures
+                            ? output.Write(picture.data(), picture.size())
+                            : CopyRange(*from, entry.dataPosition, entry.size, output);
+    return output.Close() && copied ? EntryResult::Written : EntryResult::Failed;
+}
+
+void CTarvexDoc::FailEntry(EntryResult result, const std::string& path,
+                           const std::string& otherText) {
+    Fail(result == EntryResult::NoPicture ? NoPictureText(path) : otherText);
 }
 
 bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destination,
@@ -358,14 +419,25 @@ bool CTarvexDoc::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator en
                             EntryList::const_iterator end, const std::string& folder,
                             const std::shared_ptr<const OutputFolder>& output) {
     std::string name;
-    const bool safe = DiskNameFor(ItemNameOf(*entry), name);
+    const std::optional<bool> safe = OutputNameFor(*entry, name);
+    if (!safe)
+        return true;
     std::string path = JoinPath(folder, name);
     BinaryFile disk;
     BinaryFile* from =
-        safe ? EntryDataSource(queue.Archive(), queue.ArchiveSize(), *entry, disk) : nullptr;
+        *safe ? EntryDataSource(queue.Archive(), queue.ArchiveSize(), *entry, disk) : nullptr;
     if (!from) {
         queue.Fail(ExtractionError(path));
         return false;
+    }
+    if (output_ == ExtractionOutput::Pictures) {
+        std::vector<std::uint8_t> picture = PictureOf(*from, *entry);
+        if (picture.empty()) {
+            queue.Fail(NoPictureText(path));
+            return false;
+        }
+        queue.AddMade(output, std::move(name), std::move(path), std::move(picture));
+        return true;
     }
     // Only an entry read from its own disk file needs a file the worker can keep.
     queue.Add(output, std::move(name), std::move(path), entry, end,
@@ -407,10 +479,11 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
         if (progress.HasUserCancelled())
             return false;
         std::string path;
-        if (ExtractEntry(archive, archiveSize, *entry, target, path)) {
+        const EntryResult result = ExtractEntry(archive, archiveSize, *entry, target, path);
+        if (result == EntryResult::Written) {
             progress.SetProgressDone(n++);
-        } else {
-            Fail(Format("Cant create output file: %s\nSkipping!", path.c_str()));
+        } else if (result != EntryResult::LeftAlone) {
+            FailEntry(result, path, Format("Cant create output file: %s\nSkipping!", path.c_str()));
             complete = false;
         }
     }
@@ -461,8 +534,9 @@ bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items, const std::
             continue;
         }
         std::string path;
-        if (!ExtractEntry(archive, archiveSize, *item.entry, directory, path)) {
-            Fail(ExtractionError(path));
+        const EntryResult result = ExtractEntry(archive, archiveSize, *item.entry, directory, path);
+        if (result == EntryResult::Failed || result == EntryResult::NoPicture) {
+            FailEntry(result, path, ExtractionError(path));
             complete = false;
         }
     }

@@ -29,6 +29,12 @@ inline constexpr const char* kMoveIntoItself =
 
 class OutputFolder;
 
+// What an extraction writes of each entry.
+enum class ExtractionOutput {
+    Data,      // the entry's data as stored
+    Pictures,  // a texture's picture as a PNG file (see PictureNames.h); other entries: nothing
+};
+
 class CTarvexDoc {
   public:
     explicit CTarvexDoc(DocumentHost& host);
@@ -79,6 +85,9 @@ class CTarvexDoc {
     void NewProject(ProgressSink& progress);
 
     // --- extraction ---
+    // Every extraction writes what this says; Data unless set.
+    ExtractionOutput Output() const { return output_; }
+    void SetOutput(ExtractionOutput output) { output_ = output; }
     // Empty when the user cancelled.
     std::string ChooseExtractionFolder();
     // Makes the destination of an extraction with every missing parent; false, reported, when
@@ -195,10 +204,16 @@ class CTarvexDoc {
     };
     bool AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* folder,
                       ProgressSink& progress);
+    enum class EntryResult { Written, LeftAlone, Failed, NoPicture };
+    // The disk name an entry is written under (false when unsafe); nullopt when the output
+    // leaves the entry alone.
+    std::optional<bool> OutputNameFor(const RezEntry& entry, std::string& diskName);
     // Writes the entry into folder under its disk name; path receives the output path, for
-    // messages. False when the name is unsafe or the data cannot be read or written.
-    bool ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
-                      const std::string& folder, std::string& path);
+    // messages. Failed when the name is unsafe or the data cannot be read or written.
+    EntryResult ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize, const RezEntry& entry,
+                             const std::string& folder, std::string& path);
+    // What a failed ExtractEntry reports; otherText when the data could not be written.
+    void FailEntry(EntryResult result, const std::string& path, const std::string& otherText);
     // The files of a folder tree being extracted, written on worker threads; reports their
     // failures in order on the calling thread.
     class ExtractionQueue;
@@ -236,6 +251,7 @@ class CTarvexDoc {
     std::vector<std::string> temporaryFiles_;
     TypeNameCache typeNames_;  // of the files added
     bool folderAsRoot_ = false;
+    ExtractionOutput output_ = ExtractionOutput::Data;
     std::string archivePath_;
     std::string pathName_;
     std::string title_;
@@ -245,4 +261,20 @@ class CTarvexDoc {
     int failures_ = 0;
     int skipped_ = 0;
     int savesCompleted_ = 0;
+};
+
+// The document's extraction output for the life of one command.
+class ScopedExtractionOutput {
+  public:
+    ScopedExtractionOutput(CTarvexDoc& doc, ExtractionOutput output)
+        : doc_(doc), before_(doc.Output()) {
+        doc.SetOutput(output);
+    }
+    ~ScopedExtractionOutput() { doc_.SetOutput(before_); }
+    ScopedExtractionOutput(const ScopedExtractionOutput&) = delete;
+    ScopedExtractionOutput& operator=(const ScopedExtractionOutput&) = delete;
+
+  private:
+    CTarvexDoc& doc_;
+    ExtractionOutput before_;
 };

@@ -11,6 +11,7 @@ std::optional<CommandAvailability> AvailabilityOf(int command, const FrameState&
         case kCommandDelete:
         case kCommandRename:
         case kCommandExtract:
+        case kCommandExtractPictures:
             return CommandAvailability{
                 SelectionCommandsEnabled(state.treeSelection != nullptr, state.listSelectedCount)};
         case kCommandInsert:

@@ -23,6 +23,7 @@ enum BrowserCommand : int {
     kCommandRefresh = 32803,
     kCommandFirstGoToItem = 32809,  // the history items of the Go To menu, in menu order
     kCommandLastGoToItem = 32824,
+    kCommandExtractPictures = 32840,  // Extract as PNG...
     kCommandCopy = 57634,
     kCommandCut = 57635,
     kCommandPaste = 57637,

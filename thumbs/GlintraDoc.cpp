@@ -50,6 +50,7 @@ void CGlintraDoc::Clear() {
 void CGlintraDoc::FreeImage() {
     pixels_ = {};
     alpha_ = {};
+    blockAlpha_ = {};
     bitmapInfo_ = {};
     rowStride_ = 0;
     bitsPerPixel_ = 0;
@@ -161,6 +162,7 @@ void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
     uint8_t block[16];
     uint32_t colours[16];
     size_t blockBytes = skippedBytes + kColourBlockBytes;
+    blockAlpha_.assign(blockRows * blocksAcross * skippedBytes, 0);
     for (size_t blockRow = 0; blockRow < blockRows; ++blockRow) {
         size_t rows = std::min<size_t>(4, height - blockRow * 4);
         for (size_t across = 0; across < blocksAcross; ++across) {
@@ -170,6 +172,8 @@ void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
             if (in.Read(block, blockBytes) == 0) {
                 return;
             }
+            std::copy(block, block + skippedBytes,
+                      &blockAlpha_[(blockRow * blocksAcross + across) * skippedBytes]);
             DecodeColourBlock(block + skippedBytes, colours);
             for (size_t y = 0; y < rows; ++y) {
                 uint8_t* row = &pixels_[(blockRow * 4 + y) * rowStride_ + across * 16];

@@ -20,6 +20,8 @@ class CGlintraDoc {
     static constexpr size_t kBitmapHeaderBytes = 40;
     // Beyond this many pixels a texture is not decoded: a preview must not exhaust memory.
     static constexpr uint64_t kMaxPixels = uint64_t{1} << 26;
+    // No texture is read further into its file than this.
+    static constexpr uint64_t kLongestRead = kHeaderBytes + kTrueColourExtraBytes + kMaxPixels * 4;
 
     // Frees the image and forgets the previous file's header and length.
     void Clear();
@@ -49,6 +51,9 @@ class CGlintraDoc {
     // The colour of a pixel as 0x00RRGGBB; only valid with pixels and inside the image.
     uint32_t PixelRgb(int x, int y) const;
     const std::vector<uint8_t>& AlphaBlock() const { return alpha_; }
+    // Block layouts of 16-byte blocks: the 8 bytes before each colour block, which the
+    // picture does not show, in file order (a row of blocks after another).
+    const std::vector<uint8_t>& BlockAlpha() const { return blockAlpha_; }
 
     void SetDisplaySize(int width, int height);
     int DisplayWidth() const { return displayWidth_; }
@@ -71,6 +76,7 @@ class CGlintraDoc {
     std::array<uint8_t, kColourTableBytes> colourTable_{};
     std::vector<uint8_t> pixels_;
     std::vector<uint8_t> alpha_;
+    std::vector<uint8_t> blockAlpha_;
     std::vector<uint8_t> bitmapInfo_;
     size_t rowStride_ = 0;
     int bitsPerPixel_ = 0;

@@ -12,6 +12,7 @@
 // The browser's command numbers are those of the menus, toolbars and keys.
 static_assert(kCommandInsert == ID_OBJECT_INSERT);
 static_assert(kCommandExtract == ID_OBJECT_EXTRACT);
+static_assert(kCommandExtractPictures == ID_OBJECT_EXTRACT_PNG);
 static_assert(kCommandDelete == ID_EDIT_DELETE);
 static_assert(kCommandInsertEmptyFolder == ID_OBJECT_NEW_FOLDER);
 static_assert(kCommandRename == ID_EDIT_RENAME);
@@ -56,6 +57,10 @@ void CMainFrame::AddCommands() {
 
     AddRuleCommand(kCommandInsert, [this] { Insert(); });
     AddRuleCommand(kCommandExtract, [this] { Extract(); });
+    AddRuleCommand(kCommandExtractPictures, [this] {
+        ScopedExtractionOutput pictures(doc_, ExtractionOutput::Pictures);
+        Extract();
+    });
     AddRuleCommand(kCommandDelete, [this] { Delete(); });
     AddRuleCommand(kCommandInsertEmptyFolder, [this] { InsertEmptyFolder(); });
     AddRuleCommand(kCommandRename, [this] { Rename(); });

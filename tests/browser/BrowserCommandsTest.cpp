@@ -19,7 +19,7 @@ struct BrowserCommandsTest : ::testing::Test {
 };
 
 TEST_F(BrowserCommandsTest, SelectionCommandsNeedATreeItemOrASelectedRow) {
-    const int selectionCommands[] = {57635, 57634, 32773, 32782, 32772};
+    const int selectionCommands[] = {57635, 57634, 32773, 32782, 32772, 32840};
     for (int command : selectionCommands)
         EXPECT_FALSE(Enabled(command)) << command;
     state.listSelectedCount = 1;

@@ -1,5 +1,4 @@
 // Runs the dtx-thumbnailer program the way a file manager does and reads back its PNG files.
-#include <png.h>
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
@@ -7,37 +6,29 @@
 #include <cstdio>
 #include <string>
 
+#include "support/PngDecoding.h"
 #include "support/ScratchFolder.h"
+#include "support/WholeFile.h"
 #include "thumbs/DtxBuilder.h"
 
 using namespace dtx_test;
 
 namespace {
 
+// The thumbnailer's picture: must have been written as RGB, without alpha, not grey.
 struct Png {
+    support::DecodedPng decoded;
     int width = 0;
     int height = 0;
-    std::vector<uint8_t> rgb;
-    uint32_t At(int x, int y) const {
-        const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
-        return (uint32_t{p[0]} << 16) | (uint32_t{p[1]} << 8) | p[2];
-    }
+    uint32_t At(int x, int y) const { return decoded.At(x, y) >> 8; }
 };
 
 bool ReadPng(const std::string& path, Png& out) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_file(&image, path.c_str())) {
-        return false;
-    }
-    // Must have been written as RGB: no alpha, not grey.
-    bool rgb = image.format == PNG_FORMAT_RGB;
-    image.format = PNG_FORMAT_RGB;
-    out.width = int(image.width);
-    out.height = int(image.height);
-    out.rgb.resize(PNG_IMAGE_SIZE(image));
-    bool ok = png_image_finish_read(&image, nullptr, out.rgb.data(), 0, nullptr) != 0;
-    return ok && rgb;
+    const std::string bytes = support::ReadWholeFile(path);
+    out.decoded = support::DecodePng({bytes.begin(), bytes.end()});
+    out.width = out.decoded.width;
+    out.height = out.decoded.height;
+    return out.decoded.ok && out.decoded.colour && !out.decoded.hasAlpha;
 }
 
 bool Exists(const std::string& path) {

@@ -38,7 +38,8 @@ while IFS='|' read -r line expected expected_options; do
     [ "$replies" = "$expected" ] || fail "$line: '$replies', expected '$expected'"
     [ "$asked" = "$expected_options" ] || fail "$line: compopt '$asked', expected '$expected_options'"
 done <<'CASES'
-tarvex .|/?;/A;/C;/E;/L;/X;cat;edit|
+tarvex .|/?;/A;/C;/E;/L;/X;cat;edit;png|
+tarvex png pack.rez out wor|WORLDS/|-o filenames -o nospace 
 tarvex e|edit|
 tarvex /C new.rez --sa|--save-as=|-o nospace 
 tarvex /C new.rez --answer = .|cancel;no;ok;yes|

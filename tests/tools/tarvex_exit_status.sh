@@ -2,7 +2,8 @@
 # The exit status of every command, as a script reads it: 0 every item stored, extracted or
 # written; 1 the archive saved or the extraction run with items left out, each named on
 # standard error; 2 the command failed and changed nothing. No to a replace question keeps the
-# stored file (0); Cancel stops /C with what came before saved (1) and fails an edit (2).
+# stored file (0); Cancel stops /C with what came before saved (1) and fails an edit (2); png
+# ends as /X does.
 #   tarvex_exit_status.sh path/to/tarvex
 source "$(dirname "${BASH_SOURCE[0]}")/script_common.sh"
 
@@ -14,6 +15,13 @@ printf 'first' >dup.txt && printf 'second' >B/DUP.TXT
 "$tarvex" /C pack.rez Plain >/dev/null 2>&1
 printf 'not an archive' >bogus.rez
 mkdir -p Blocked/ONE.DAT  # a folder where a file would be written
+# Textures: a 1 x 1 palettised one, one of a version without a picture, and a text file.
+mkdir -p Tex Bad
+{ printf '\0\0\0\0\376\377\377\377\1\0\1\0'; head -c 1056 /dev/zero; printf '\5'; } >Tex/OK.DTX
+printf 'no texture' >Tex/NOTE.TXT
+{ printf '\0\0\0\0\375\377\377\377\4\0\4\0'; head -c 12 /dev/zero; } >Bad/BROKEN.DTX
+"$tarvex" /C tex.rez Tex >/dev/null 2>&1
+"$tarvex" /C mixed.rez Tex Bad >/dev/null 2>&1
 
 # status | arguments (read by the shell) | a check that must hold afterwards
 while IFS='|' read -r expected arguments check; do
@@ -41,6 +49,13 @@ done <<'CASES'
 0|/E pack.rez --folder=EOUT|
 1|/E pack.rez --folder=Blocked|
 2|/E pack.rez|
+# png writes the textures' pictures as /X writes files, and nothing else.
+0|png tex.rez PNG|[ -s PNG/OK.png ] && [ "$(ls PNG)" = OK.png ]
+1|png mixed.rez PNG1|[ -s PNG1/TEX/OK.png ] && grep -q 'No picture in the texture, not written: PNG1/BAD/BROKEN.png' err.txt
+0|png mixed.rez PNG2 tex/ok.dtx|[ "$(find PNG2 -type f)" = PNG2/TEX/OK.png ]
+2|png missing.rez PNG3|[ ! -e PNG3 ]
+2|png tex.rez PNG4 No/Such|[ ! -e PNG4 ]
+2|png tex.rez|
 # cat writes one file or nothing: never 1.
 0|cat pack.rez one.dat|[ "$(cat out.txt)" = one ]
 2|cat pack.rez none.dat|

@@ -62,6 +62,8 @@ _tarvex_archive_paths() {
 # archive being word 0; "folders" when only folders fit. /X takes items after its
 # destination; the commands of edit count from their own first argument.
 declare -gA _tarvex_commands=([X]="2" [cat]="1 1" [edit]="")
+# png takes its items after the destination, as /X does.
+_tarvex_commands[png]="2"
 declare -gA _tarvex_edit_commands=([add]="0 0 folders" [mkdir]="0 0 folders" [rename]="0 0"
     [delete]="0" [move]="0")
 

@@ -1,5 +1,6 @@
 // tarvex: the batch mode of Tarvex on the command line, plus /L to list an archive, cat to
-// read one entry and edit to change an archive by commands or a script.
+// read one entry, png to write textures as pictures and edit to change an archive by commands
+// or a script.
 #include <unistd.h>
 
 #include <cstdio>
@@ -24,6 +25,10 @@ const char kNativeUsage[] =
     "        - Lists the folders and files of a rez file.\n\n"
     "Tarvex /X <RezFilename.Rez> <Destination Path> <item1>...<itemN>\n"
     "        - Extracts only the named folders and files, each where /X puts it.\n\n"
+    "tarvex png <RezFilename.Rez> <Destination Path> [<item>...]\n"
+    "        - Writes every texture (.dtx) below the named folders and files, or of the whole\n"
+    "          archive, as a PNG picture NAME.png at full size with its alpha, where /X would\n"
+    "          put the texture. Other files are left out without a word.\n\n"
     "tarvex cat <RezFilename.Rez> <entry>\n"
     "        - Writes one file's data to standard output.\n\n"
     "tarvex edit <RezFilename.Rez> <command> [<argument>...]\n"
@@ -111,6 +116,23 @@ int Edit(CTarvexDoc& doc, const Options& options) {
                  "the archive was not saved; it is as it was");
 }
 
+// png: the /X record of the archive, the destination and the items, writing pictures.
+int Pictures(CTarvexDoc& doc, const Options& options) {
+    const std::vector<std::string>& words = options.words;
+    if (words.size() < 3)
+        return Failed("png takes an archive, a destination and any items");
+    CTarvexCommandLineInfo info(true);
+    info.batchCode = BatchPictures;
+    info.shellCommand = ShellOpen;
+    info.fileName = words[1];
+    info.fileNameTaken = true;
+    info.destination = words[2];
+    info.destinationTaken = true;
+    info.items.assign(words.begin() + 3, words.end());
+    return Ended(ProcessBatchCommand(info, doc).status, "not every picture was written",
+                 "no picture was written");
+}
+
 int Cat(CTarvexDoc& doc, const Options& options) {
     if (options.words.size() != 3)
         return Failed("cat takes an archive and one entry");
@@ -145,9 +167,11 @@ int main(int argc, char** argv) {
     ConsolePrompts prompts(std::cin, std::cerr, isatty(STDIN_FILENO) != 0, options.answers);
     ConsoleHost host(prompts, *names);
     const std::string first = options.words.empty() ? std::string() : options.words.front();
-    if (first == "edit" || first == "cat") {
+    if (first == "edit" || first == "cat" || first == "png") {
         CTarvexDoc doc(host);
-        return first == "edit" ? Edit(doc, options) : Cat(doc, options);
+        return first == "edit"  ? Edit(doc, options)
+               : first == "cat" ? Cat(doc, options)
+                                : Pictures(doc, options);
     }
     if (options.script)
         return Failed("--script belongs to edit");

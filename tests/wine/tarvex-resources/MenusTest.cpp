@@ -102,7 +102,11 @@ TEST(Menus, MainMenuItemsAndIdentifiers) {
             {"Up One Level", 32787},
             kSeparator}},
           {"Refresh", 32803}}},
-        {"&Object", {{"&Insert", 32771}, {"&Extract", 32772}, {"Insert Empty &Folder", 32781}}},
+        {"&Object",
+         {{"&Insert", 32771},
+          {"&Extract", 32772},
+          {"Extract as &PNG...", 32840},
+          {"Insert Empty &Folder", 32781}}},
         {"&Help", {{"&Help", 32791}, kSeparator, {"&About Tarvex...", 57664}}},
     };
     HMENU menu = LoadMenuA(Instance(), MAKEINTRESOURCEA(128));
@@ -139,6 +143,7 @@ TEST(Menus, OnlyGoToIsAPopupAtIndexNine) {
 TEST(Menus, RightClickMenuIsItsFirstPopup) {
     const std::vector<Item> expected = {
         {"E&xtract", 32772},
+        {"Extract as &PNG...", 32840},  // beside Extract, as on the Object menu
         {"&Insert", 32771},
         kSeparator,
         {"Cu&t", 57635},
