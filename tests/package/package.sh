@@ -30,7 +30,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = tarvex ] && [ "$(field Version)" = "$version" ] &&
     [ "$(field Architecture)" = amd64 ] || fail "control: $(dpkg-deb -f "$deb")"
 depends=$(field Depends)
-for library in libc6 libpng16-16 libstdc++6; do
+for library in libc6 libstdc++6; do
     [[ $depends == *"$library ("* ]] || fail "no dependency on $library: $depends"
 done
 # No maintainer scripts and no conffiles: dpkg removes exactly what it unpacked.
