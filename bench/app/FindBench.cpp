@@ -58,11 +58,11 @@ int main(int argc, char** argv) {
             finds[i] = Best(finds[i], Measure({TARVEX_PROGRAM, "find", rez, kSearches[i].pattern},
                                               "/dev/null"));
     }
-    std::printf("  %-32s %9s %10s\n", "(best of 5)", "seconds", "peak MiB");
-    std::printf("  %-32s %9.3f %10.1f\n", "tarvex /L", list.seconds, list.peakKiB / 1024.0);
+    std::printf("  %-36s %9s %10s\n", "(best of 5)", "seconds", "peak MiB");
+    std::printf("  %-36s %9.3f %10.1f\n", "tarvex /L", list.seconds, list.peakKiB / 1024.0);
     for (std::size_t i = 0; i < std::size(kSearches); ++i) {
         const std::string name = std::string("tarvex find ") + kSearches[i].what;
-        std::printf("  %-32s %9.3f %10.1f\n", name.c_str(), finds[i].seconds,
+        std::printf("  %-36s %9.3f %10.1f\n", name.c_str(), finds[i].seconds,
                     finds[i].peakKiB / 1024.0);
     }
     for (std::size_t i = 0; i < std::size(kSearches); ++i) {

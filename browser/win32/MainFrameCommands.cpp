@@ -75,7 +75,7 @@ void CMainFrame::AddCommands() {
     commands.Add(ID_WIZARD, [this] { RunWizard(); });
 
     commands.Add(ID_EDIT_SELECT_ALL, [this] { list_.SelectAll(); });
-    commands.Add(ID_EDIT_FIND, [this] { Find(); });
+    commands.Add(ID_EDIT_FIND_ITEMS, [this] { Find(); });
     commands.Add(ID_VIEW_REFRESH, [this] { list_.RefreshList(); });
     for (int index = 0; index <= kCommandLastGoToItem - kCommandFirstGoToItem; ++index) {
         commands.Add(

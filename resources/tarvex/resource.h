@@ -44,7 +44,8 @@
 #define ID_OBJECT_NEW_FOLDER 32781
 #define ID_EDIT_RENAME 32782
 #define ID_EDIT_SELECT_ALL 32808
-#define ID_EDIT_FIND 32850
+/* Edit > Find: not the framework's ID_EDIT_FIND, which Quillet uses. */
+#define ID_EDIT_FIND_ITEMS 32850
 #define ID_VIEW_LOCATION_BAR 32796
 #define ID_VIEW_SMALLICON 0xE810
 #define ID_VIEW_LARGEICON 0xE811

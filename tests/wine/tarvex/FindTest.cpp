@@ -33,7 +33,7 @@ class Find : public TarvexWindow {
                              SetDlgItemTextA(dialog, IDC_FIND_PATTERN, typed.c_str());
                              PostMessageA(dialog, WM_COMMAND, IDOK, 0);
                          },
-                         [this] { ASSERT_TRUE(Run(ID_EDIT_FIND)); });
+                         [this] { ASSERT_TRUE(Run(ID_EDIT_FIND_ITEMS)); });
         Pump();
     }
     int ColumnCount() { return Header_GetItemCount(ListView_GetHeader(List())); }
