@@ -196,7 +196,7 @@ TEST_F(Dialogs, FindPattern) {
     EXPECT_EQ(TextOf(find), "Find");
     EXPECT_EQ(Described(find),
               (std::vector<std::string>{
-                  "20122 text '&Names (* any characters, ? one; patterns separated by ;):'",
+                  "20122 text group '&Names (* any characters, ? one; patterns separated by ;):'",
                   "20121 edit tab", "1 default group tab 'OK'", "2 push tab 'Cancel'"}));
     ExpectTidyLayout(find, "find");
 }

@@ -52,7 +52,13 @@ TEST_F(Find, ResultsShowEachMatchWithItsFolderSortByItAndEnterGoesThere) {
                                     "Untitled\\TEXTURES", "Untitled"}));
     EXPECT_EQ(ListText(1, 1), "1 Kb");
 
-    ClickHeader(4);
+    // The Folder column lies beyond the hidden window's width: its click comes as the header
+    // would send it.
+    NMLISTVIEW click{};
+    click.hdr = {List(), static_cast<UINT_PTR>(GetDlgCtrlID(List())), LVN_COLUMNCLICK};
+    click.iItem = -1;
+    click.iSubItem = 4;
+    SendMessageA(GetParent(List()), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(ListColumn(0), (Texts{"WALLS", "ZED.DTX", "SKY.DTX", "BRICK.DTX"}));
 
     SelectRows({3});
