@@ -72,16 +72,35 @@ void CTarvexDoc::DeleteFolder(RezFolder* folder) {
     modified_ = true;
 }
 
-bool CTarvexDoc::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
-                                     const std::vector<const RezEntry*>& entries) {
-    if (folders.empty() && entries.empty()) {
+bool CTarvexDoc::ConfirmListDelete(bool nothingSelected) {
+    if (nothingSelected) {
         host_.Prompts().Show(kNoSelection);
         return false;
     }
-    if (host_.Prompts().Ask("Are you sure you wish to delete the selected files?",
-                            PromptButtons::OkCancel) != PromptAnswer::Ok)
+    return host_.Prompts().Ask("Are you sure you wish to delete the selected files?",
+                               PromptButtons::OkCancel) == PromptAnswer::Ok;
+}
+
+bool CTarvexDoc::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                     const std::vector<const RezEntry*>& entries) {
+    if (!ConfirmListDelete(folders.empty() && entries.empty()))
         return false;
     DeleteItems(current, folders, entries);
+    return true;
+}
+
+bool CTarvexDoc::DeleteFoundItems(const std::vector<ArchiveItem>& items) {
+    if (!ConfirmListDelete(items.empty()))
+        return false;
+    // The entries first, each from its own folder, while every folder still stands.
+    std::vector<RezFolder*> folders;
+    for (const ArchiveItem& item : items) {
+        if (const RezEntry* doomed = item.entry)
+            item.folder->entries.remove_if([doomed](const RezEntry& e) { return &e == doomed; });
+        else
+            folders.push_back(item.folder);
+    }
+    DeleteItems(Root(), folders, {});
     return true;
 }
 

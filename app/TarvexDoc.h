@@ -133,6 +133,9 @@ class CTarvexDoc {
     bool DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
                              const std::vector<const RezEntry*>& entries);
     bool DeleteTreeSelection(RezFolder* selected);
+    // Delete on the results of a search: folders and entries of any folder, each entry with
+    // the folder that holds it. Asks as for the list's selection.
+    bool DeleteFoundItems(const std::vector<ArchiveItem>& items);
     // The Extract command, the same way; false when nothing or not everything was extracted.
     bool ExtractListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
                               const std::vector<const RezEntry*>& entries, ProgressSink& progress);
@@ -190,6 +193,8 @@ class CTarvexDoc {
 
   private:
     void Fail(const std::string& message);
+    // Delete's question on the list's selection; false, the user told why, when there is none.
+    bool ConfirmListDelete(bool nothingSelected);
     // A disk item left out on purpose (not a regular file, a name the archive's code page
     // cannot hold, the archive itself): reported and counted as left out, but no failure of the
     // command that met it.

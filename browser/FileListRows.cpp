@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "app/ItemSearch.h"
 #include "browser/ListTexts.h"
 
 namespace {
@@ -14,6 +15,7 @@ enum class KeyKind { None, Text, Number };
 KeyKind KeyKindOf(int column, bool folders) {
     switch (column) {
         case static_cast<int>(ListColumn::Name):
+        case static_cast<int>(ListColumn::Folder):
             return KeyKind::Text;
         case static_cast<int>(ListColumn::Size):
         case static_cast<int>(ListColumn::Modified):
@@ -79,15 +81,117 @@ class SortKeys {
     std::vector<Key> keys_;
 };
 
+// The keys of the Name, Size, Type and Modified columns (the Folder column is the results').
+template <typename Item>
+void AddFolderKey(SortKeys<Item>& keys, int column, const RezFolder& folder, Item item) {
+    if (column == static_cast<int>(ListColumn::Name))
+        keys.AddText(folder.name, item);
+    else if (column == static_cast<int>(ListColumn::Size))
+        keys.AddNumber(folder.directorySize, item);
+    else
+        keys.AddNumber(static_cast<std::int32_t>(folder.time), item);
+}
+
+template <typename Item>
+void AddEntryKey(SortKeys<Item>& keys, int column, const RezEntry& entry, Item item) {
+    switch (static_cast<ListColumn>(column)) {
+        case ListColumn::Name:
+            // By the name the row shows: a new entry's name is still its disk path.
+            keys.AddText(ShownName(entry.name.str()), item);
+            break;
+        case ListColumn::Type:
+            keys.AddText(entry.typeName, item);
+            break;
+        case ListColumn::Size:
+            keys.AddNumber(entry.size, item);
+            break;
+        case ListColumn::Modified:
+        case ListColumn::Folder:  // SortFound adds the results' Folder key itself
+            keys.AddNumber(static_cast<std::int32_t>(entry.time), item);
+            break;
+    }
+}
+
+RezFolder* HolderOf(const ArchiveItem& item) {
+    return item.entry ? item.folder : item.folder->parent;
+}
+
 }  // namespace
 
 FileListRows::FileListRows(const NameCollation& collation) : collation_(collation) {}
 
 void FileListRows::ShowFolder(RezFolder* folder) {
     shown_ = folder;
+    // A folder has no Folder column to stay sorted by.
+    if (sortColumn_ == static_cast<int>(ListColumn::Folder))
+        sortColumn_ = static_cast<int>(ListColumn::Name);
+    foundIn_ = nullptr;
+    patterns_.clear();
+    holders_.clear();
     rows_.clear();
     if (shown_)
         BuildRows(SortRows());
+}
+
+void FileListRows::RefreshList() {
+    if (ShowsFound())
+        BuildFoundRows();
+    else
+        ShowFolder(shown_);
+}
+
+void FileListRows::ShowFound(const FolderList& folders, std::vector<std::string> patterns) {
+    shown_ = nullptr;
+    foundIn_ = &folders;
+    patterns_ = std::move(patterns);
+    BuildFoundRows();
+}
+
+// Searched again each time, so that no row outlives a deleted item.
+void FileListRows::BuildFoundRows() {
+    std::vector<ArchiveItem> folders, entries;
+    for (const ArchiveItem& item : FindItems(*foundIn_, patterns_))
+        (item.entry ? entries : folders).push_back(item);
+    SortFound(folders, true);
+    SortFound(entries, false);
+    rows_.clear();
+    holders_.clear();
+    rows_.reserve(folders.size() + entries.size());
+    holders_.reserve(folders.size() + entries.size());
+    auto add = [this](const std::vector<ArchiveItem>& items) {
+        for (const ArchiveItem& item : items) {
+            rows_.push_back(item.entry ? ListItem{nullptr, item.entry} : ListItem{item.folder});
+            holders_.push_back(HolderOf(item));
+        }
+    };
+    // As in a folder: folders first, entries first when descending.
+    add(ascending_ ? folders : entries);
+    add(ascending_ ? entries : folders);
+}
+
+void FileListRows::SortFound(std::vector<ArchiveItem>& items, bool folders) const {
+    const KeyKind kind = KeyKindOf(sortColumn_, folders);
+    if (kind == KeyKind::None || items.size() < 2)
+        return;
+    SortKeys<ArchiveItem> keys(items.size(), collation_);
+    const RezFolder* pathOf = nullptr;  // the found items come folder by folder
+    std::string path;
+    for (const ArchiveItem& item : items) {
+        if (sortColumn_ == static_cast<int>(ListColumn::Folder)) {
+            if (HolderOf(item) != pathOf) {
+                pathOf = HolderOf(item);
+                path = foundIn_->FolderPath(pathOf, true);
+            }
+            keys.AddText(path, item);
+        } else if (item.entry) {
+            AddEntryKey(keys, sortColumn_, *item.entry, item);
+        } else {
+            AddFolderKey(keys, sortColumn_, *item.folder, item);
+        }
+    }
+    keys.Sort(kind, ascending_);
+    std::size_t next = 0;
+    keys.ForEach([&](const ArchiveItem& item) { items[next++] = item; });
 }
 
 std::vector<RezEntry*> FileListRows::SortRows() {
@@ -100,14 +204,8 @@ void FileListRows::SortSubfolders(std::vector<RezFolder*>& subfolders) const {
     if (kind == KeyKind::None || subfolders.size() < 2)
         return;
     SortKeys<RezFolder*> keys(subfolders.size(), collation_);
-    for (RezFolder* folder : subfolders) {
-        if (kind == KeyKind::Text)
-            keys.AddText(folder->name, folder);
-        else if (sortColumn_ == static_cast<int>(ListColumn::Size))
-            keys.AddNumber(folder->directorySize, folder);
-        else
-            keys.AddNumber(static_cast<std::int32_t>(folder->time), folder);
-    }
+    for (RezFolder* folder : subfolders)
+        AddFolderKey(keys, sortColumn_, *folder, folder);
     keys.Sort(kind, ascending_);
     size_t next = 0;
     keys.ForEach([&](RezFolder* folder) { subfolders[next++] = folder; });
@@ -123,23 +221,8 @@ std::vector<RezEntry*> FileListRows::SortEntries(EntryList& entries) const {
         return order;
     }
     SortKeys<EntryList::iterator> keys(entries.size(), collation_);
-    for (auto it = entries.begin(); it != entries.end(); ++it) {
-        switch (static_cast<ListColumn>(sortColumn_)) {
-            case ListColumn::Name:
-                // By the name the row shows: a new entry's name is still its disk path.
-                keys.AddText(ShownName(it->name.str()), it);
-                break;
-            case ListColumn::Type:
-                keys.AddText(it->typeName, it);
-                break;
-            case ListColumn::Size:
-                keys.AddNumber(it->size, it);
-                break;
-            case ListColumn::Modified:
-                keys.AddNumber(static_cast<std::int32_t>(it->time), it);
-                break;
-        }
-    }
+    for (auto it = entries.begin(); it != entries.end(); ++it)
+        AddEntryKey(keys, sortColumn_, *it, it);
     keys.Sort(kind, ascending_);
     // Moving the nodes keeps every entry where it is in memory, so references stay valid.
     keys.ForEach([&](EntryList::iterator it) {
@@ -176,8 +259,18 @@ ListItem FileListRows::ItemAtRow(int row) const {
     return rows_[static_cast<size_t>(row)];
 }
 
+RezFolder* FileListRows::HolderAtRow(int row) const {
+    if (row < 0 || row >= RowCount())
+        return nullptr;
+    return ShowsFound() ? holders_[static_cast<size_t>(row)] : shown_;
+}
+
 std::string FileListRows::Text(int row, ListColumn column) const {
     const ListItem item = ItemAtRow(row);
+    if (column == ListColumn::Folder) {
+        const RezFolder* holder = ShowsFound() ? HolderAtRow(row) : nullptr;
+        return holder ? foundIn_->FolderPath(holder, true) : std::string();
+    }
     if (const RezFolder* folder = item.folder) {
         switch (column) {
             case ListColumn::Name:
@@ -188,6 +281,8 @@ std::string FileListRows::Text(int row, ListColumn column) const {
                 return kFolderTypeText;
             case ListColumn::Modified:
                 return ModifiedText(folder->time);
+            case ListColumn::Folder:
+                break;
         }
     }
     if (const RezEntry* entry = item.entry) {
@@ -200,6 +295,8 @@ std::string FileListRows::Text(int row, ListColumn column) const {
                 return entry->typeName;
             case ListColumn::Modified:
                 return ModifiedText(entry->time);
+            case ListColumn::Folder:
+                break;
         }
     }
     return {};
@@ -235,6 +332,7 @@ RezFolder* FileListRows::FolderOfFolderRow(int row) const {
 
 ListSelection FileListRows::SplitSelection(const std::vector<int>& selectedRows) const {
     ListSelection selection;
+    selection.source = shown_;
     for (int row : selectedRows) {
         const ListItem item = ItemAtRow(row);
         if (IsFolderRow(row)) {
@@ -247,6 +345,36 @@ ListSelection FileListRows::SplitSelection(const std::vector<int>& selectedRows)
     return selection;
 }
 
+ListSelection FileListRows::MovableSelection(const std::vector<int>& selectedRows) const {
+    ListSelection selection = SplitSelection(selectedRows);
+    if (!ShowsFound())
+        return selection;
+    std::vector<const RezEntry*> sameFolder;
+    for (int row : selectedRows) {
+        const ListItem item = ItemAtRow(row);
+        if (!item.entry || IsFolderRow(row))
+            continue;
+        if (!selection.source)
+            selection.source = HolderAtRow(row);
+        if (HolderAtRow(row) == selection.source)
+            sameFolder.push_back(item.entry);
+    }
+    selection.entries = std::move(sameFolder);
+    return selection;
+}
+
+std::vector<ArchiveItem> FileListRows::SelectedItems(const std::vector<int>& selectedRows) const {
+    std::vector<ArchiveItem> items;
+    for (int row : selectedRows) {
+        const ListItem item = ItemAtRow(row);
+        if (item.folder)
+            items.push_back({item.folder, nullptr});
+        else if (item.entry && !IsFolderRow(row))  // as SplitSelection leaves it out
+            items.push_back({HolderAtRow(row), item.entry});
+    }
+    return items;
+}
+
 SelectedTotals FileListRows::SelectionTotals(const std::vector<int>& selectedRows) const {
     std::vector<std::string> sizes;
     sizes.reserve(selectedRows.size());
@@ -256,6 +384,10 @@ SelectedTotals FileListRows::SelectionTotals(const std::vector<int>& selectedRow
 }
 
 DoubleClick FileListRows::DoubleClickOn(int firstSelectedRow) const {
+    if (ShowsFound()) {
+        RezFolder* holder = HolderAtRow(firstSelectedRow);
+        return holder ? DoubleClick{DoubleClickAction::OpenFolder, holder} : DoubleClick{};
+    }
     if (IsFolderRow(firstSelectedRow)) {
         RezFolder* folder = FolderOfFolderRow(firstSelectedRow);
         return folder ? DoubleClick{DoubleClickAction::OpenFolder, folder} : DoubleClick{};

@@ -182,7 +182,8 @@ DropEffect FileListDrops::DragOver(TransferData& data, DropPoint point) {
         return DropEffect::None;
     const int row = view_.RowAt(point);
     SetDropRow(rows_.DropFolderAt(row) ? row : -1);
-    if (data.OffersMovePayload() && !drag_.MayDrop(doc_, data, rows_.DropTarget(dropRow_))) {
+    if (!rows_.TakesDropOn(dropRow_) ||
+        (data.OffersMovePayload() && !drag_.MayDrop(doc_, data, rows_.DropTarget(dropRow_)))) {
         SetDropRow(-1);
         return DropEffect::None;
     }

@@ -57,7 +57,12 @@ CMainFrame::CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host)
         return true;
     };
     list_.modelBusy = [this] { return host_.JobsRunning(); };
-    list_.onOpenFolder = [this](RezFolder* folder) { navigator_.SelectFolder(folder, true); };
+    list_.onOpenFolder = [this](RezFolder* folder) {
+        navigator_.SelectFolder(folder, true);
+        // From the results to the folder the tree has selected already: no change tells it.
+        if (list_.Rows().ShownFolder() != folder)
+            list_.ShowFolder(folder);
+    };
     list_.onFolderRenamed = [this](RezFolder* folder) { tree_.FolderRenamed(folder); };
     location_.onItemChosen = [this](int index) { navigator_.ChooseLocationItem(index); };
     location_.onEnter = [this] { navigator_.NavigateToPath(location_.EditText(), true); };

@@ -73,6 +73,8 @@ class CMainFrame : public FrameWindow,
     void Delete();
     void InsertEmptyFolder();
     void Rename();
+    // Edit > Find: asks for patterns, then shows what they match in the list.
+    void Find();
     void CopyToClipboard();
     void RunWizard();
     void SetViewMode(ViewMode mode);
@@ -127,4 +129,5 @@ class CMainFrame : public FrameWindow,
     std::string selectionText_;
     std::string totalsText_;
     std::string handedOver_;  // until it is opened
+    std::string findTyped_;   // the last Find's line, offered again
 };

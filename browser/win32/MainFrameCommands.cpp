@@ -3,8 +3,10 @@
 
 #include <shellapi.h>
 
+#include "app/ItemSearch.h"
 #include "app/win32/wizard/ModuleStrings.h"
 #include "app/win32/wizard/WizardDlg.h"
+#include "browser/win32/FindDialog.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "platform/win32/ui/ModalDialog.h"
 #include "resources/tarvex/resource.h"
@@ -78,6 +80,7 @@ void CMainFrame::AddCommands() {
     commands.Add(ID_WIZARD, [this] { RunWizard(); });
 
     commands.Add(ID_EDIT_SELECT_ALL, [this] { list_.SelectAll(); });
+    commands.Add(ID_EDIT_FIND_ITEMS, [this] { Find(); });
     commands.Add(ID_VIEW_REFRESH, [this] { list_.RefreshList(); });
     for (int index = 0; index <= kCommandLastGoToItem - kCommandFirstGoToItem; ++index) {
         commands.Add(
@@ -141,7 +144,11 @@ void CMainFrame::Extract() {
 }
 
 void CMainFrame::Delete() {
-    if (ListIsActive()) {
+    if (ListIsActive() && list_.Rows().ShowsFound()) {
+        const std::vector<std::string> patterns = list_.Rows().FoundPatterns();
+        if (doc_.DeleteFoundItems(list_.Rows().SelectedItems(list_.SelectedRows())))
+            list_.ShowFound(patterns);  // the document's update showed the root
+    } else if (ListIsActive()) {
         const ListSelection selection = list_.Rows().SplitSelection(list_.SelectedRows());
         if (doc_.DeleteListSelection(list_.Rows().ShownFolder(), selection.folders,
                                      selection.entries)) {
@@ -150,6 +157,15 @@ void CMainFrame::Delete() {
     } else {
         doc_.DeleteTreeSelection(tree_.SelectedFolder());
     }
+}
+
+void CMainFrame::Find() {
+    FindDialog dialog(findTyped_);
+    if (!dialog.Ask(Handle()))
+        return;
+    findTyped_ = dialog.Typed();
+    ActivatePane(list_);
+    list_.ShowFound(SplitPatterns(findTyped_));
 }
 
 void CMainFrame::InsertEmptyFolder() {

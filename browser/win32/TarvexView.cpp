@@ -47,22 +47,44 @@ bool CTarvexView::Create(HWND parent, PaneHost& host) {
 }
 
 void CTarvexView::InsertColumns() {
-    for (int index = 0; index < kListColumnCount; ++index) {
-        const ListColumnFormat& format = kListColumns[index];
-        LVCOLUMNA column{};
-        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-        column.fmt = format.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
-        column.cx = format.width;
-        column.pszText = const_cast<char*>(format.title);
-        column.iSubItem = index;
-        SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
-    }
+    for (int index = 0; index < kListColumnCount; ++index)
+        InsertColumn(index, kListColumns[index]);
+}
+
+void CTarvexView::InsertColumn(int index, const ListColumnFormat& format) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
+    column.fmt = format.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
+    column.cx = format.width;
+    column.pszText = const_cast<char*>(format.title);
+    column.iSubItem = index;
+    SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+}
+
+void CTarvexView::MatchColumns() {
+    const bool folderColumn = Header_GetItemCount(header_.Handle()) > kListColumnCount;
+    if (folderColumn == rows_.ShowsFound())
+        return;
+    if (rows_.ShowsFound())
+        InsertColumn(static_cast<int>(ListColumn::Folder), kFolderColumn);
+    else
+        ListView_DeleteColumn(List(), static_cast<int>(ListColumn::Folder));
+    header_.Attach(header_.Handle());  // the new column drawn as the others
+    header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
 }
 
 void CTarvexView::ShowFolder(RezFolder* folder) {
-    if (folder != rows_.ShownFolder())
+    if (folder != rows_.ShownFolder() || rows_.ShowsFound())
         DeselectAll();
     rows_.ShowFolder(folder);
+    MatchColumns();
+    ShowRows();
+}
+
+void CTarvexView::ShowFound(std::vector<std::string> patterns) {
+    DeselectAll();
+    rows_.ShowFound(doc_.Folders(), std::move(patterns));
+    MatchColumns();
     ShowRows();
 }
 
@@ -122,7 +144,7 @@ void CTarvexView::OnDisplayInfo(LVITEMA& item) {
             item.pszText[0] = '\0';
         return;
     }
-    if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && item.iSubItem < kListColumnCount) {
+    if ((item.mask & LVIF_TEXT) && item.cchTextMax > 0 && item.iSubItem < rows_.ColumnCount()) {
         const std::string text = rows_.Text(item.iItem, static_cast<ListColumn>(item.iSubItem));
         lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
     }
@@ -162,8 +184,8 @@ void CTarvexView::OnDoubleClick() {
 }
 
 std::vector<std::uint8_t> CTarvexView::SelectionPayload() const {
-    const ListSelection selection = rows_.SplitSelection(SelectedRows());
-    return EncodeSelectionPayload(selection.folders, rows_.ShownFolder(), selection.entries);
+    const ListSelection selection = rows_.MovableSelection(SelectedRows());
+    return EncodeSelectionPayload(selection.folders, selection.source, selection.entries);
 }
 
 void CTarvexView::CopySelectionPayload() {
@@ -242,8 +264,12 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
             result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
             return true;
         case LVN_KEYDOWN: {
-            const PaneKeyAction action =
-                ListKeyAction(reinterpret_cast<NMLVKEYDOWN&>(header).wVKey);
+            const WORD key = reinterpret_cast<NMLVKEYDOWN&>(header).wVKey;
+            if (key == kKeyEnter && rows_.EnterOpensFolder()) {
+                OnDoubleClick();
+                return true;
+            }
+            const PaneKeyAction action = ListKeyAction(key);
             if (action.command != 0)
                 Host()->RunCommand(static_cast<unsigned>(action.command));
             if (action.focusOtherPane)

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "browser/BrowserSettings.h"
@@ -43,6 +44,9 @@ class CTarvexView : public ControlPane, public ListDropView {
     void ShowFolder(RezFolder* folder);
     // The shown folder again: sorted and counted anew, the same rows selected.
     void RefreshList();
+    // Every folder and entry of the archive a pattern matches, with the Folder column, until
+    // a folder is shown.
+    void ShowFound(std::vector<std::string> patterns);
 
     std::vector<int> SelectedRows() const;
     int SelectedCount() const;
@@ -83,6 +87,9 @@ class CTarvexView : public ControlPane, public ListDropView {
     HWND CreateControl(HWND parent) override;
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void InsertColumns();
+    void InsertColumn(int index, const ListColumnFormat& format);
+    // Adds or takes away the Folder column as the rows have it, with the sort arrow.
+    void MatchColumns();
     void ShowRows();
     void OnDisplayInfo(LVITEMA& item);
     void OnEndLabelEdit(const LVITEMA& item);

@@ -45,6 +45,8 @@
 #define ID_OBJECT_NEW_FOLDER 32781
 #define ID_EDIT_RENAME 32782
 #define ID_EDIT_SELECT_ALL 32808
+/* Edit > Find: not the framework's ID_EDIT_FIND, which Quillet uses. */
+#define ID_EDIT_FIND_ITEMS 32850
 #define ID_VIEW_LOCATION_BAR 32796
 #define ID_VIEW_SMALLICON 0xE810
 #define ID_VIEW_LARGEICON 0xE811
@@ -76,6 +78,11 @@
 #define IDC_ABOUT_NAME 1002
 #define IDC_ABOUT_VERSION 1003
 #define IDC_ABOUT_MAKER 1004
+
+/* Find: the pattern asked for. */
+#define IDD_FIND 20120
+#define IDC_FIND_PATTERN 20121
+#define IDC_FIND_LABEL 20122
 
 /* Wizard host. */
 #define ID_WIZBACK 12323

@@ -219,3 +219,26 @@ TEST(StatusTotals, SelectionCommandsNeedATreeItemOrAListSelection) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EditingTest, FoundItemsAreDeletedFromTheirOwnFoldersAfterOneQuestion) {
+    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
+    RezFolder* b = doc.FindOrCreateSubfolder("B", nullptr);
+    RezFolder* inA = doc.FindOrCreateSubfolder("Sub", a);
+    RezEntry& first = AddEntry(a, "X.DTX", 1);
+    AddEntry(a, "KEEP.DTX", 2);
+    RezEntry& second = AddEntry(b, "X.DTX", 4);
+    AddEntry(inA, "Y.DTX", 8);  // goes with its folder
+    host.prompts.answers = {PromptAnswer::Ok};
+
+    EXPECT_TRUE(doc.DeleteFoundItems({{a, &first}, {inA, nullptr}, {b, &second}}));
+    EXPECT_EQ(host.prompts.Texts(),
+              std::vector<std::string>{"Are you sure you wish to delete the selected files?"});
+    EXPECT_EQ(EntryNames(*a), std::vector<std::string>{"KEEP.DTX"});
+    EXPECT_TRUE(b->entries.empty());
+    EXPECT_EQ(doc.Folders().Size(), 3u);
+    EXPECT_EQ(doc.TotalEntryCount(), 1u);
+}
+
+}  // namespace

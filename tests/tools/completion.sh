@@ -38,7 +38,7 @@ while IFS='|' read -r line expected expected_options; do
     [ "$replies" = "$expected" ] || fail "$line: '$replies', expected '$expected'"
     [ "$asked" = "$expected_options" ] || fail "$line: compopt '$asked', expected '$expected_options'"
 done <<'CASES'
-tarvex .|/?;/A;/C;/E;/L;/X;cat;edit;png|
+tarvex .|/?;/A;/C;/E;/L;/X;cat;edit;find;png|
 tarvex png pack.rez out wor|WORLDS/|-o filenames -o nospace 
 tarvex e|edit|
 tarvex /C new.rez --sa|--save-as=|-o nospace 
@@ -50,6 +50,7 @@ tarvex cat pack.rez wor|WORLDS/|-o filenames -o nospace
 tarvex cat pack.rez WORLDS/|WORLDS/MAP01.DAT;WORLDS/MULTI/|-o filenames 
 tarvex cat pack.rez worlds/multi/d|WORLDS/MULTI/DM_ARENA.DAT|-o filenames 
 tarvex cat pack.rez nothing||-o filenames 
+tarvex find pack.rez *.dat wor|WORLDS/|-o filenames -o nospace 
 tarvex /X pack.rez out s|SKINS/;SOUND FX/|-o filenames 
 tarvex pack.rez -x out skins/|SKINS/HERO.DTX|-o filenames 
 tarvex /X pack.rez .||

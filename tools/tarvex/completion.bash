@@ -1,5 +1,5 @@
 # bash completion of tarvex: its commands, switches and options, the commands of edit, and the
-# paths inside the archive named on the line for cat, /X and edit. Disk paths are left to
+# paths inside the archive named on the line for cat, find, /X and edit. Disk paths are left to
 # bash's own file name completion.
 
 # REPLY: a word as the shell would read it: quotes and backslashes removed, a leading ~ for
@@ -61,7 +61,7 @@ _tarvex_archive_paths() {
 # and which of their words do: from the first number to the second (none: to the end), the
 # archive being word 0; "folders" when only folders fit. /X takes items after its
 # destination; the commands of edit count from their own first argument.
-declare -gA _tarvex_commands=([X]="2" [cat]="1 1" [edit]="")
+declare -gA _tarvex_commands=([X]="2" [cat]="1 1" [find]="1" [edit]="")
 # png takes its items after the destination, as /X does.
 _tarvex_commands[png]="2"
 declare -gA _tarvex_edit_commands=([add]="0 0 folders" [mkdir]="0 0 folders" [rename]="0 0"

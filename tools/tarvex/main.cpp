@@ -1,6 +1,6 @@
 // tarvex: the batch mode of Tarvex on the command line, plus /L to list an archive, cat to
-// read one entry, png to write textures as pictures and edit to change an archive by commands
-// or a script.
+// read one entry, find to search it, png to write textures as pictures and edit to change an
+// archive by commands or a script.
 #include <unistd.h>
 
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include "app/ArchiveListing.h"
 #include "app/BatchCommand.h"
 #include "app/ExitStatus.h"
+#include "app/ItemSearch.h"
 #include "platform/posix/IconvNames.h"
 #include "tools/tarvex/ConsoleHost.h"
 #include "tools/tarvex/Options.h"
@@ -31,6 +32,10 @@ const char kNativeUsage[] =
     "          put the texture. Other files are left out without a word.\n\n"
     "tarvex cat <RezFilename.Rez> <entry>\n"
     "        - Writes one file's data to standard output.\n\n"
+    "tarvex find <RezFilename.Rez> <pattern>...\n"
+    "        - Prints the path of every folder and file whose name matches a pattern (* any\n"
+    "          characters, ? one, any case), or whose path does when the pattern holds / or \\;\n"
+    "          parts joined by /, folders ending in /. Status 0: found, 1: none found.\n\n"
     "tarvex edit <RezFilename.Rez> <command> [<argument>...]\n"
     "tarvex edit <RezFilename.Rez> --script <file>   (- for standard input)\n"
     "        - Carries out one command, or a script of one command per line, then saves the\n"
@@ -151,6 +156,27 @@ int Cat(CTarvexDoc& doc, const Options& options) {
     return ExitCode(ExitStatus::Complete);
 }
 
+// Searching is reading: a pattern is text of the command line, names are the archive's.
+int Find(CTarvexDoc& doc, const Options& options) {
+    if (options.words.size() < 3)
+        return Failed("find takes an archive and at least one pattern");
+    std::vector<std::string> patterns;
+    for (auto word = options.words.begin() + 2; word != options.words.end(); ++word) {
+        if (!doc.Host().Names().ToArchive(*word, patterns.emplace_back()))
+            return Failed("the archive's code page cannot hold the pattern " + *word);
+    }
+    doc.OpenDocument(options.words[1]);
+    doc.FinishJobs();
+    if (doc.LastOpenFailed())
+        return Failed("the archive could not be read");
+    const std::vector<ArchiveItem> found = FindItems(doc.Folders(), patterns);
+    std::string text;
+    for (const ArchiveItem& item : found)
+        text += doc.Host().Names().Shown(FoundItemPath(doc.Folders(), item, '/')) + '\n';
+    std::fputs(text.c_str(), stdout);
+    return ExitCode(found.empty() ? ExitStatus::Partial : ExitStatus::Complete);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -167,11 +193,13 @@ int main(int argc, char** argv) {
     ConsolePrompts prompts(std::cin, std::cerr, isatty(STDIN_FILENO) != 0, options.answers);
     ConsoleHost host(prompts, *names);
     const std::string first = options.words.empty() ? std::string() : options.words.front();
-    if (first == "edit" || first == "cat" || first == "png") {
+    if (first == "edit" || first == "cat" || first == "find" || first == "png") {
         CTarvexDoc doc(host);
-        return first == "edit"  ? Edit(doc, options)
-               : first == "cat" ? Cat(doc, options)
-                                : Pictures(doc, options);
+        if (first == "find")
+            return Find(doc, options);
+        if (first == "png")
+            return Pictures(doc, options);
+        return first == "edit" ? Edit(doc, options) : Cat(doc, options);
     }
     if (options.script)
         return Failed("--script belongs to edit");

@@ -190,6 +190,17 @@ TEST_F(Dialogs, AboutBox) {
     ExpectTidyLayout(about, "about box");
 }
 
+TEST_F(Dialogs, FindPattern) {
+    HWND find = Open(20120);
+    ASSERT_NE(find, nullptr);
+    EXPECT_EQ(TextOf(find), "Find");
+    EXPECT_EQ(Described(find),
+              (std::vector<std::string>{
+                  "20122 text group '&Names (* any characters, ? one; patterns separated by ;):'",
+                  "20121 edit tab", "1 default group tab 'OK'", "2 push tab 'Cancel'"}));
+    ExpectTidyLayout(find, "find");
+}
+
 TEST_F(Dialogs, WizardHost) {
     HWND host = Open(197);
     ASSERT_NE(host, nullptr);

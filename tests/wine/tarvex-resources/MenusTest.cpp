@@ -85,7 +85,8 @@ TEST(Menus, MainMenuItemsAndIdentifiers) {
           {"&Delete", 32773},
           {"&Rename", 32782},
           kSeparator,
-          {"Select All\tCtrl+A", 32808}}},
+          {"Select All\tCtrl+A", 32808},
+          {"&Find...\tCtrl+F", 32850}}},
         {"&View",
          {{"&Toolbar", 59392},
           {"&Status Bar", 59393},
@@ -172,6 +173,7 @@ TEST(Keys, AcceleratorTable) {
         {FVIRTKEY | FCONTROL, 'V', 57637}, {FVIRTKEY | FSHIFT, VK_INSERT, 57637},
         {FVIRTKEY | FALT, VK_LEFT, 32798}, {FVIRTKEY | FALT, VK_RIGHT, 32799},
         {FVIRTKEY, VK_F6, 57680},          {FVIRTKEY | FSHIFT, VK_F6, 57681},
+        {FVIRTKEY | FCONTROL, 'F', 32850},
     };
     HACCEL table = LoadAcceleratorsA(Instance(), MAKEINTRESOURCEA(128));
     ASSERT_NE(table, nullptr);
@@ -180,7 +182,7 @@ TEST(Keys, AcceleratorTable) {
     std::set<Key> loaded;
     for (int i = 0; i < count; ++i)
         loaded.insert({keys[i].fVirt & ~0x80, keys[i].key, keys[i].cmd});
-    EXPECT_EQ(count, 14);
+    EXPECT_EQ(count, 15);
     EXPECT_EQ(loaded, expected);
     DestroyAcceleratorTable(table);
 }

@@ -1,7 +1,8 @@
 // Shows Tarvex's window with an archive until screenshot.sh has taken its pictures:
 //   tarvex_screenshot_host <archive.rez> <folder>
 // The views in turn (support/ScreenshotViews.h): the list in Details ("details") and in Large
-// Icons ("large-icons"), the popup menu over the list ("popup") and the about box ("about").
+// Icons ("large-icons"), the popup menu over the list ("popup"), the about box ("about") and
+// the results of Edit > Find ("find").
 #include <windows.h>
 
 #include <commctrl.h>
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr int kAboutView = 3;
+constexpr int kFindView = 4;
 
 HWND AboutBox() {
     return FindWindowA(reinterpret_cast<const char*>(WC_DIALOG), "About Tarvex");
@@ -39,6 +41,13 @@ void ShowView(CMainFrame& frame, int view) {
         case kAboutView:
             EndMenu();
             PostMessageA(frame.Handle(), WM_COMMAND, ID_APP_ABOUT, 0);
+            break;
+        case kFindView:
+            if (HWND about = AboutBox())
+                PostMessageA(about, WM_COMMAND, IDOK, 0);
+            frame.List().ShowFound({"*.dtx", "*.txt"});
+            ListView_SetItemState(frame.List().List(), 1, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
             break;
     }
     frame.OnIdle();  // the toolbar shows the view mode
@@ -69,7 +78,7 @@ int main(int argc, char** argv) {
 
     int view = 0;
     ScreenshotViews views(
-        argv[2], {"details", "large-icons", "popup", "about"},
+        argv[2], {"details", "large-icons", "popup", "about", "find"},
         [&](int next) { ShowView(frame, view = next); },
         [&] { return view == kAboutView ? AboutBox() : frame.Handle(); },
         [&](int) {
