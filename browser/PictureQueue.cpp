@@ -18,9 +18,18 @@ bool IsTextureKey(const std::string& iconKey) {
     return EqualNoCase(iconKey, ".dtx");
 }
 
+RowSpan IconGridRows(int scrollTop, int clientWidth, int clientHeight, int cellWidth,
+                     int cellHeight, int rowCount) {
+    if (cellWidth <= 0 || cellHeight <= 0 || rowCount <= 0)
+        return {};
+    const int perLine = std::max(1, clientWidth / cellWidth);
+    const int firstLine = std::max(0, scrollTop) / cellHeight;
+    const int lastLine = std::max(0, scrollTop + clientHeight - 1) / cellHeight;
+    const int first = std::min(firstLine * perLine, rowCount - 1);
+    return {first, std::min(rowCount - 1, (lastLine + 1) * perLine - 1)};
+}
+
 void PictureQueue::Add(PictureJob job) {
-    if (TooFar(job.row))
-        return;
     const auto same = std::find_if(jobs_.begin(), jobs_.end(), [&](const PictureJob& waiting) {
         return waiting.key.serial == job.key.serial;
     });

@@ -1,7 +1,7 @@
 #pragma once
 // The texture pictures the file list waits for, in the order they are made: the rows on
-// screen first, top to bottom, then the nearest to them. Rows scrolled more than a screen
-// away are dropped; they are asked for again when they come back.
+// screen first, top to bottom, then the nearest to them. Scrolling drops the rows left more
+// than a screen away; they are asked for again when they come back.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -27,9 +27,20 @@ PictureJob PictureJobOf(const RezEntry& entry, int row, const std::string& archi
 // True for an entry the list shows as a texture (its icon key ".dtx", in any case).
 bool IsTextureKey(const std::string& iconKey);
 
+struct RowSpan {
+    int first = 0;
+    int last = -1;  // below first: none
+};
+
+// The rows on screen of an icon grid laid out line by line in cells of cellWidth x cellHeight
+// pixels, scrolled down by scrollTop pixels; none known for cells without a size.
+RowSpan IconGridRows(int scrollTop, int clientWidth, int clientHeight, int cellWidth,
+                     int cellHeight, int rowCount);
+
 class PictureQueue {
   public:
-    // A job for an entry already waiting replaces it.
+    // A row the list asks for is being drawn, so it is kept wherever the screen was; a job
+    // for an entry already waiting replaces it.
     void Add(PictureJob job);
     // The rows first to last are on screen (last < first: none known yet).
     void SetVisibleRows(int first, int last);

@@ -26,8 +26,7 @@ TEST(PictureQueue, RowsOnScreenFirstThenTheNearest) {
     queue.SetVisibleRows(10, 14);
     for (int row : {17, 12, 8, 10, 20, 9})
         queue.Add(JobAt(row));
-    // 20 is more than a screen away.
-    EXPECT_EQ(TakeAll(queue), (std::vector<int>{10, 12, 9, 8, 17}));
+    EXPECT_EQ(TakeAll(queue), (std::vector<int>{10, 12, 9, 8, 17, 20}));
 }
 
 TEST(PictureQueue, ScrollingAwayDropsTheFarRows) {
@@ -43,6 +42,15 @@ TEST(PictureQueue, AnEntryWaitsOnceAtItsLatestRow) {
     queue.Add(JobAt(3, 7));
     queue.Add(JobAt(5, 7));
     EXPECT_EQ(TakeAll(queue), (std::vector<int>{5}));
+}
+
+TEST(PictureQueue, IconGridShowsTheLinesInTheWindow) {
+    // Four cells a line; lines 2 to 5 are in sight.
+    const RowSpan span = IconGridRows(150, 400, 300, 100, 75, 100);
+    EXPECT_EQ(span.first, 8);
+    EXPECT_EQ(span.last, 23);
+    EXPECT_EQ(IconGridRows(150, 400, 300, 100, 75, 20).last, 19);
+    EXPECT_LT(IconGridRows(0, 400, 300, 0, 75, 20).last, 0);
 }
 
 TEST(PictureQueue, JobReadsTheArchiveOrTheDiskFile) {
