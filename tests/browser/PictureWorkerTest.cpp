@@ -125,3 +125,15 @@ TEST(PictureWorker, CancelForgetsTheQueueAndThePictureBeingMade) {
     scene.worker.Request(JobAt(1));
     EXPECT_EQ(scene.Take(1)[0].job.row, 1);
 }
+
+TEST(PictureWorker, CancelForgetsPicturesNotYetTaken) {
+    Scene scene;
+    scene.decoder.Release(true);
+    scene.worker.Request(JobAt(1));
+    {
+        std::unique_lock lock(scene.mutex);
+        scene.ready.wait(lock, [&] { return scene.signals > 0; });
+    }
+    scene.worker.Cancel();
+    EXPECT_TRUE(scene.worker.TakeResults().empty());
+}
