@@ -6,7 +6,7 @@ PictureWorker::PictureWorker(int pictureSize, std::function<void()> resultsReady
     : pictureSize_(pictureSize),
       resultsReady_(std::move(resultsReady)),
       decode_(decode ? std::move(decode) : [size = pictureSize](const PictureJob& job) {
-          return ReadTexturePicture(job.path, job.offset, job.length, size);
+          return ReadIconPicture(job.path, job.offset, job.length, size);
       }) {}
 
 PictureWorker::~PictureWorker() {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "browser/PictureQueue.h"
-#include "thumbs/TexturePicture.h"
+#include "thumbs/IconPicture.h"
 
 struct PictureResult {
     PictureJob job;

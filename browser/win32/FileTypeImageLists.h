@@ -8,7 +8,7 @@
 
 #include "browser/FileTypeIcons.h"
 #include "platform/win32/ui/Scoped.h"
-#include "thumbs/TexturePicture.h"
+#include "thumbs/IconPicture.h"
 
 class FileTypeImageLists : public IconImages {
   public:

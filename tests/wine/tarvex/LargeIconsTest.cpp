@@ -11,7 +11,7 @@ namespace tarvex_test {
 namespace {
 
 using namespace dtx_test;
-using Pictures = TarvexWindow;
+using LargeIcons = TarvexWindow;
 
 constexpr int kTextureIcon = 5;  // ".dtx"
 constexpr uint32_t kWhite = 0xFFFFFF;
@@ -89,7 +89,7 @@ Picture ImageListPicture(HIMAGELIST list, int index) {
     return picture;
 }
 
-TEST_F(Pictures, TexturesShowTheirPicturesInLargeIconsOnly) {
+TEST_F(LargeIcons, TexturesShowTheirPicturesInLargeIconsOnly) {
     disk.MakeDir("stored");
     WriteFile(disk.Path("stored/a_bad.dtx"), Header(-7, 64, 64, 0, 4096));
     WriteFile(disk.Path("stored/blocks.dtx"), TextureOf(64, 64, Blocks));

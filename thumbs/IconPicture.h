@@ -13,8 +13,8 @@ struct IconPicture {
 };
 
 // No picture when the texture has no pixels or size is not positive.
-IconPicture TexturePicture(const CGlintraDoc& texture, int size);
+IconPicture IconPictureOf(const CGlintraDoc& texture, int size);
 
 // The texture file that takes length bytes from offset in the file at path (a whole file
 // when offset is 0 and length is the file's). No picture when it cannot be read.
-IconPicture ReadTexturePicture(const std::string& path, uint32_t offset, uint32_t length, int size);
+IconPicture ReadIconPicture(const std::string& path, uint32_t offset, uint32_t length, int size);

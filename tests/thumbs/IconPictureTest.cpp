@@ -3,7 +3,7 @@
 #include "support/ScratchFolder.h"
 #include "thumbs/DtxBuilder.h"
 #include "thumbs/GlintraDoc.h"
-#include "thumbs/TexturePicture.h"
+#include "thumbs/IconPicture.h"
 
 using namespace dtx_test;
 
@@ -23,12 +23,12 @@ IconPicture PictureOf(const std::vector<uint8_t>& file, int size) {
     CGlintraDoc doc;
     MemoryReader reader(file);
     doc.Serialize(reader, static_cast<uint32_t>(file.size()));
-    return TexturePicture(doc, size);
+    return IconPictureOf(doc, size);
 }
 
 }  // namespace
 
-TEST(TexturePicture, SmallTextureIsCentredOnWhite) {
+TEST(IconPicture, SmallTextureIsCentredOnWhite) {
     const IconPicture picture = PictureOf(TextureOf(2, 1, {0x102030, 0x405060}), 4);
     EXPECT_EQ(picture.size, 4);
     EXPECT_EQ(picture.pixels, (std::vector<uint32_t>{W, W, W, W,                //
@@ -37,7 +37,7 @@ TEST(TexturePicture, SmallTextureIsCentredOnWhite) {
                                                      W, W, W, W}));
 }
 
-TEST(TexturePicture, WideTextureIsShrunkToTheWidthAndCentred) {
+TEST(IconPicture, WideTextureIsShrunkToTheWidthAndCentred) {
     // 8 x 4 into 4: two pixels of the texture to one, each pair of rows alike.
     std::vector<uint32_t> rgb;
     for (int y = 0; y < 4; ++y) {
@@ -52,12 +52,12 @@ TEST(TexturePicture, WideTextureIsShrunkToTheWidthAndCentred) {
                                      W, W, W, W}));
 }
 
-TEST(TexturePicture, TextureWithoutPixelsGivesNoPicture) {
+TEST(IconPicture, TextureWithoutPixelsGivesNoPicture) {
     EXPECT_EQ(PictureOf(Header(-3, 4, 4), 4).size, 0);
     EXPECT_TRUE(PictureOf({1, 2, 3}, 4).pixels.empty());
 }
 
-TEST(TexturePicture, FileIsReadFromItsOffsetForItsLengthOnly) {
+TEST(IconPicture, FileIsReadFromItsOffsetForItsLengthOnly) {
     support::ScratchFolder scratch;
     std::vector<uint8_t> archive(10, 0xAB);
     const std::vector<uint8_t> texture = TextureOf(2, 1, {0x102030, 0x405060});
@@ -66,11 +66,11 @@ TEST(TexturePicture, FileIsReadFromItsOffsetForItsLengthOnly) {
     const std::string path = scratch.Write("pack.rez", archive);
     const uint32_t length = static_cast<uint32_t>(texture.size() - 4);
 
-    const IconPicture picture = ReadTexturePicture(path, 10, length, 4);
+    const IconPicture picture = ReadIconPicture(path, 10, length, 4);
     ASSERT_EQ(picture.size, 4);
     // The second pixel is cut off: black, not the bytes after the entry.
     EXPECT_EQ(picture.pixels[5], 0x102030u);
     EXPECT_EQ(picture.pixels[6], 0x000000u);
-    EXPECT_EQ(ReadTexturePicture(path, 0, length, 4).size, 0);
-    EXPECT_EQ(ReadTexturePicture(scratch.Path("missing.dtx"), 0, length, 4).size, 0);
+    EXPECT_EQ(ReadIconPicture(path, 0, length, 4).size, 0);
+    EXPECT_EQ(ReadIconPicture(scratch.Path("missing.dtx"), 0, length, 4).size, 0);
 }

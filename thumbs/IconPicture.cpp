@@ -1,4 +1,4 @@
-#include "thumbs/TexturePicture.h"
+#include "thumbs/IconPicture.h"
 
 #include <algorithm>
 
@@ -13,7 +13,7 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 
 }  // namespace
 
-IconPicture TexturePicture(const CGlintraDoc& texture, int size) {
+IconPicture IconPictureOf(const CGlintraDoc& texture, int size) {
     IconPicture picture;
     const RgbImage image = FittedImage(texture, size);
     if (image.rgb.empty())
@@ -33,8 +33,7 @@ IconPicture TexturePicture(const CGlintraDoc& texture, int size) {
     return picture;
 }
 
-IconPicture ReadTexturePicture(const std::string& path, uint32_t offset, uint32_t length,
-                               int size) {
+IconPicture ReadIconPicture(const std::string& path, uint32_t offset, uint32_t length, int size) {
     BufferedFileReader file;
     if (!file.Open(path) || !file.Seek(offset))
         return {};
@@ -42,5 +41,5 @@ IconPicture ReadTexturePicture(const std::string& path, uint32_t offset, uint32_
     CGlintraDoc texture;
     if (length == 0 || !texture.Serialize(entry, length))
         return {};
-    return TexturePicture(texture, size);
+    return IconPictureOf(texture, size);
 }
