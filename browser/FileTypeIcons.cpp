@@ -20,6 +20,7 @@ FileTypeIcons::FileTypeIcons(IconImages& images, const NameCollation& collation)
 void FileTypeIcons::ResetIcons() {
     images_.Clear();
     keys_.clear();
+    pictureSlot_.clear();
     for (const DefaultIcon& icon : kDefaults) {
         const bool small = images_.AppendDefault(icon, IconSize::Small);
         const bool large = images_.AppendDefault(icon, IconSize::Large);
@@ -30,7 +31,7 @@ void FileTypeIcons::ResetIcons() {
 int FileTypeIcons::IconIndexFor(std::string_view key) {
     std::string lower = collation_.LowerCase(key);
     for (size_t i = 0; i < keys_.size(); ++i) {
-        if (keys_[i] == lower)
+        if (!pictureSlot_[i] && keys_[i] == lower)
             return static_cast<int>(i);
     }
     // The shell decides by the text after the last dot; the file need not exist.
@@ -39,11 +40,16 @@ int FileTypeIcons::IconIndexFor(std::string_view key) {
     return Append(std::move(lower), small, large);
 }
 
-int FileTypeIcons::Append(std::string key, bool small, bool large) {
+int FileTypeIcons::AddPictureSlot() {
+    return Append(kPictureKey, false, false, true);
+}
+
+int FileTypeIcons::Append(std::string key, bool small, bool large, bool pictureSlot) {
     if (!small)
         images_.AppendPlaceholder(IconSize::Small);
     if (!large)
         images_.AppendPlaceholder(IconSize::Large);
     keys_.push_back(std::move(key));
+    pictureSlot_.push_back(pictureSlot);
     return static_cast<int>(keys_.size()) - 1;
 }

@@ -53,13 +53,18 @@ class FileTypeIcons {
     // The index of a key in any mix of case; a new key gets the shell's icons for a file
     // of that name, once.
     int IconIndexFor(std::string_view key);
+    // A blank index of both lists that no key finds, for a picture drawn into the large list
+    // (a texture in Large Icons). Its key reads kPictureKey.
+    int AddPictureSlot();
+    static constexpr const char* kPictureKey = "<picture>";
 
     const std::vector<std::string>& Keys() const { return keys_; }
 
   private:
-    int Append(std::string key, bool small, bool large);
+    int Append(std::string key, bool small, bool large, bool pictureSlot = false);
 
     IconImages& images_;
     const NameCollation& collation_;
     std::vector<std::string> keys_;
+    std::vector<bool> pictureSlot_;  // per index
 };

@@ -33,6 +33,16 @@ bool BufferedFileReader::Open(const std::string& path) {
     return true;
 }
 
+bool BufferedFileReader::Seek(uint32_t position) {
+    // Where long has 32 bits, positions from 2 GiB on come out negative: no such seek.
+    const long target = static_cast<long>(position);
+    if (!file_ || target < 0 || std::fseek(file_, target, SEEK_SET) != 0) {
+        return false;
+    }
+    bufferFill_ = bufferPos_ = 0;
+    return true;
+}
+
 bool BufferedFileReader::Refill() {
     bufferPos_ = 0;
     bufferFill_ = std::fread(buffer_, 1, sizeof buffer_, file_);

@@ -17,6 +17,8 @@ class BufferedFileReader : public ByteReader {
     // longer than a 32-bit length can tell.
     bool Open(const std::string& path);
     uint32_t Length() const { return length_; }
+    // Goes to position, from where the next read starts; false when the file cannot.
+    bool Seek(uint32_t position);
 
     size_t Read(void* destination, size_t size) override;
     bool Failed() const override { return failed_; }

@@ -11,3 +11,10 @@ size_t MemoryReader::Read(void* destination, size_t size) {
     position_ += count;
     return count;
 }
+
+size_t LimitedReader::Read(void* destination, size_t size) {
+    const size_t count =
+        source_.Read(destination, static_cast<size_t>(std::min<uint64_t>(size, left_)));
+    left_ -= count;
+    return count;
+}

@@ -24,3 +24,15 @@ class MemoryReader : public ByteReader {
     const std::vector<uint8_t>& bytes_;
     size_t position_ = 0;
 };
+
+// At most limit bytes of another reader: one file stored inside a larger one.
+class LimitedReader : public ByteReader {
+  public:
+    LimitedReader(ByteReader& source, uint64_t limit) : source_(source), left_(limit) {}
+    size_t Read(void* destination, size_t size) override;
+    bool Failed() const override { return source_.Failed(); }
+
+  private:
+    ByteReader& source_;
+    uint64_t left_;
+};

@@ -26,6 +26,8 @@ std::uintptr_t Win32DocumentHost::Owner() {
 }
 
 void Win32DocumentHost::StartJob(std::unique_ptr<ArchiveJob> job) {
+    if (window_)
+        window_->JobStarting();
     {
         std::lock_guard lock(runningMutex_);
         if (running_++ == 0)

@@ -22,6 +22,8 @@ class DocumentWindow {
     virtual void UpdateAllViews() = 0;
     virtual void DocumentRenewed() = 0;
     virtual void JobCompleted(const ArchiveJob& job) = 0;
+    // Before a job takes the model and the archive file.
+    virtual void JobStarting() {}
 
   protected:
     ~DocumentWindow() = default;

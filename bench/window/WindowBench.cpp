@@ -2,7 +2,8 @@
 // sort that folder by each column, and to answer each step of a drag of all that folder's rows
 // over the list and the tree; run under Wine by run.sh, which compares the first with the
 // native `tarvex /L` of the same archive. Prints the times; not a test.
-//   window_bench <archive.rez> <folder path, with the root's name>
+//   window_bench <archive.rez> <folder path, with the root's name> [large]
+// "large" shows the folder in Large Icons, where textures are drawn as their pictures.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -10,12 +11,14 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "app/win32/TarvexApp.h"
 #include "browser/MovePayload.h"
 #include "browser/win32/transfer/DataSource.h"
 #include "browser/win32/transfer/DropTargetAdaptor.h"
 #include "platform/win32/ui/MessageLoop.h"
+#include "resources/tarvex/resource.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingProgress.h"
 #include "support/ScriptedPrompts.h"
@@ -104,7 +107,7 @@ void TimeDrag(CMainFrame& frame) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3)
+    if (argc != 3 && argc != 4)
         return 2;
     ScriptedPrompts prompts;
     MemorySettings settings;
@@ -115,6 +118,8 @@ int main(int argc, char** argv) {
     CMainFrame& frame = app.Frame();
     SetWindowPos(frame.Handle(), HWND_TOP, 0, 0, 800, 600, SWP_NOACTIVATE);
     PumpMessages(frame);
+    if (argc == 4 && std::string(argv[3]) == "large")
+        frame.Commands().Run(ID_VIEW_LARGEICON);
 
     double best = 1e9;
     int rows = 0;

@@ -3,7 +3,10 @@
 of them in the one folder BIG, the rest in 180 folders of 1,000 below 20 folders, with sizes
 and times spread out and engine types mixed.
 
-    make_archive.py out.rez
+    make_archive.py out.rez [--textures | --no-textures]
+
+--textures gives the DTX entries of BIG real 32 x 32 textures, for the Large Icons pictures;
+--no-textures the same archive with those entries typed DTQ, so that none is a texture.
 """
 import random
 import struct
@@ -22,8 +25,15 @@ def entries(count, rng):
     return made
 
 
+def texture(rng):
+    """A version -5 texture of 32 x 32 32-bit pixels."""
+    header = struct.pack('<IihhhhII', 0, -5, 32, 32, 0, 0, 0, 0) + bytes(140)
+    return header + rng.randbytes(32 * 32 * 4)
+
+
 def main():
     rng = random.Random(20050131)
+    mode = sys.argv[2] if len(sys.argv) > 2 else ''
     # (name, parent index, entries), root first and every folder after its parent.
     folders = [(b'', None, [])]
     for s in range(20):
@@ -31,15 +41,20 @@ def main():
         parent = len(folders) - 1
         for k in range(9):
             folders.append((b'PART%d' % k, parent, entries(1000, rng)))
-    folders.append((b'BIG', 0, entries(20000, rng)))
+    big = entries(20000, rng)
+    if mode:
+        big = [(base, b'DTQ' if mode == '--no-textures' else kind, 4260, time)
+               if kind == b'DTX' else (base, kind, size, time) for base, kind, size, time in big]
+    folders.append((b'BIG', 0, big))
 
     data = bytearray()
     positions = []  # per folder, per entry
     for _, _, items in folders:
         here = []
-        for _, _, size, _ in items:
+        for _, kind, size, _ in items:
             here.append(168 + len(data))
-            data += rng.randbytes(size)
+            data += texture(rng) if mode and kind in (b'DTX', b'DTQ') and size == 4260 \
+                else rng.randbytes(size)
         positions.append(here)
     data_end = 168 + len(data)
 

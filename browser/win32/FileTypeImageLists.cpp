@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include <cstring>
+
 namespace {
 
 constexpr COLORREF kBackground = RGB(255, 255, 255);
@@ -91,4 +93,31 @@ void FileTypeImageLists::AppendPlaceholder(IconSize size) {
         PatBlt(dc.Get(), 0, 0, pixels, pixels, WHITENESS);
     }
     ImageList_Add(ListOf(size), image.Get(), mask.Get());
+}
+
+void FileTypeImageLists::SetLargePicture(int index, const IconPicture& picture) {
+    const int pixels = PixelsOf(IconSize::Large);
+    if (picture.size != pixels)
+        return;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = pixels;
+    info.bmiHeader.biHeight = -pixels;  // rows from the top, as the picture's
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    ScopedBitmap image(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!image)
+        return;
+    // 0x00RRGGBB in memory order is blue, green, red, 0: the section's own pixel layout.
+    std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(picture.pixels[0]));
+    ScopedBitmap mask(CreateBitmap(pixels, pixels, 1, 1, nullptr));
+    {
+        WindowDC screen(nullptr);
+        MemoryDC dc(CreateCompatibleDC(screen.Get()));
+        SelectedObject selected(dc.Get(), mask.Get());
+        PatBlt(dc.Get(), 0, 0, pixels, pixels, BLACKNESS);  // black: every pixel shown
+    }
+    ImageList_Replace(Large(), index, image.Get(), mask.Get());
 }

@@ -8,6 +8,7 @@
 
 #include "browser/FileTypeIcons.h"
 #include "platform/win32/ui/Scoped.h"
+#include "thumbs/IconPicture.h"
 
 class FileTypeImageLists : public IconImages {
   public:
@@ -22,6 +23,8 @@ class FileTypeImageLists : public IconImages {
     bool AppendDefault(const DefaultIcon& icon, IconSize size) override;
     bool AppendShellIcon(const std::string& fileName, IconSize size) override;
     void AppendPlaceholder(IconSize size) override;
+    // Draws a picture of the large list's size, opaque, over the large image at index.
+    void SetLargePicture(int index, const IconPicture& picture);
 
   private:
     HIMAGELIST ListOf(IconSize size) const { return size == IconSize::Small ? Small() : Large(); }

@@ -55,6 +55,7 @@ class CMainFrame : public FrameWindow,
     void UpdateAllViews() override;
     void DocumentRenewed() override;
     void JobCompleted(const ArchiveJob& job) override;
+    void JobStarting() override { list_.StopPictures(); }
 
     void OnIdle() override;
 

@@ -32,6 +32,7 @@ bool CTarvexView::Create(HWND parent, PaneHost& host) {
     ListView_SetCallbackMask(List(), LVIS_DROPHILITED);
     ListView_SetImageList(List(), images_.Small(), LVSIL_SMALL);
     ListView_SetImageList(List(), images_.Large(), LVSIL_NORMAL);
+    pictures_.Attach(List());
     InsertColumns();
     header_.Attach(ListView_GetHeader(List()));
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
@@ -95,6 +96,7 @@ void CTarvexView::RefreshList() {
 
 void CTarvexView::ShowRows() {
     ++selectionVersion_;
+    pictures_.Cancel();  // the rows asked for are renumbered
     // The control keeps its selection by row number.
     ListView_SetItemCountEx(List(), rows_.RowCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     InvalidateRect(List(), nullptr, TRUE);
@@ -134,6 +136,7 @@ void CTarvexView::EditFirstSelected() {
 
 void CTarvexView::SetMode(ViewMode mode) {
     mode_ = mode;
+    pictures_.Cancel();
     const LONG style = GetWindowLongA(List(), GWL_STYLE);
     SetWindowLongA(List(), GWL_STYLE, (style & ~LVS_TYPEMASK) | StyleOf(mode));
 }
@@ -149,9 +152,18 @@ void CTarvexView::OnDisplayInfo(LVITEMA& item) {
         lstrcpynA(item.pszText, text.c_str(), item.cchTextMax);
     }
     if (item.mask & LVIF_IMAGE)
-        item.iImage = icons_.IconIndexFor(rows_.IconKey(item.iItem));
+        item.iImage = ImageOf(item.iItem);
     if (item.mask & LVIF_STATE)
         item.state = item.iItem == highlightedRow_ ? LVIS_DROPHILITED : 0;
+}
+
+int CTarvexView::ImageOf(int row) {
+    const std::string key = rows_.IconKey(row);
+    const int icon = icons_.IconIndexFor(key);
+    const RezEntry* entry = rows_.ItemAtRow(row).entry;
+    if (mode_ != ViewMode::LargeIcons || !entry || !IsTextureKey(key))
+        return icon;
+    return pictures_.ImageFor(row, *entry, doc_.ArchivePath(), icon);
 }
 
 void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
@@ -292,6 +304,10 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool CTarvexView::OnListMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) {
+    if (message == ListPictures::kReadyMessage) {
+        pictures_.TakeReady();
+        return true;
+    }
     if (message == WM_DESTROY) {
         // OLE lets go of a drop target only while its window lives.
         dropTarget_.reset();

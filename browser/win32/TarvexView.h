@@ -18,6 +18,7 @@
 #include "browser/FileTypeIcons.h"
 #include "browser/PaneDrops.h"
 #include "browser/win32/FileTypeImageLists.h"
+#include "browser/win32/ListPictures.h"
 #include "browser/win32/SortHeaderCtrl.h"
 #include "browser/win32/transfer/PaneDropEvents.h"
 #include "platform/win32/ui/ControlPane.h"
@@ -29,8 +30,13 @@ class CTarvexView : public ControlPane, public ListDropView {
   public:
     // tree: the folder tree, whose items the list highlights for its folder rows.
     CTarvexView(CTarvexDoc& doc, TreeDropView& tree, FileTypeIcons& icons,
-                const FileTypeImageLists& images, ViewMode mode)
-        : doc_(doc), icons_(icons), images_(images), mode_(mode), drops_(doc, rows_, *this, tree) {}
+                FileTypeImageLists& images, ViewMode mode)
+        : doc_(doc),
+          icons_(icons),
+          images_(images),
+          mode_(mode),
+          drops_(doc, rows_, *this, tree),
+          pictures_(icons, images) {}
 
     bool Create(HWND parent, PaneHost& host) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
@@ -75,6 +81,8 @@ class CTarvexView : public ControlPane, public ListDropView {
 
     ViewMode Mode() const { return mode_; }
     void SetMode(ViewMode mode);
+    // Before a job takes the model: no texture file stays open.
+    void StopPictures() { pictures_.Cancel(); }
 
     // While it answers true the model belongs to a worker: the list shows nothing of it.
     std::function<bool()> modelBusy;
@@ -92,6 +100,7 @@ class CTarvexView : public ControlPane, public ListDropView {
     void MatchColumns();
     void ShowRows();
     void OnDisplayInfo(LVITEMA& item);
+    int ImageOf(int row);
     void OnEndLabelEdit(const LVITEMA& item);
     void OnDoubleClick();
     LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) const;
@@ -111,4 +120,5 @@ class CTarvexView : public ControlPane, public ListDropView {
     std::unique_ptr<DropTargetRegistration> dropTarget_;
     // The row drawn drop-highlighted; the owner-data control keeps no such state itself.
     int highlightedRow_ = -1;
+    ListPictures pictures_;
 };

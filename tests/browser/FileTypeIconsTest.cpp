@@ -51,6 +51,15 @@ TEST_F(FileTypeIconsTest, AnUnknownKeyCostsOnePairOfShellIconsOnce) {
     EXPECT_EQ(icons.Keys().back(), ".wav");
 }
 
+TEST_F(FileTypeIconsTest, APictureSlotKeepsTheListsInStepAndNoKeyFindsIt) {
+    EXPECT_EQ(icons.AddPictureSlot(), 9);
+    EXPECT_EQ(images.small.back(), "blank");
+    EXPECT_EQ(images.large.back(), "blank");
+    EXPECT_EQ(icons.IconIndexFor(FileTypeIcons::kPictureKey), 10);
+    EXPECT_EQ(icons.IconIndexFor(".txt"), 11);
+    EXPECT_EQ(images.small.size(), 12u);
+}
+
 TEST_F(FileTypeIconsTest, TheEmptyKeyIsAKeyLikeAnyOther) {
     EXPECT_EQ(icons.IconIndexFor(""), 9);
     EXPECT_EQ(icons.IconIndexFor(""), 9);
