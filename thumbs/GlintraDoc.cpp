@@ -173,7 +173,7 @@ void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
                 return;
             }
             std::copy(block, block + skippedBytes,
-                      &blockAlpha_[(blockRow * blocksAcross + across) * skippedBytes]);
+                      blockAlpha_.data() + (blockRow * blocksAcross + across) * skippedBytes);
             DecodeColourBlock(block + skippedBytes, colours);
             for (size_t y = 0; y < rows; ++y) {
                 uint8_t* row = &pixels_[(blockRow * 4 + y) * rowStride_ + across * 16];
