@@ -10,12 +10,13 @@ mkdir -p "$sample/WORLDS/MULTI" "$sample/TEXTURES/SKINS" "$sample/ATTRIBUTES" "$
 printf 'single player world\n' >"$sample/WORLDS/MAP01.DAT"
 head -c 200000 /dev/urandom >"$sample/WORLDS/MULTI/DM_ARENA.DAT"
 head -c 96000 /dev/urandom >"$sample/WORLDS/MULTI/CTF_BASE.DAT"
-head -c 16384 /dev/urandom >"$sample/TEXTURES/WALL.DTX"
-head -c 4096 /dev/urandom >"$sample/TEXTURES/SKINS/HERO.DTX"
+textures=$(dirname "${BASH_SOURCE[0]}")/make-texture.py
+/usr/bin/python3 "$textures" "$sample/TEXTURES/WALL.DTX" bricks
+/usr/bin/python3 "$textures" "$sample/TEXTURES/SKINS/HERO.DTX" skin
 head -c 70000 /dev/urandom >"$sample/MODELS/HERO.ABC"
 head -c 52000 /dev/urandom >"$sample/MODELS/RIFLE.LTB"
 printf 'Health=100\nArmor=50\n' >"$sample/ATTRIBUTES/WEAPONS.TXT"
 head -c 2600 /dev/urandom >"$sample/FIRE.SPR"
 head -c 33000 /dev/urandom >"$sample/LOBBY.DAT"
-head -c 8200 /dev/urandom >"$sample/CRATE.DTX"
+/usr/bin/python3 "$textures" "$sample/CRATE.DTX" crate
 printf 'sample archive\n' >"$sample/README.TXT"
