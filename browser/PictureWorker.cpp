@@ -3,8 +3,7 @@
 #include <utility>
 
 PictureWorker::PictureWorker(int pictureSize, std::function<void()> resultsReady, Decode decode)
-    : pictureSize_(pictureSize),
-      resultsReady_(std::move(resultsReady)),
+    : resultsReady_(std::move(resultsReady)),
       decode_(decode ? std::move(decode) : [size = pictureSize](const PictureJob& job) {
           return ReadIconPicture(job.path, job.offset, job.length, size);
       }) {}

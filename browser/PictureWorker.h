@@ -38,7 +38,6 @@ class PictureWorker {
   private:
     void Run();
 
-    const int pictureSize_;
     const std::function<void()> resultsReady_;
     const Decode decode_;
     std::mutex mutex_;
