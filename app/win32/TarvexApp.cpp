@@ -47,7 +47,7 @@ bool CTarvexApp::StartUp(const std::vector<std::string>& args, int show) {
         exitCode_ = ::ExitCode(ExitStatus::Failed);
         return false;
     }
-    host_.SetWindow(&frame_);
+    host_.SetWindow(&frame_.AsDocumentWindow());
     if (onMainWindow)
         onMainWindow(frame_.Handle());
 

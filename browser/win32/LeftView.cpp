@@ -19,8 +19,8 @@ HTREEITEM ItemOf(const RezFolder* folder) {
 
 }  // namespace
 
-CLeftView::CLeftView(CTarvexDoc& doc, FileTypeIcons& icons)
-    : folders_(doc.Folders()), icons_(icons), drops_(doc, *this) {}
+CLeftView::CLeftView(FolderTreeHost& host, FileTypeIcons& icons, const FileTypeImageLists& images)
+    : host_(host), icons_(icons), images_(images), drops_(host.Document(), *this) {}
 
 HWND CLeftView::CreateControl(HWND parent) {
     return CreateWindowExA(WS_EX_CLIENTEDGE, WC_TREEVIEWA, nullptr,
@@ -29,9 +29,10 @@ HWND CLeftView::CreateControl(HWND parent) {
                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-bool CLeftView::Create(HWND parent, PaneHost& host) {
-    if (!ControlPane::Create(parent, host))
+bool CLeftView::Create(HWND parent, PaneHost&) {
+    if (!ControlPane::Create(parent, host_))
         return false;
+    Control().SetImageList(images_.Small());
     if (!treeHook_.Attach(Tree(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnTreeMessage(m, w, l, r);
         })) {
@@ -42,15 +43,8 @@ bool CLeftView::Create(HWND parent, PaneHost& host) {
     return true;
 }
 
-RezFolder* CLeftView::FolderOfItem(HWND tree, HTREEITEM item) {
-    if (item == nullptr)
-        return nullptr;
-    TVITEMA data{};
-    data.mask = TVIF_PARAM;
-    data.hItem = item;
-    if (!TreeView_GetItem(tree, &data))
-        return nullptr;
-    return reinterpret_cast<RezFolder*>(data.lParam);
+RezFolder* CLeftView::FolderOfItem(HTREEITEM item) const {
+    return reinterpret_cast<RezFolder*>(Control().ItemData(item));
 }
 
 HTREEITEM CLeftView::Insert(HTREEITEM parent, RezFolder& folder, const char* imageKey,
@@ -63,16 +57,16 @@ HTREEITEM CLeftView::Insert(HTREEITEM parent, RezFolder& folder, const char* ima
     insert.item.lParam = reinterpret_cast<LPARAM>(&folder);
     insert.item.iImage = icons_.IconIndexFor(imageKey);
     insert.item.iSelectedImage = icons_.IconIndexFor(selectedKey);
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageA(Tree(), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
+    return Control().InsertItem(insert);
 }
 
 void CLeftView::RebuildTree() {
     refilling_ = true;
-    TreeView_DeleteAllItems(Tree());
+    const TreeView tree = Control();
+    tree.DeleteAllItems();
     std::vector<HTREEITEM> parents;
     std::unordered_set<HTREEITEM> sorted;
-    for (const TreeFillItem& item : PlanTreeFill(folders_)) {
+    for (const TreeFillItem& item : PlanTreeFill(host_.Document().Folders())) {
         HTREEITEM parent = item.parent ? ItemOf(item.parent) : TVI_ROOT;
         HTREEITEM inserted = Insert(parent, *item.folder, item.imageKey, item.selectedImageKey);
         item.folder->treeItem = reinterpret_cast<std::uintptr_t>(inserted);
@@ -81,27 +75,27 @@ void CLeftView::RebuildTree() {
     }
     // Each parent's children once, when all are in.
     for (HTREEITEM parent : parents)
-        TreeView_SortChildren(Tree(), parent, FALSE);
-    if (RezFolder* root = folders_.Root())
-        TreeView_Expand(Tree(), ItemOf(root), TVE_EXPAND);
-    TreeView_SelectItem(Tree(), nullptr);
+        tree.SortChildren(parent);
+    if (RezFolder* root = host_.Document().Root())
+        tree.Expand(ItemOf(root));
+    tree.Select(nullptr);
     refilling_ = false;
     UpdateWindow(Tree());
 }
 
 void CLeftView::SelectFolder(RezFolder* folder) {
-    TreeView_SelectItem(Tree(), ItemOf(folder));
+    Control().Select(ItemOf(folder));
 }
 
 RezFolder* CLeftView::SelectedFolder() const {
-    return FolderOfItem(Tree(), TreeView_GetSelection(Tree()));
+    return FolderOfItem(Control().Selection());
 }
 
 void CLeftView::EditLabel(RezFolder* folder) {
     if (HTREEITEM item = ItemOf(folder)) {
         SetFocus(Tree());
-        TreeView_EnsureVisible(Tree(), item);
-        TreeView_EditLabel(Tree(), item);
+        Control().EnsureVisible(item);
+        Control().EditLabel(item);
     }
 }
 
@@ -113,25 +107,23 @@ void CLeftView::FolderRenamed(RezFolder* folder) {
     data.mask = TVIF_TEXT;
     data.hItem = item;
     data.pszText = const_cast<char*>(folder->name.c_str());
-    SendMessageA(Tree(), TVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&data));
-    if (HTREEITEM parent = TreeView_GetParent(Tree(), item))
-        TreeView_SortChildren(Tree(), parent, FALSE);
+    Control().SetItem(data);
+    if (HTREEITEM parent = Control().Parent(item))
+        Control().SortChildren(parent);
 }
 
 RezFolder* CLeftView::FolderAt(DropPoint point) {
-    TVHITTESTINFO hit{};
-    hit.pt = {point.x, point.y};
-    return FolderOfItem(Tree(), TreeView_HitTest(Tree(), &hit));
+    return FolderOfItem(Control().HitTest({point.x, point.y}));
 }
 
 void CLeftView::HighlightDropFolder(RezFolder* folder) {
     HTREEITEM item = ItemOf(folder);
-    if (TreeView_GetDropHilight(Tree()) != item)
-        TreeView_SelectDropTarget(Tree(), item);
+    if (Control().DropHighlight() != item)
+        Control().SetDropHighlight(item);
 }
 
 RezFolder* CLeftView::DropHighlightFolder() {
-    return FolderOfItem(Tree(), TreeView_GetDropHilight(Tree()));
+    return FolderOfItem(Control().DropHighlight());
 }
 
 std::uintptr_t CLeftView::OwnerWindow() {
@@ -157,7 +149,7 @@ void CLeftView::BeginDrag(const NMTREEVIEWA& drag) {
     // The control still uses the dragged item once this notification returns, and a drop
     // refills the tree: the drag starts from the message queue instead.
     pendingDrag_ = std::make_unique<PendingDrag>();
-    pendingDrag_->payload = EncodeFolderPayload(FolderOfItem(Tree(), drag.itemNew.hItem));
+    pendingDrag_->payload = EncodeFolderPayload(FolderOfItem(drag.itemNew.hItem));
     pendingDrag_->at = drag.ptDrag;
     PostMessageA(Tree(), kStartDragMessage, 0, 0);
 }
@@ -185,9 +177,9 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
             result = 0;
             return true;
         case TVN_SELCHANGEDA: {
-            if (!refilling_ && onSelectionChanged) {
+            if (!refilling_) {
                 const auto& change = reinterpret_cast<NMTREEVIEWA&>(header);
-                onSelectionChanged(reinterpret_cast<RezFolder*>(change.itemNew.lParam));
+                host_.TreeSelectionChanged(reinterpret_cast<RezFolder*>(change.itemNew.lParam));
             }
             return true;
         }
@@ -202,22 +194,20 @@ bool CLeftView::OnNotify(NMHDR& header, LRESULT& result) {
                 return true;
             }
             const TVITEMA& item = reinterpret_cast<NMTVDISPINFOA&>(header).item;
-            RezFolder* folder = FolderOfItem(Tree(), item.hItem);
+            RezFolder* folder = FolderOfItem(item.hItem);
             // No text: the edit was cancelled.
-            result =
-                item.pszText != nullptr && folder && onRename && onRename(folder, item.pszText);
+            result = item.pszText != nullptr && folder && host_.RenameFolder(folder, item.pszText);
             if (result)
-                PostMessageA(Tree(), TVM_SORTCHILDREN, FALSE,
-                             reinterpret_cast<LPARAM>(TreeView_GetParent(Tree(), item.hItem)));
+                Control().SortChildrenLater(Control().Parent(item.hItem));
             return true;
         }
         case TVN_KEYDOWN: {
             const PaneKeyAction action =
                 TreeKeyAction(reinterpret_cast<NMTVKEYDOWN&>(header).wVKey);
             if (action.focusOtherPane)
-                Host()->FocusNextPane(false);
+                host_.FocusNextPane(false);
             if (action.command != 0)
-                Host()->RunCommand(static_cast<unsigned>(action.command));
+                host_.RunCommand(static_cast<unsigned>(action.command));
             result = 0;  // the control goes on with the key as usual
             return true;
         }

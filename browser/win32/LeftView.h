@@ -7,7 +7,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
@@ -16,17 +15,33 @@
 #include "archive/RezTree.h"
 #include "browser/FileTypeIcons.h"
 #include "browser/PaneDrops.h"
+#include "browser/win32/FileTypeImageLists.h"
 #include "browser/win32/transfer/PaneDropEvents.h"
 #include "platform/win32/ui/ControlPane.h"
 #include "platform/win32/ui/Subclass.h"
+#include "platform/win32/ui/TreeView.h"
 
 class CTarvexDoc;
 
+// What the folder tree asks of the window that holds it: all it knows of the outside.
+class FolderTreeHost : public PaneHost {
+  public:
+    virtual CTarvexDoc& Document() = 0;
+    // The selection changed, to a folder or to no item (null); not called while refilling.
+    virtual void TreeSelectionChanged(RezFolder* folder) = 0;
+    // A label was edited: true when the folder took the new name, false to keep the old one.
+    virtual bool RenameFolder(RezFolder* folder, const std::string& name) = 0;
+
+  protected:
+    ~FolderTreeHost() = default;
+};
+
 class CLeftView : public ControlPane, public TreeDropView {
   public:
-    CLeftView(CTarvexDoc& doc, FileTypeIcons& icons);
+    CLeftView(FolderTreeHost& host, FileTypeIcons& icons, const FileTypeImageLists& images);
 
-    bool Create(HWND parent, PaneHost& host) override;
+    // The tree's host stands for the window in everything, the pane's calls included.
+    bool Create(HWND parent, PaneHost& window) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
     HWND Tree() const { return Handle(); }
@@ -60,21 +75,18 @@ class CLeftView : public ControlPane, public TreeDropView {
     RezFolder* SelectedFolder() override { return std::as_const(*this).SelectedFolder(); }
     std::uintptr_t OwnerWindow() override;
 
-    // The selection changed, to a folder or to no item (null); not called while refilling.
-    std::function<void(RezFolder*)> onSelectionChanged;
-    // A label was edited: true when the folder took the new name, false to keep the old one.
-    std::function<bool(RezFolder*, const std::string&)> onRename;
-
   private:
     HWND CreateControl(HWND parent) override;
     HTREEITEM Insert(HTREEITEM parent, RezFolder& folder, const char* imageKey,
                      const char* selectedKey);
-    static RezFolder* FolderOfItem(HWND tree, HTREEITEM item);
+    TreeView Control() const { return TreeView(Handle()); }
+    RezFolder* FolderOfItem(HTREEITEM item) const;
     bool OnTreeMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void BeginDrag(const NMTREEVIEWA& drag);
 
-    FolderList& folders_;
+    FolderTreeHost& host_;
     FileTypeIcons& icons_;
+    const FileTypeImageLists& images_;
     FolderTreeDrops drops_;
     TreeDropEvents dropEvents_{drops_};
     std::unique_ptr<DropTargetRegistration> dropTarget_;

@@ -1,7 +1,5 @@
 #include "browser/win32/ListPictures.h"
 
-#include <commctrl.h>
-
 #include "archive/RezTree.h"
 #include "browser/FileTypeIcons.h"
 #include "browser/win32/FileTypeImageLists.h"
@@ -26,7 +24,7 @@ int ListPictures::ImageFor(int row, const RezEntry& entry, const std::string& ar
     if (!worker_) {
         // Started by the first texture shown, so that other archives pay nothing.
         worker_ = std::make_unique<PictureWorker>(
-            kPictureSize, [list = list_] { PostMessageA(list, kReadyMessage, 0, 0); });
+            kPictureSize, [list = list_.Handle()] { PostMessageA(list, kReadyMessage, 0, 0); });
     }
     SetVisibleRows();
     worker_->Request(PictureJobOf(entry, row, archivePath));
@@ -47,7 +45,7 @@ void ListPictures::TakeReady() {
             continue;
         }
         images_.SetLargePicture(ImageOfSlot(cache_.Store(result.job.key)), result.picture);
-        ListView_RedrawItems(list_, result.job.row, result.job.row);
+        list_.RedrawItems(result.job.row, result.job.row);
     }
 }
 
@@ -58,13 +56,12 @@ int ListPictures::ImageOfSlot(int slot) {
 }
 
 void ListPictures::SetVisibleRows() {
-    POINT origin{};
-    ListView_GetOrigin(list_, &origin);
+    const POINT origin = list_.Origin();
     RECT client{};
-    GetClientRect(list_, &client);
-    const DWORD spacing = ListView_GetItemSpacing(list_, FALSE);
+    GetClientRect(list_.Handle(), &client);
+    const DWORD spacing = list_.ItemSpacing(false);
     const RowSpan rows = IconGridRows(origin.y, client.right, client.bottom, LOWORD(spacing),
-                                      HIWORD(spacing), ListView_GetItemCount(list_));
+                                      HIWORD(spacing), list_.ItemCount());
     if (rows.first != shownRows_.first || rows.last != shownRows_.last) {
         shownRows_ = rows;
         worker_->SetVisibleRows(rows.first, rows.last);

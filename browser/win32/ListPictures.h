@@ -10,6 +10,7 @@
 
 #include "browser/PictureCache.h"
 #include "browser/PictureWorker.h"
+#include "platform/win32/ui/ListView.h"
 
 class FileTypeIcons;
 class FileTypeImageLists;
@@ -23,7 +24,7 @@ class ListPictures {
     ListPictures(FileTypeIcons& icons, FileTypeImageLists& images);
 
     // The list the pictures are for; the worker posts to it.
-    void Attach(HWND list) { list_ = list; }
+    void Attach(HWND list) { list_ = ListView(list); }
     // The image of row's texture entry: its picture once made, else iconIndex while it is
     // asked for, or for good when the texture is damaged.
     int ImageFor(int row, const RezEntry& entry, const std::string& archivePath, int iconIndex);
@@ -39,7 +40,7 @@ class ListPictures {
 
     FileTypeIcons& icons_;
     FileTypeImageLists& images_;
-    HWND list_ = nullptr;
+    ListView list_;
     PictureCache cache_;
     std::vector<int> slotImages_;  // image index of each cache slot
     RowSpan shownRows_;

@@ -5,7 +5,6 @@
 // carries out the commands of the menus, the toolbar and the keys on the active pane.
 #include <windows.h>
 
-#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -20,14 +19,12 @@
 #include "browser/win32/LeftView.h"
 #include "browser/win32/LocationBar.h"
 #include "browser/win32/RecentFileMenu.h"
+#include "browser/win32/StatusPanes.h"
 #include "browser/win32/TarvexView.h"
 #include "platform/win32/ui/FrameWindow.h"
 #include "platform/win32/ui/SplitterPane.h"
 
-class CMainFrame : public FrameWindow,
-                   public DocumentWindow,
-                   private NavigationHost,
-                   private WizardTaskHost {
+class CMainFrame : public FrameWindow {
   public:
     CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host);
 
@@ -45,17 +42,13 @@ class CMainFrame : public FrameWindow,
     // False when the frame is no drop target (OLE refused it).
     bool IsDropTarget() const { return dropTarget_ && dropTarget_->Registered(); }
     // The status panes' texts as the idle pass last set them: the selection, the totals.
-    const std::string& SelectionPaneText() const { return selectionText_; }
-    const std::string& TotalsPaneText() const { return totalsText_; }
+    const std::string& SelectionPaneText() const { return statusPanes_.SelectionText(); }
+    const std::string& TotalsPaneText() const { return statusPanes_.TotalsText(); }
     // Where the Help command looks for the manual.
     static std::string HelpFilePath();
 
-    // DocumentWindow
-    HWND MainWindow() const override { return Handle(); }
-    void UpdateAllViews() override;
-    void DocumentRenewed() override;
-    void JobCompleted(const ArchiveJob& job) override;
-    void JobStarting() override { list_.StopPictures(); }
+    // The window as the document's host sees it.
+    DocumentWindow& AsDocumentWindow() { return documentLinks_; }
 
     void OnIdle() override;
 
@@ -63,6 +56,68 @@ class CMainFrame : public FrameWindow,
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
   private:
+    // Each part that calls back into the window does so through a small object of its own
+    // (MainFrameLinks.cpp).
+    class PaneLinks final : public FolderTreeHost, public FileListHost {
+      public:
+        explicit PaneLinks(CMainFrame& frame) : frame_(frame) {}
+        // PaneHost, for both panes
+        void OnPaneFocused(Pane& pane) override { frame_.OnPaneFocused(pane); }
+        void FocusNextPane(bool backwards) override { frame_.FocusNextPane(backwards); }
+        bool RunCommand(unsigned id) override { return frame_.RunCommand(id); }
+        void ShowContextMenu(POINT screen) override { frame_.ShowContextMenu(screen); }
+        CTarvexDoc& Document() override { return frame_.doc_; }
+        // FolderTreeHost
+        void TreeSelectionChanged(RezFolder* folder) override;
+        bool RenameFolder(RezFolder* folder, const std::string& name) override;
+        // FileListHost
+        TreeDropView& DropTree() override { return frame_.tree_; }
+        bool ModelBusy() override { return frame_.host_.JobsRunning(); }
+        void OpenFolder(RezFolder* folder) override;
+        void FolderRenamed(RezFolder* folder) override { frame_.tree_.FolderRenamed(folder); }
+
+      private:
+        CMainFrame& frame_;
+    };
+
+    class NavigationLinks final : public NavigationHost {
+      public:
+        explicit NavigationLinks(CMainFrame& frame) : frame_(frame) {}
+        void SelectTreeFolder(RezFolder* folder) override { frame_.tree_.SelectFolder(folder); }
+        void AppendLocationItem(const LocationItem& item) override {
+            frame_.location_.AppendItem(item);
+        }
+        void SelectLocationItem(int index) override { frame_.location_.SelectItem(index); }
+        void ClearLocationItems() override { frame_.location_.Clear(); }
+
+      private:
+        CMainFrame& frame_;
+    };
+
+    class WizardLinks final : public WizardTaskHost {
+      public:
+        explicit WizardLinks(CMainFrame& frame) : frame_(frame) {}
+        void InsertFiles() override;
+        void InsertFolder() override;
+        void ExtractArchive() override;
+
+      private:
+        CMainFrame& frame_;
+    };
+
+    class DocumentLinks final : public DocumentWindow {
+      public:
+        explicit DocumentLinks(CMainFrame& frame) : frame_(frame) {}
+        HWND MainWindow() const override { return frame_.Handle(); }
+        void UpdateAllViews() override;
+        void DocumentRenewed() override;
+        void JobCompleted(const ArchiveJob& job) override;
+        void JobStarting() override { frame_.list_.StopPictures(); }
+
+      private:
+        CMainFrame& frame_;
+    };
+
     // MainFrameCommands.cpp
     void AddCommands();
     void AddRuleCommand(int id, std::function<void()> handler);
@@ -80,33 +135,21 @@ class CMainFrame : public FrameWindow,
     void RunWizard();
     void SetViewMode(ViewMode mode);
     void ToggleLocationBar();
-    void OpenRecentFile(int index);
-    void OpenHelp();
-    void ShowAbout();
 
     // MainFrame.cpp
-    void OnTreeSelectionChanged(RezFolder* folder);
     void BuildGoToMenu();
     void ShowRecentFiles();
     void UpdateStatusPanes();
-    void SavePlacement();
     // The archive another start handed over: the save question, then Open.
     void OpenHandedOver();
     void DeleteTemporaryFiles();
 
-    // NavigationHost
-    void SelectTreeFolder(RezFolder* folder) override { tree_.SelectFolder(folder); }
-    void AppendLocationItem(const LocationItem& item) override { location_.AppendItem(item); }
-    void SelectLocationItem(int index) override { location_.SelectItem(index); }
-    void ClearLocationItems() override { location_.Clear(); }
-
-    // WizardTaskHost
-    void InsertFiles() override;
-    void InsertFolder() override;
-    void ExtractArchive() override;
-
     CTarvexDoc& doc_;
     Win32DocumentHost& host_;
+    PaneLinks paneLinks_{*this};
+    NavigationLinks navigationLinks_{*this};
+    WizardLinks wizardLinks_{*this};
+    DocumentLinks documentLinks_{*this};
     // The image lists come first: the icon table fills them when it is made.
     FileTypeImageLists images_;
     FileTypeIcons icons_;
@@ -124,11 +167,7 @@ class CMainFrame : public FrameWindow,
     HMENU goToMenu_ = nullptr;
     int goToChecked_ = -1;
     bool locationShown_ = true;
-    std::uint32_t totalCount_ = 0;
-    std::uint64_t totalSize_ = 0;
-    unsigned selectionVersion_ = ~0u;
-    std::string selectionText_;
-    std::string totalsText_;
+    StatusPanes statusPanes_;
     std::string handedOver_;  // until it is opened
     std::string findTyped_;   // the last Find's line, offered again
 };

@@ -52,7 +52,8 @@ void CMainFrame::AddCommands() {
     commands.Add(ID_FILE_SAVE_AS, [this] { doc_.FileSaveAs(); });
     for (int index = 0; index < RecentFileList::kSize; ++index) {
         commands.Add(
-            ID_FILE_MRU_FILE1 + index, [this, index] { OpenRecentFile(index); },
+            ID_FILE_MRU_FILE1 + index,
+            [this, index] { doc_.OpenFile(recent_.Paths()[static_cast<size_t>(index)]); },
             EnabledWhen(
                 [this, index] { return index < static_cast<int>(recent_.Paths().size()); }));
     }
@@ -66,7 +67,9 @@ void CMainFrame::AddCommands() {
     AddRuleCommand(kCommandDelete, [this] { Delete(); });
     AddRuleCommand(kCommandInsertEmptyFolder, [this] { InsertEmptyFolder(); });
     AddRuleCommand(kCommandRename, [this] { Rename(); });
-    AddRuleCommand(kCommandHelp, [this] { OpenHelp(); });
+    AddRuleCommand(kCommandHelp, [this] {
+        ShellExecuteA(Handle(), "open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOW);
+    });
     AddRuleCommand(kCommandBack, [this] { navigator_.Back(); });
     AddRuleCommand(kCommandForward, [this] { navigator_.Forward(); });
     AddRuleCommand(kCommandUpOneLevel, [this] { navigator_.UpOneLevel(tree_.SelectedFolder()); });
@@ -92,7 +95,7 @@ void CMainFrame::AddCommands() {
     commands.Add(ID_LOCATION_GO, [this] { navigator_.NavigateToPath(location_.EditText(), true); });
     commands.Add(ID_NEXT_PANE, [this] { FocusNextPane(false); });
     commands.Add(ID_PREV_PANE, [this] { FocusNextPane(true); });
-    commands.Add(ID_APP_ABOUT, [this] { ShowAbout(); });
+    commands.Add(ID_APP_ABOUT, [this] { ModalDialog().Show(Handle(), IDD_ABOUTBOX); });
 }
 
 FrameState CMainFrame::State() const {
@@ -191,24 +194,8 @@ void CMainFrame::CopyToClipboard() {
 void CMainFrame::RunWizard() {
     CWizardDlg wizard(host_.Prompts());
     if (wizard.Run(Handle()))
-        RunWizardTask(doc_, wizard.Choices(), *this,
+        RunWizardTask(doc_, wizard.Choices(), wizardLinks_,
                       ModuleLayoutStrings(GetModuleHandleA(nullptr)));
-}
-
-void CMainFrame::InsertFiles() {
-    ActivatePane(list_);
-    Insert();
-}
-
-void CMainFrame::InsertFolder() {
-    ActivatePane(tree_);
-    Insert();
-}
-
-void CMainFrame::ExtractArchive() {
-    ActivatePane(tree_);
-    navigator_.SelectFolder(doc_.Root(), false);
-    Extract();
 }
 
 void CMainFrame::SetViewMode(ViewMode mode) {
@@ -228,17 +215,4 @@ void CMainFrame::ToggleLocationBar() {
         ShowWindow(location_.Handle(), SW_HIDE);
     }
     BandsChanged();
-}
-
-void CMainFrame::OpenRecentFile(int index) {
-    doc_.OpenFile(recent_.Paths()[static_cast<size_t>(index)]);
-}
-
-void CMainFrame::OpenHelp() {
-    ShellExecuteA(Handle(), "open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOW);
-}
-
-void CMainFrame::ShowAbout() {
-    ModalDialog about;
-    about.Show(Handle(), IDD_ABOUTBOX);
 }

@@ -25,16 +25,17 @@ HWND CTarvexView::CreateControl(HWND parent) {
                            0, 0, 0, 0, parent, nullptr, GetModuleHandleA(nullptr), nullptr);
 }
 
-bool CTarvexView::Create(HWND parent, PaneHost& host) {
-    if (!ControlPane::Create(parent, host))
+bool CTarvexView::Create(HWND parent, PaneHost&) {
+    if (!ControlPane::Create(parent, host_))
         return false;
-    ListView_SetExtendedListViewStyle(List(), LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
-    ListView_SetCallbackMask(List(), LVIS_DROPHILITED);
-    ListView_SetImageList(List(), images_.Small(), LVSIL_SMALL);
-    ListView_SetImageList(List(), images_.Large(), LVSIL_NORMAL);
+    const ListView list = Control();
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
+    list.SetCallbackMask(LVIS_DROPHILITED);
+    list.SetImageList(images_.Small(), LVSIL_SMALL);
+    list.SetImageList(images_.Large(), LVSIL_NORMAL);
     pictures_.Attach(List());
     InsertColumns();
-    header_.Attach(ListView_GetHeader(List()));
+    header_.Attach(list.Header());
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnListMessage(m, w, l, r);
         })) {
@@ -59,17 +60,17 @@ void CTarvexView::InsertColumn(int index, const ListColumnFormat& format) {
     column.cx = format.width;
     column.pszText = const_cast<char*>(format.title);
     column.iSubItem = index;
-    SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    Control().InsertColumn(index, column);
 }
 
 void CTarvexView::MatchColumns() {
-    const bool folderColumn = Header_GetItemCount(header_.Handle()) > kListColumnCount;
+    const bool folderColumn = Control().ColumnCount() > kListColumnCount;
     if (folderColumn == rows_.ShowsFound())
         return;
     if (rows_.ShowsFound())
         InsertColumn(static_cast<int>(ListColumn::Folder), kFolderColumn);
     else
-        ListView_DeleteColumn(List(), static_cast<int>(ListColumn::Folder));
+        Control().DeleteColumn(static_cast<int>(ListColumn::Folder));
     header_.Attach(header_.Handle());  // the new column drawn as the others
     header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
 }
@@ -84,7 +85,7 @@ void CTarvexView::ShowFolder(RezFolder* folder) {
 
 void CTarvexView::ShowFound(std::vector<std::string> patterns) {
     DeselectAll();
-    rows_.ShowFound(doc_.Folders(), std::move(patterns));
+    rows_.ShowFound(host_.Document().Folders(), std::move(patterns));
     MatchColumns();
     ShowRows();
 }
@@ -98,40 +99,36 @@ void CTarvexView::ShowRows() {
     ++selectionVersion_;
     pictures_.Cancel();  // the rows asked for are renumbered
     // The control keeps its selection by row number.
-    ListView_SetItemCountEx(List(), rows_.RowCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+    Control().SetItemCount(rows_.RowCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
     InvalidateRect(List(), nullptr, TRUE);
 }
 
 std::vector<int> CTarvexView::SelectedRows() const {
-    std::vector<int> rows;
-    for (int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(List(), row, LVNI_SELECTED)) {
-        rows.push_back(row);
-    }
-    return rows;
+    return Control().SelectedItems();
 }
 
 int CTarvexView::SelectedCount() const {
-    return static_cast<int>(ListView_GetSelectedCount(List()));
+    return Control().SelectedCount();
 }
 
 void CTarvexView::SelectAll() {
     SetFocus(List());
-    ListView_SetSelectionMark(List(), 0);
-    ListView_SetItemState(List(), -1, LVIS_SELECTED, LVIS_SELECTED);
+    Control().SetSelectionMark(0);
+    Control().SetItemState(-1, LVIS_SELECTED, LVIS_SELECTED);
 }
 
 void CTarvexView::DeselectAll() {
-    ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+    Control().SetItemState(-1, 0, LVIS_SELECTED);
 }
 
 void CTarvexView::EditFirstSelected() {
-    const int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED);
+    const ListView list = Control();
+    const int row = list.NextItem(-1, LVNI_SELECTED);
     if (row < 0)
         return;
     SetFocus(List());
-    ListView_EnsureVisible(List(), row, FALSE);
-    SendMessageA(List(), LVM_EDITLABELA, row, 0);
+    list.EnsureVisible(row, false);
+    list.EditLabel(row);
 }
 
 void CTarvexView::SetMode(ViewMode mode) {
@@ -142,7 +139,7 @@ void CTarvexView::SetMode(ViewMode mode) {
 }
 
 void CTarvexView::OnDisplayInfo(LVITEMA& item) {
-    if (item.iItem < 0 || item.iItem >= rows_.RowCount() || (modelBusy && modelBusy())) {
+    if (item.iItem < 0 || item.iItem >= rows_.RowCount() || host_.ModelBusy()) {
         if (item.mask & LVIF_TEXT && item.cchTextMax > 0)
             item.pszText[0] = '\0';
         return;
@@ -163,7 +160,7 @@ int CTarvexView::ImageOf(int row) {
     const RezEntry* entry = rows_.ItemAtRow(row).entry;
     if (mode_ != ViewMode::LargeIcons || !entry || !IsTextureKey(key))
         return icon;
-    return pictures_.ImageFor(row, *entry, doc_.ArchivePath(), icon);
+    return pictures_.ImageFor(row, *entry, host_.Document().ArchivePath(), icon);
 }
 
 void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
@@ -171,24 +168,23 @@ void CTarvexView::OnEndLabelEdit(const LVITEMA& item) {
         return;  // cancelled
     RezFolder* folder = rows_.ItemAtRow(item.iItem).folder;
     // A name the archive cannot take was refused with a word why; the old one stays.
-    if (!CommitListLabel(doc_, rows_, item.iItem, std::string(item.pszText)))
+    if (!CommitListLabel(host_.Document(), rows_, item.iItem, std::string(item.pszText)))
         return;
     ShowRows();
-    if (folder && onFolderRenamed)
-        onFolderRenamed(folder);
+    if (folder)
+        host_.FolderRenamed(folder);
 }
 
 void CTarvexView::OnDoubleClick() {
-    const int first = ListView_GetNextItem(List(), -1, LVNI_SELECTED);
+    const int first = Control().NextItem(-1, LVNI_SELECTED);
     const DoubleClick click = rows_.DoubleClickOn(first);
     switch (click.action) {
         case DoubleClickAction::OpenFolder:
-            ListView_SetItemState(List(), first, 0, LVIS_SELECTED);
-            if (onOpenFolder)
-                onOpenFolder(click.folder);
+            Control().SetItemState(first, 0, LVIS_SELECTED);
+            host_.OpenFolder(click.folder);
             break;
         case DoubleClickAction::Extract:
-            Host()->RunCommand(kCommandExtract);
+            host_.RunCommand(kCommandExtract);
             break;
         case DoubleClickAction::None:
             break;
@@ -205,9 +201,7 @@ void CTarvexView::CopySelectionPayload() {
 }
 
 int CTarvexView::RowAt(DropPoint point) {
-    LVHITTESTINFO hit{};
-    hit.pt = {point.x, point.y};
-    return ListView_HitTest(List(), &hit);
+    return Control().HitTest({point.x, point.y});
 }
 
 void CTarvexView::SetRowDropHighlight(int row, bool on) {
@@ -218,7 +212,7 @@ void CTarvexView::SetRowDropHighlight(int row, bool on) {
         highlightedRow_ = -1;
     for (int changed : {before, highlightedRow_}) {
         if (changed >= 0)
-            ListView_RedrawItems(List(), changed, changed);
+            Control().RedrawItems(changed, changed);
     }
     UpdateWindow(List());
 }
@@ -283,9 +277,9 @@ bool CTarvexView::OnNotify(NMHDR& header, LRESULT& result) {
             }
             const PaneKeyAction action = ListKeyAction(key);
             if (action.command != 0)
-                Host()->RunCommand(static_cast<unsigned>(action.command));
+                host_.RunCommand(static_cast<unsigned>(action.command));
             if (action.focusOtherPane)
-                Host()->FocusNextPane(false);
+                host_.FocusNextPane(false);
             return true;
         }
         case LVN_ITEMCHANGED:

@@ -8,7 +8,6 @@
 
 #include <commctrl.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,23 +21,40 @@
 #include "browser/win32/SortHeaderCtrl.h"
 #include "browser/win32/transfer/PaneDropEvents.h"
 #include "platform/win32/ui/ControlPane.h"
+#include "platform/win32/ui/ListView.h"
 #include "platform/win32/ui/Subclass.h"
 
 class CTarvexDoc;
 
+// What the file list asks of the window that holds it: all it knows of the outside.
+class FileListHost : public PaneHost {
+  public:
+    virtual CTarvexDoc& Document() = 0;
+    // The folder tree, whose items the list highlights for its folder rows.
+    virtual TreeDropView& DropTree() = 0;
+    // While it answers true the model belongs to a worker: the list shows nothing of it.
+    virtual bool ModelBusy() = 0;
+    // A double click on a folder row.
+    virtual void OpenFolder(RezFolder* folder) = 0;
+    // A label edit renamed a folder.
+    virtual void FolderRenamed(RezFolder* folder) = 0;
+
+  protected:
+    ~FileListHost() = default;
+};
+
 class CTarvexView : public ControlPane, public ListDropView {
   public:
-    // tree: the folder tree, whose items the list highlights for its folder rows.
-    CTarvexView(CTarvexDoc& doc, TreeDropView& tree, FileTypeIcons& icons,
-                FileTypeImageLists& images, ViewMode mode)
-        : doc_(doc),
+    CTarvexView(FileListHost& host, FileTypeIcons& icons, FileTypeImageLists& images, ViewMode mode)
+        : host_(host),
           icons_(icons),
           images_(images),
           mode_(mode),
-          drops_(doc, rows_, *this, tree),
+          drops_(host.Document(), rows_, *this, host.DropTree()),
           pictures_(icons, images) {}
 
-    bool Create(HWND parent, PaneHost& host) override;
+    // The list's host stands for the window in everything, the pane's calls included.
+    bool Create(HWND parent, PaneHost& window) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
     HWND List() const { return Handle(); }
@@ -84,15 +100,9 @@ class CTarvexView : public ControlPane, public ListDropView {
     // Before a job takes the model: no texture file stays open.
     void StopPictures() { pictures_.Cancel(); }
 
-    // While it answers true the model belongs to a worker: the list shows nothing of it.
-    std::function<bool()> modelBusy;
-    // A double click on a folder row.
-    std::function<void(RezFolder*)> onOpenFolder;
-    // A label edit renamed a folder.
-    std::function<void(RezFolder*)> onFolderRenamed;
-
   private:
     HWND CreateControl(HWND parent) override;
+    ListView Control() const { return ListView(Handle()); }
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void InsertColumns();
     void InsertColumn(int index, const ListColumnFormat& format);
@@ -107,7 +117,7 @@ class CTarvexView : public ControlPane, public ListDropView {
     // The move payload of the selected rows.
     std::vector<std::uint8_t> SelectionPayload() const;
 
-    CTarvexDoc& doc_;
+    FileListHost& host_;
     FileTypeIcons& icons_;
     const FileTypeImageLists& images_;
     ViewMode mode_;

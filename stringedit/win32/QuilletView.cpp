@@ -52,8 +52,8 @@ HWND CQuilletView::CreateControl(HWND parent) {
 bool CQuilletView::Create(HWND parent, PaneHost& host) {
     if (!ControlPane::Create(parent, host))
         return false;
-    ListView_SetExtendedListViewStyle(List(), kListExtendedStyle);
-    headerBinding_.Bind(ListView_GetHeader(List()), *this);
+    Control().SetExtendedStyle(kListExtendedStyle);
+    headerBinding_.Bind(Control().Header(), *this);
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnListMessage(m, w, l, r);
         })) {
@@ -66,17 +66,18 @@ bool CQuilletView::Create(HWND parent, PaneHost& host) {
 void CQuilletView::OnDocumentChanged() {
     if (HWND edit = EditBox())
         SendMessageA(edit, WM_KEYDOWN, VK_ESCAPE, 0);
-    ListView_DeleteAllItems(List());
-    while (ListView_DeleteColumn(List(), 0)) {
+    const ListView list = Control();
+    list.DeleteAllItems();
+    while (list.DeleteColumn(0)) {
     }
     // The list keeps a first column left-aligned; a placeholder in front of "ID", removed
     // again, lets the identifiers line up on the right.
     InsertColumn(0, "", LVCFMT_LEFT, 0);
     InsertColumn(1, "ID", LVCFMT_RIGHT, kIdColumnWidth);
     InsertColumn(2, "String", LVCFMT_LEFT, TextColumnWidth(List(), kIdColumnWidth));
-    ListView_DeleteColumn(List(), 0);
+    list.DeleteColumn(0);
     editedRow_ = -1;
-    ListView_SetItemCountEx(List(), doc_.RowCount(), 0);
+    list.SetItemCount(doc_.RowCount(), 0);
 }
 
 void CQuilletView::InsertColumn(int index, const char* title, int format, int width) {
@@ -85,7 +86,7 @@ void CQuilletView::InsertColumn(int index, const char* title, int format, int wi
     column.fmt = format;
     column.cx = width;
     column.pszText = const_cast<char*>(title);
-    SendMessageA(List(), LVM_INSERTCOLUMNA, index, reinterpret_cast<LPARAM>(&column));
+    Control().InsertColumn(index, column);
 }
 
 std::string CQuilletView::CellText(int row, int column) const {
@@ -96,18 +97,16 @@ std::string CQuilletView::CellText(int row, int column) const {
 }
 
 void CQuilletView::Refresh() {
-    ListView_SetItemCountEx(List(), doc_.RowCount(), LVSICF_NOSCROLL);
+    Control().SetItemCount(doc_.RowCount(), LVSICF_NOSCROLL);
     InvalidateRect(List(), nullptr, TRUE);
 }
 
 void CQuilletView::FitTextColumn() {
-    ListView_SetColumnWidth(List(), 1, TextColumnWidth(List(), ListView_GetColumnWidth(List(), 0)));
+    Control().SetColumnWidth(1, TextColumnWidth(List(), Control().ColumnWidth(0)));
 }
 
 RECT CQuilletView::TextCell(int row) const {
-    RECT cell{};
-    ListView_GetSubItemRect(List(), row, 1, LVIR_LABEL, &cell);
-    return cell;
+    return Control().SubItemRect(row, 1, LVIR_LABEL);
 }
 
 void CQuilletView::Insert() {
@@ -117,42 +116,39 @@ void CQuilletView::Insert() {
 }
 
 void CQuilletView::DeleteSelected() {
-    std::vector<int> rows;
-    for (int row = ListView_GetNextItem(List(), -1, LVNI_SELECTED); row >= 0;
-         row = ListView_GetNextItem(List(), row, LVNI_SELECTED)) {
-        rows.push_back(row);
-    }
+    const ListView list = Control();
+    const std::vector<int> rows = list.SelectedItems();
     for (int row : rows)
-        ListView_SetItemState(List(), row, 0, LVIS_SELECTED);
+        list.SetItemState(row, 0, LVIS_SELECTED);
     DeleteRows(doc_, rows);
-    ListView_SetSelectionMark(List(), -1);
+    list.SetSelectionMark(-1);
     Refresh();
 }
 
 bool CQuilletView::HasSelection() const {
-    return ListView_GetSelectedCount(List()) > 0;
+    return Control().SelectedCount() > 0;
 }
 
 void CQuilletView::SelectAndEdit(int row) {
     if (row < 0) {
-        ListView_SetItemState(List(), -1, 0, LVIS_SELECTED);
+        Control().SetItemState(-1, 0, LVIS_SELECTED);
         return;
     }
     SetFocus(List());
     Refresh();
     UpdateWindow(List());
-    ListView_EnsureVisible(List(), row, FALSE);
+    Control().EnsureVisible(row, false);
     textCell_ = true;
     StartEdit(row);
 }
 
 void CQuilletView::StartEdit(int row) {
     editedRow_ = row;
-    SendMessageA(List(), LVM_EDITLABELA, row, 0);
+    Control().EditLabel(row);
 }
 
 bool CQuilletView::OnNotify(NMHDR& header, LRESULT& result) {
-    if (header.hwndFrom == ListView_GetHeader(List())) {
+    if (header.hwndFrom == Control().Header()) {
         if (header.code == HDN_ENDTRACKA || header.code == HDN_ENDTRACKW) {
             PostMessageA(List(), kFitTextColumn, 0, 0);  // once the divider has moved
         }
@@ -246,7 +242,7 @@ bool CQuilletView::OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
         case WM_LBUTTONDBLCLK: {
             LVHITTESTINFO hit{};
             hit.pt = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            ListView_SubItemHitTest(List(), &hit);
+            Control().SubItemHitTest(hit);
             const bool textClick = message == WM_LBUTTONDOWN && hit.iItem >= 0 &&
                                    hit.iSubItem == 1 &&
                                    !(EditBox() && textCell_ && hit.iItem == editedRow_);

@@ -9,6 +9,7 @@
 
 #include "platform/UserPrompts.h"
 #include "platform/win32/ui/ControlPane.h"
+#include "platform/win32/ui/ListView.h"
 #include "platform/win32/ui/Subclass.h"
 #include "stringedit/QuilletDoc.h"
 
@@ -30,13 +31,14 @@ class CQuilletView : public ControlPane {
     void SelectAndEdit(int row);
 
     HWND List() const { return Handle(); }
-    HWND EditBox() const { return ListView_GetEditControl(List()); }
+    HWND EditBox() const { return Control().EditControl(); }
     bool EditingText() const { return textCell_; }
     // The cell as shown: column 0 the identifier, column 1 the text.
     std::string CellText(int row, int column) const;
 
   private:
     HWND CreateControl(HWND parent) override;
+    ListView Control() const { return ListView(Handle()); }
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnEditMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnBeginEdit(int row);

@@ -12,8 +12,6 @@ class ControlPane : public Pane {
 
   protected:
     virtual HWND CreateControl(HWND parent) = 0;
-    // The host given to Create; null before.
-    PaneHost* Host() const { return host_; }
 
   private:
     HWND control_ = nullptr;
