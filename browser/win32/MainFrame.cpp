@@ -8,7 +8,6 @@
 #include "app/win32/RunningWindow.h"
 #include "app/win32/ShellRegistration.h"
 #include "browser/FrameLayout.h"
-#include "browser/MenuTexts.h"
 #include "browser/win32/FramePlacement.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "resources/tarvex/resource.h"
@@ -55,9 +54,10 @@ bool CMainFrame::Create() {
     SetTimer(Status().Handle(), kStatusTimer, kStatusPeriod, nullptr);
 
     HMENU bar = GetMenu(Handle());
-    goToMenu_ = GetSubMenu(GetSubMenu(bar, kViewMenu), kGoToMenuIndex);
-    if (goToMenu_ == nullptr || !recentMenu_.Attach(Menu(), GetSubMenu(bar, kFileMenu)))
+    HMENU goTo = GetSubMenu(GetSubMenu(bar, kViewMenu), kGoToMenuIndex);
+    if (goTo == nullptr || !recentMenu_.Attach(Menu(), GetSubMenu(bar, kFileMenu)))
         return false;
+    historyMenu_.Attach(Menu(), goTo);
     recent_.Read(host_.Profile());
     ShowRecentFiles();
     AddCommands();
@@ -70,18 +70,6 @@ bool CMainFrame::Create() {
 
 void CMainFrame::ShowRecentFiles() {
     recentMenu_.Show(recent_.Paths());
-}
-
-void CMainFrame::BuildGoToMenu() {
-    for (UINT id = kCommandFirstGoToItem; id <= kCommandLastGoToItem; ++id)
-        Menu().RemoveItem(goToMenu_, id);
-    const GoToMenu visits = navigator_.History().BuildGoToMenu();
-    goToChecked_ = visits.checked;
-    for (size_t i = 0; i < visits.paths.size(); ++i) {
-        Menu().InsertItem(goToMenu_, -1, kCommandFirstGoToItem + static_cast<UINT>(i),
-                          MenuItemText(visits.paths[i]));
-    }
-    DrawMenuBar(Handle());
 }
 
 void CMainFrame::UpdateStatusPanes() {
@@ -144,8 +132,8 @@ bool CMainFrame::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             result = 0;
             return true;
         case WM_INITMENUPOPUP:
-            if (reinterpret_cast<HMENU>(wParam) == goToMenu_)
-                BuildGoToMenu();
+            if (reinterpret_cast<HMENU>(wParam) == historyMenu_.Handle())
+                historyMenu_.Show(navigator_.History(), Handle());
             return false;  // the frame sets the items' states
         case WM_CLOSE:
             DeleteTemporaryFiles();

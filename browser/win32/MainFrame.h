@@ -16,6 +16,7 @@
 #include "browser/FileTypeIcons.h"
 #include "browser/Navigator.h"
 #include "browser/win32/FileTypeImageLists.h"
+#include "browser/win32/HistoryMenu.h"
 #include "browser/win32/LeftView.h"
 #include "browser/win32/LocationBar.h"
 #include "browser/win32/RecentFileMenu.h"
@@ -137,7 +138,6 @@ class CMainFrame : public FrameWindow {
     void ToggleLocationBar();
 
     // MainFrame.cpp
-    void BuildGoToMenu();
     void ShowRecentFiles();
     void UpdateStatusPanes();
     // The archive another start handed over: the save question, then Open.
@@ -146,6 +146,7 @@ class CMainFrame : public FrameWindow {
 
     CTarvexDoc& doc_;
     Win32DocumentHost& host_;
+    // Made before the parts they are handed to.
     PaneLinks paneLinks_{*this};
     NavigationLinks navigationLinks_{*this};
     WizardLinks wizardLinks_{*this};
@@ -160,12 +161,11 @@ class CMainFrame : public FrameWindow {
     Navigator navigator_;
     RecentFileList recent_;
     RecentFileMenu recentMenu_;
+    HistoryMenu historyMenu_;
     // An archive dropped alone on the bars or borders opens, as on either pane.
     FrameDrops drops_;
     FrameDropEvents dropEvents_{drops_};
     std::unique_ptr<DropTargetRegistration> dropTarget_;
-    HMENU goToMenu_ = nullptr;
-    int goToChecked_ = -1;
     bool locationShown_ = true;
     StatusPanes statusPanes_;
     std::string handedOver_;  // until it is opened

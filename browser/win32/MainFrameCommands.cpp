@@ -89,7 +89,7 @@ void CMainFrame::AddCommands() {
         commands.Add(
             kCommandFirstGoToItem + index, [this, index] { navigator_.ChooseGoToItem(index); },
             [this, index] {
-                return CommandState{true, index == goToChecked_};
+                return CommandState{true, index == historyMenu_.Checked()};
             });
     }
     commands.Add(ID_LOCATION_GO, [this] { navigator_.NavigateToPath(location_.EditText(), true); });
