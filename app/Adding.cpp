@@ -1,10 +1,13 @@
 // Adding disk files and folder trees to the archive in memory. Nothing is written here: a new
 // entry records where its data lies on disk until the next save.
+#include "app/Adding.h"
+
 #include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <unordered_set>
 
+#include "app/CommandSteps.h"
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
 #include "platform/FileSystem.h"
@@ -92,10 +95,26 @@ bool LeadsBackUp(const std::string& link, const std::string& folder,
 
 }  // namespace
 
-bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName,
-                                  const std::string& shortName, const FileStatus& status,
-                                  bool& cancelled) {
-    const std::string folderPath = host_.Names().Shown(folders_.FolderPath(&folder, true)) + "\\";
+DiskPaths SortDiskPaths(const std::vector<std::string>& paths) {
+    DiskPaths sorted;
+    for (const std::string& path : paths) {
+        // The file system's own attribute: the shell also calls archives such as .zip files
+        // folders, and those are files to add.
+        std::optional<FileStatus> status = ReadFileStatus(path);
+        if (status && status->isDirectory)
+            sorted.folders.push_back(path);
+        else
+            sorted.files.push_back({path, std::move(status), false});
+    }
+    return sorted;
+}
+
+bool Adder::ReplaceConflicts(RezFolder& folder, const std::string& fullName,
+                             const std::string& shortName, const FileStatus& status,
+                             bool& cancelled) {
+    DocumentHost& host = doc_.Host();
+    const std::string folderPath =
+        host.Names().Shown(doc_.Folders().FolderPath(&folder, true)) + "\\";
     int conflicts = 0, kept = 0;
     for (auto it = folder.entries.begin(); it != folder.entries.end();) {
         if (!Conflicts(*it, fullName, shortName)) {
@@ -106,10 +125,10 @@ bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName
         const std::string question = Format(
             "Would you like to replace:\n\n %s, Size: %i, Date: %s \n\nwith:\n\n %s, Size: %i, "
             "Date: %s ?",
-            (folderPath + host_.Names().Shown(it->name)).c_str(), static_cast<int>(it->size),
+            (folderPath + host.Names().Shown(it->name)).c_str(), static_cast<int>(it->size),
             LocalTimeText(it->time).c_str(), fullName.c_str(), static_cast<int>(status.size),
             LocalTimeText(status.modified).c_str());
-        const PromptAnswer answer = host_.Prompts().Ask(question, PromptButtons::YesNoCancel);
+        const PromptAnswer answer = host.Prompts().Ask(question, PromptButtons::YesNoCancel);
         if (answer == PromptAnswer::Cancel) {
             cancelled = true;
             return false;
@@ -125,8 +144,8 @@ bool CTarvexDoc::ReplaceConflicts(RezFolder& folder, const std::string& fullName
     return conflicts == 0 || kept < conflicts;
 }
 
-bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* target,
-                          ProgressSink& progress) {
+bool Adder::AddFiles(const std::vector<std::string>& paths, RezFolder* target,
+                     ProgressSink& progress) {
     std::vector<DiskFile> files;
     files.reserve(paths.size());
     for (const std::string& path : paths)
@@ -134,38 +153,60 @@ bool CTarvexDoc::AddFiles(const std::vector<std::string>& paths, RezFolder* targ
     return AddDiskFiles(files, target, progress);
 }
 
-bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* target,
-                              ProgressSink& progress) {
-    RezFolder& folder = *folders_.Resolve(target);
+bool Adder::AddDiskPaths(const DiskPaths& paths, RezFolder* target, ProgressSink& progress,
+                         DiskPathsOrder order) {
+    bool complete = true;
+    const auto addFolders = [&] {
+        for (const std::string& folder : paths.folders) {
+            if (!complete && order.stopAfterCancel)
+                return;
+            complete = AddFolder(folder, target, true, progress) && complete;
+        }
+    };
+    if (order.foldersFirst)
+        addFolders();
+    if (!paths.files.empty() && (complete || !order.stopAfterCancel))
+        complete = AddDiskFiles(paths.files, target, progress) && complete;
+    if (!order.foldersFirst)
+        addFolders();
+    return complete;
+}
+
+bool Adder::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* target,
+                         ProgressSink& progress) {
+    RezFolder& folder = *doc_.Folders().Resolve(target);
     NameIndex names(folder);
     SharedFolderPart sharedFolder;
-    const std::string archiveName = FileNameOf(archivePath_);
+    const std::string& archivePath = doc_.ArchivePath();
+    const std::string archiveName = FileNameOf(archivePath);
+    const NameCodec& codec = doc_.Host().Names();
+    LeftOutItems& leftOut = doc_.LeftOut();
     for (std::size_t i = 0; i < files.size(); ++i) {
         const std::string& path = files[i].path;
         const std::optional<FileStatus> status =
             files[i].status ? files[i].status : ReadFileStatus(path);
         // Pipes, sockets and devices are no files to store: reading them may never end.
         if (status && status->isOther) {
-            Skip(path);
+            leftOut.Skip(path);
             continue;
         }
         // A path that cannot be read, a folder, or a file too large for an archive would
         // become an entry the save cannot write.
         if (!status || status->isDirectory || status->size > UINT32_MAX ||
             !(files[i].readable || CanReadFile(path))) {
-            Fail(Format("Error adding: %s", path.c_str()));
+            leftOut.Fail(Format("Error adding: %s", path.c_str()));
             continue;
         }
         const std::string diskName = FileNameOf(path);
         std::string shortName;
-        if (!host_.Names().ToArchive(diskName, shortName)) {
-            Skip(path);  // the archive's code page has no form of the name
+        if (!codec.ToArchive(diskName, shortName)) {
+            leftOut.Skip(path);  // the archive's code page has no form of the name
             continue;
         }
         // The archive itself: its data would be read back while it is being replaced.
-        if (!archivePath_.empty() && EqualNoCase(shortName, archiveName) &&
-            IsSameFile(path, archivePath_)) {
-            Skip(path, "Skipping the archive itself: %s");
+        if (!archivePath.empty() && EqualNoCase(shortName, archiveName) &&
+            IsSameFile(path, archivePath)) {
+            leftOut.Skip(path, "Skipping the archive itself: %s");
             continue;
         }
         if (names.MayConflict(shortName)) {
@@ -200,42 +241,37 @@ bool CTarvexDoc::AddDiskFiles(const std::vector<DiskFile>& files, RezFolder* tar
         names.Add(std::move(shortName));
         progress.SetProgressDone(static_cast<std::uint32_t>(i));
     }
-    modified_ = true;
+    doc_.SetModified(true);
     return true;
 }
 
-bool CTarvexDoc::AddFile(const std::string& path, RezFolder* folder, ProgressSink& progress) {
+bool Adder::AddFile(const std::string& path, RezFolder* folder, ProgressSink& progress) {
     return AddFiles({path}, folder, progress);
 }
 
-void CTarvexDoc::Skip(const std::string& path, const char* format) {
-    ++skipped_;
-    host_.Prompts().Show(Format(format, path.c_str()));
-}
-
-bool CTarvexDoc::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
-                           ProgressSink& progress) {
+bool Adder::AddFolder(const std::string& path, RezFolder* folder, bool topLevel,
+                      ProgressSink& progress) {
     std::vector<std::string> ancestors;
     FolderReadAhead readAhead(path);
     return AddFolderBelow(readAhead, readAhead.Root(), path, folder, topLevel, progress, ancestors);
 }
 
-bool CTarvexDoc::AddFolderBelow(FolderReadAhead& readAhead, FolderReadAhead::Folder folder,
-                                const std::string& path, RezFolder* target, bool topLevel,
-                                ProgressSink& progress, std::vector<std::string>& ancestors) {
+bool Adder::AddFolderBelow(FolderReadAhead& readAhead, FolderReadAhead::Folder folder,
+                           const std::string& path, RezFolder* target, bool topLevel,
+                           ProgressSink& progress, std::vector<std::string>& ancestors) {
     progress.SetLine(2, Format("Adding Folder: %s", path.c_str()), true);
     if (progress.HasUserCancelled())
         return false;
     std::string name;
-    if (!host_.Names().ToArchive(DiskFolderName(path), name)) {
-        Skip(path);
+    if (!doc_.Host().Names().ToArchive(DiskFolderName(path), name)) {
+        doc_.LeftOut().Skip(path);
         return true;
     }
     RezFolder* destination;
-    if (topLevel && (folderAsRoot_ || batchFlag_)) {
-        destination = folders_.Resolve(target);
-        Root()->name = Format("%s.rez", name.c_str());
-        title_ = Root()->name;
+    if (topLevel && (folderAsRoot_ || doc_.BatchFlag())) {
+        destination = doc_.Folders().Resolve(target);
+        doc_.Root()->name = Format("%s.rez", name.c_str());
+        doc_.SetTitle(doc_.Root()->name);
     } else {
         destination = FindOrCreateSubfolder(name, target);
     }
@@ -263,60 +299,59 @@ bool CTarvexDoc::AddFolderBelow(FolderReadAhead& readAhead, FolderReadAhead::Fol
     return AddDiskFiles(files, destination, progress) && complete;
 }
 
-RezFolder* CTarvexDoc::FindOrCreateSubfolder(const std::string& name, RezFolder* parent) {
-    parent = folders_.Resolve(parent);
+RezFolder* Adder::FindOrCreateSubfolder(const std::string& name, RezFolder* parent) {
+    FolderList& folders = doc_.Folders();
+    parent = folders.Resolve(parent);
     // Without regard to case, as entry names: the save writes names in upper case, so Maps
     // beside MAPS would become two folders of one name.
     if (RezFolder* found = FindSubfolder(*parent, name))
         return found;
-    RezFolder& created = folders_.InsertAfterParent(name, parent);
+    RezFolder& created = folders.InsertAfterParent(name, parent);
     created.time = static_cast<std::uint32_t>(std::time(nullptr));
     return &created;
 }
 
-RezFolder* CTarvexDoc::FindOrCreateFolderPath(const std::string& path, RezFolder* start) {
-    if (RezFolder* found = folders_.FindFolderByPath(path, false))
+RezFolder* Adder::FindOrCreateFolderPath(const std::string& path, RezFolder* start) {
+    if (RezFolder* found = doc_.Folders().FindFolderByPath(path, false))
         return found;
-    RezFolder* folder = folders_.Resolve(start);
+    RezFolder* folder = doc_.Folders().Resolve(start);
     for (const std::string& part : ArchivePathParts(path))
         folder = FindOrCreateSubfolder(part, folder);
     return folder;
 }
 
-RezFolder* CTarvexDoc::InsertFiles(RezFolder* selected, ProgressSink& progress) {
+RezFolder* Adder::InsertFiles(RezFolder* selected, ProgressSink& progress) {
     FileDialogOptions options;
     options.filter = "All Files (*.*)|*.*||";
-    options.flags = 0x1A00;  // multiple selection, path and file must exist
-    const std::vector<std::string> paths = host_.Prompts().ChooseOpenFiles(options);
+    options.rules = {.multipleFiles = true, .pathMustExist = true, .fileMustExist = true};
+    DocumentHost& host = doc_.Host();
+    const std::vector<std::string> paths = host.Prompts().ChooseOpenFiles(options);
     if (paths.empty())
         return nullptr;
-    progress.Start(host_.Owner());
-    progress.SetLine(2, "Adding...", false);
-    AddFiles(paths, selected, progress);
-    progress.Stop();
-    modified_ = true;
-    host_.UpdateAllViews();
-    return folders_.Resolve(selected);
+    RunWithProgress(progress, host.Owner(), "Adding...",
+                    [&] { return AddFiles(paths, selected, progress); });
+    doc_.SetModified(true);
+    host.UpdateAllViews();
+    return doc_.Folders().Resolve(selected);
 }
 
-RezFolder* CTarvexDoc::InsertFolder(RezFolder* selected, ProgressSink& progress) {
+RezFolder* Adder::InsertFolder(RezFolder* selected, ProgressSink& progress) {
+    DocumentHost& host = doc_.Host();
     const std::string path =
-        host_.Prompts().ChooseFolder("Please select the folder you wish to insert:");
+        host.Prompts().ChooseFolder("Please select the folder you wish to insert:");
     if (path.empty())
         return nullptr;
-    progress.Start(host_.Owner());
-    progress.SetLine(2, "Adding...", false);
-    AddFolder(path, selected, true, progress);
-    progress.Stop();
-    modified_ = true;
-    host_.UpdateAllViews();
-    return folders_.Resolve(selected);
+    RunWithProgress(progress, host.Owner(), "Adding...",
+                    [&] { return AddFolder(path, selected, true, progress); });
+    doc_.SetModified(true);
+    host.UpdateAllViews();
+    return doc_.Folders().Resolve(selected);
 }
 
-void CTarvexDoc::NewProject(ProgressSink& progress) {
-    NewDocument();
+void Adder::NewProject(ProgressSink& progress) {
+    doc_.NewDocument();
     folderAsRoot_ = true;
     InsertFolder(nullptr, progress);
     folderAsRoot_ = false;
-    modified_ = false;
+    doc_.SetModified(false);
 }

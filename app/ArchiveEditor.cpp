@@ -54,7 +54,7 @@ bool ArchiveEditor::Run(const std::vector<std::string>& words, std::string& erro
 bool ArchiveEditor::FindItems(const std::vector<std::string>& paths,
                               std::vector<ArchiveItem>& items, std::string& error) const {
     for (const std::string& path : paths) {
-        const std::optional<ArchiveItem> item = doc_.FindItemNamed(path);
+        const std::optional<ArchiveItem> item = doc_.Editing().FindItemNamed(path);
         if (!item) {
             error = "no such item: " + path;
             return false;
@@ -77,7 +77,7 @@ RezFolder* ArchiveEditor::FolderPath(const std::string& path, std::string& error
             return nullptr;
         }
     }
-    return doc_.FindOrCreateFolderPath(ArchivePathText(parts), nullptr);
+    return doc_.Adding().FindOrCreateFolderPath(ArchivePathText(parts), nullptr);
 }
 
 bool ArchiveEditor::Add(const std::vector<std::string>& args, std::string& error) {
@@ -85,23 +85,15 @@ bool ArchiveEditor::Add(const std::vector<std::string>& args, std::string& error
     if (!folder)
         return false;
     // Files first, then folders, as the Insert command takes them.
-    std::vector<std::string> files, folders;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::optional<FileStatus> status = ReadFileStatus(args[i]);
-        (status && status->isDirectory ? folders : files).push_back(args[i]);
-    }
-    const int failuresBefore = doc_.FailuresReported();
-    bool complete = files.empty() || doc_.AddFiles(files, folder, progress_);
-    for (const std::string& path : folders) {
-        if (!complete)
-            break;
-        complete = doc_.AddFolder(path, folder, true, progress_);
-    }
+    const std::vector<std::string> paths(args.begin() + 1, args.end());
+    const int failuresBefore = doc_.LeftOut().Failures();
+    const bool complete = doc_.Adding().AddDiskPaths(SortDiskPaths(paths), folder, progress_,
+                                                     {.stopAfterCancel = true});
     if (!complete) {
         error = "cancelled";
         return false;
     }
-    if (doc_.FailuresReported() != failuresBefore) {
+    if (doc_.LeftOut().Failures() != failuresBefore) {
         error = "not every file could be added";
         return false;
     }
@@ -126,8 +118,9 @@ bool ArchiveEditor::Rename(const std::vector<std::string>& args, std::string& er
         error = "the root is named after the archive file";
         return false;
     }
-    const bool renamed =
-        item.entry ? doc_.RenameEntry(*item.entry, name) : doc_.RenameFolder(item.folder, name);
+    Editor& editing = doc_.Editing();
+    const bool renamed = item.entry ? editing.RenameEntry(*item.entry, name)
+                                    : editing.RenameFolder(item.folder, name);
     if (!renamed)
         error = "the name is empty, holds a separator or is taken in its folder";
     return renamed;
@@ -137,20 +130,21 @@ bool ArchiveEditor::Delete(const std::vector<std::string>& args, std::string& er
     std::vector<ArchiveItem> items;
     if (!FindItems(args, items, error))
         return false;
+    Editor& editing = doc_.Editing();
     std::vector<RezFolder*> folders;
     for (const ArchiveItem& item : items) {
         if (!item.entry && item.folder == doc_.Root()) {
-            doc_.DeleteFolder(nullptr);  // the root stays, empty
+            editing.DeleteFolder(nullptr);  // the root stays, empty
             return true;
         }
         if (item.entry) {
-            doc_.DeleteItems(item.folder, {}, {item.entry});
+            editing.DeleteItems(item.folder, {}, {item.entry});
         } else {
             folders.push_back(item.folder);
         }
     }
     // Entries first: an entry of a folder named too goes before its folder does.
-    doc_.DeleteItems(nullptr, folders, {});
+    editing.DeleteItems(nullptr, folders, {});
     return true;
 }
 
@@ -178,10 +172,10 @@ bool ArchiveEditor::Move(const std::vector<std::string>& args, std::string& erro
             group = entriesBySource.insert(entriesBySource.end(), {item.folder, {}});
         group->second.push_back(item.entry);
     }
-    bool moved = doc_.MoveItems(folders, nullptr, {}, target.folder);
+    bool moved = doc_.Editing().MoveItems(folders, nullptr, {}, target.folder);
     for (const auto& [source, entries] : entriesBySource) {
         if (moved)
-            moved = doc_.MoveItems({}, source, entries, target.folder);
+            moved = doc_.Editing().MoveItems({}, source, entries, target.folder);
     }
     if (!moved)
         error =
@@ -244,7 +238,7 @@ bool OpenForEditing(CTarvexDoc& doc, const std::string& path) {
         return !doc.LastOpenFailed();
     }
     doc.NewDocument();
-    doc.RenameFolder(nullptr, FileTitleOf(path));
+    doc.Editing().RenameFolder(nullptr, FileTitleOf(path));
     doc.SetArchivePath(path);
     doc.SetTitle(FileNameOf(path));
     return true;

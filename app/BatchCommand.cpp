@@ -16,43 +16,42 @@ ExitStatus ExtractAll(const CTarvexCommandLineInfo& info, CTarvexDoc& doc,
     // Only the items named, each where extracting everything would put it.
     const bool selected = info.NativeProgram() && !info.items.empty();
     std::vector<ArchiveItem> items;
-    for (const std::string& path : selected ? info.items : std::vector<std::string>{}) {
-        const std::optional<ArchiveItem> item = doc.FindItemNamed(path);
-        if (!item) {
-            doc.Host().Prompts().Show(Format("No such item in the archive: %s", path.c_str()));
-            return ExitStatus::Failed;
+    if (selected) {
+        for (const std::string& path : info.items) {
+            const std::optional<ArchiveItem> item = doc.Editing().FindItemNamed(path);
+            if (!item) {
+                doc.Host().Prompts().Show(Format("No such item in the archive: %s", path.c_str()));
+                return ExitStatus::Failed;
+            }
+            items.push_back(*item);
         }
-        items.push_back(*item);
     }
-    const std::string target = destination.empty() ? doc.ChooseExtractionFolder() : destination;
-    if (target.empty() || !doc.MakeExtractionFolder(target))
+    Extractor& extraction = doc.Extraction();
+    const std::string target =
+        destination.empty() ? extraction.ChooseExtractionFolder() : destination;
+    if (target.empty() || !extraction.MakeExtractionFolder(target))
         return ExitStatus::Failed;
-    const bool complete = selected ? doc.ExtractItems(items, target, progress)
-                                   : doc.ExtractArchive(doc.Root(), target, progress);
+    const bool complete = selected ? extraction.ExtractItems(items, target, progress)
+                                   : extraction.ExtractArchive(doc.Root(), target, progress);
     return StatusOf(true, !complete);
 }
 
 ExitStatus AddItemsAndSave(const CTarvexCommandLineInfo& info, CTarvexDoc& doc,
                            ProgressSink& progress) {
-    const int leftOutBefore = doc.ItemsLeftOut();
+    const int leftOutBefore = doc.LeftOut().Total();
     progress.Start(doc.Host().Owner());
     if (info.items.size() == 1)
         doc.SetBatchFlag(true);
-    std::vector<std::string> files;
+    const DiskPaths paths = SortDiskPaths(info.items);
     // False after a Cancel: the files asked about and those after them in their list are out.
-    bool complete = true;
-    for (const std::string& item : info.items) {
-        const std::optional<FileStatus> status = ReadFileStatus(item);
-        if (status && status->isDirectory) {
-            complete = doc.AddFolder(item, doc.Root(), true, progress) && complete;
-        } else {
-            files.push_back(item);
-        }
-    }
-    complete = doc.AddFiles(files, doc.Root(), progress) && complete;
+    const bool complete =
+        doc.Adding().AddDiskPaths(paths, doc.Root(), progress, {.foldersFirst = true});
+    // A batch run's document counts as changed even when it got no loose files.
+    if (paths.files.empty())
+        doc.SetModified(true);
     progress.Stop();
     const bool saved = doc.SaveAndWait();
-    return StatusOf(saved, !complete || doc.ItemsLeftOut() != leftOutBefore);
+    return StatusOf(saved, !complete || doc.LeftOut().Total() != leftOutBefore);
 }
 
 }  // namespace
@@ -80,7 +79,7 @@ BatchOutcome ProcessBatchCommand(const CTarvexCommandLineInfo& info, CTarvexDoc&
             break;
         case BatchPictures: {
             // The same extraction, writing the textures' pictures.
-            ScopedExtractionOutput pictures(doc, ExtractionOutput::Pictures);
+            ScopedExtractionOutput pictures(doc.Extraction(), ExtractionOutput::Pictures);
             outcome.status = ExtractAll(info, doc, info.destination, *progress);
             outcome.keepRunning = false;
             break;

@@ -1,7 +1,9 @@
-// The model side of the editing commands: Delete, Insert Empty Folder, Rename and Move.
+#include "app/Editing.h"
+
 #include <algorithm>
 #include <unordered_map>
 
+#include "app/CommandSteps.h"
 #include "app/MoveNames.h"
 #include "app/TarvexDoc.h"
 #include "platform/Format.h"
@@ -31,6 +33,8 @@ bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const 
     });
 }
 
+constexpr const char* kDeleteFilesQuestion = "Are you sure you wish to delete the selected files?";
+
 }  // namespace
 
 std::string NameTakenText(const std::string& name, const std::string& folderPath) {
@@ -44,9 +48,9 @@ std::string UnfitNameText(const std::string& name) {
         name.c_str());
 }
 
-void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
-                             const std::vector<const RezEntry*>& entries) {
-    current = folders_.Resolve(current);
+void Editor::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& folders,
+                         const std::vector<const RezEntry*>& entries) {
+    current = doc_.Folders().Resolve(current);
     current->entries.remove_if([&entries](const RezEntry& entry) {
         return std::find(entries.begin(), entries.end(), &entry) != entries.end();
     });
@@ -59,116 +63,108 @@ void CTarvexDoc::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& 
                         [folder](RezFolder* gone) { return IsAtOrBelow(folder, gone); })) {
             continue;
         }
-        folders_.DeleteFolder(folder);
+        doc_.Folders().DeleteFolder(folder);
         deleted.push_back(folder);
     }
-    host_.UpdateAllViews();
-    modified_ = true;
+    doc_.Host().UpdateAllViews();
+    doc_.SetModified(true);
 }
 
-void CTarvexDoc::DeleteFolder(RezFolder* folder) {
-    folders_.DeleteFolder(folder);
-    host_.UpdateAllViews();
-    modified_ = true;
+void Editor::DeleteFolder(RezFolder* folder) {
+    doc_.Folders().DeleteFolder(folder);
+    doc_.Host().UpdateAllViews();
+    doc_.SetModified(true);
 }
 
-bool CTarvexDoc::ConfirmListDelete(bool nothingSelected) {
-    if (nothingSelected) {
-        host_.Prompts().Show(kNoSelection);
-        return false;
-    }
-    return host_.Prompts().Ask("Are you sure you wish to delete the selected files?",
-                               PromptButtons::OkCancel) == PromptAnswer::Ok;
+bool Editor::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                 const std::vector<const RezEntry*>& entries) {
+    return RunConfirmed(doc_.Host().Prompts(), folders.empty() && entries.empty(),
+                        kDeleteFilesQuestion, PromptButtons::OkCancel, [&] {
+                            DeleteItems(current, folders, entries);
+                            return true;
+                        });
 }
 
-bool CTarvexDoc::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
-                                     const std::vector<const RezEntry*>& entries) {
-    if (!ConfirmListDelete(folders.empty() && entries.empty()))
-        return false;
-    DeleteItems(current, folders, entries);
-    return true;
+bool Editor::DeleteFoundItems(const std::vector<ArchiveItem>& items) {
+    return RunConfirmed(doc_.Host().Prompts(), items.empty(), kDeleteFilesQuestion,
+                        PromptButtons::OkCancel, [&] {
+                            // The entries first, each from its own folder, while every folder still
+                            // stands.
+                            std::vector<RezFolder*> folders;
+                            for (const ArchiveItem& item : items) {
+                                if (const RezEntry* doomed = item.entry)
+                                    item.folder->entries.remove_if(
+                                        [doomed](const RezEntry& e) { return &e == doomed; });
+                                else
+                                    folders.push_back(item.folder);
+                            }
+                            DeleteItems(doc_.Root(), folders, {});
+                            return true;
+                        });
 }
 
-bool CTarvexDoc::DeleteFoundItems(const std::vector<ArchiveItem>& items) {
-    if (!ConfirmListDelete(items.empty()))
-        return false;
-    // The entries first, each from its own folder, while every folder still stands.
-    std::vector<RezFolder*> folders;
-    for (const ArchiveItem& item : items) {
-        if (const RezEntry* doomed = item.entry)
-            item.folder->entries.remove_if([doomed](const RezEntry& e) { return &e == doomed; });
-        else
-            folders.push_back(item.folder);
-    }
-    DeleteItems(Root(), folders, {});
-    return true;
+bool Editor::DeleteTreeSelection(RezFolder* selected) {
+    return RunConfirmed(
+        doc_.Host().Prompts(), !selected,
+        "Are you sure you wish to delete the selected Folder and all the files there-in?",
+        PromptButtons::OkCancel, [&] {
+            DeleteFolder(selected);
+            return true;
+        });
 }
 
-bool CTarvexDoc::DeleteTreeSelection(RezFolder* selected) {
-    if (!selected) {
-        host_.Prompts().Show(kNoSelection);
-        return false;
-    }
-    if (host_.Prompts().Ask(
-            "Are you sure you wish to delete the selected Folder and all the files there-in?",
-            PromptButtons::OkCancel) != PromptAnswer::Ok)
-        return false;
-    DeleteFolder(selected);
-    return true;
-}
-
-RezFolder* CTarvexDoc::InsertEmptyFolder(RezFolder* selected) {
-    RezFolder* folder = FindOrCreateSubfolder("New Folder", selected);
-    host_.UpdateAllViews();
+RezFolder* Editor::InsertEmptyFolder(RezFolder* selected) {
+    RezFolder* folder = doc_.Adding().FindOrCreateSubfolder("New Folder", selected);
+    doc_.Host().UpdateAllViews();
     return folder;
 }
 
-std::optional<std::string> CTarvexDoc::FolderRenameRefusal(RezFolder* folder,
-                                                           const std::string& name) const {
-    folder = folders_.Resolve(folder);
+std::optional<std::string> Editor::FolderRenameRefusal(RezFolder* folder,
+                                                       const std::string& name) const {
+    folder = doc_.Folders().Resolve(folder);
     if (!IsArchiveItemName(name))
         return UnfitNameText(name);
     if (folder->parent && HasOtherSubfolderNamed(*folder->parent, name, folder))
-        return NameTakenText(name, folders_.FolderPath(folder->parent, true));
+        return NameTakenText(name, doc_.Folders().FolderPath(folder->parent, true));
     return std::nullopt;
 }
 
-std::optional<std::string> CTarvexDoc::EntryRenameRefusal(const RezEntry& entry,
-                                                          const std::string& name) const {
+std::optional<std::string> Editor::EntryRenameRefusal(const RezEntry& entry,
+                                                      const std::string& name) const {
     if (!IsArchiveItemName(name))
         return UnfitNameText(name);
     const RezFolder* folder = FolderOfEntry(entry);
     if (folder && HasOtherEntryNamed(*folder, name, &entry))
-        return NameTakenText(name, folders_.FolderPath(folder, true));
+        return NameTakenText(name, doc_.Folders().FolderPath(folder, true));
     return std::nullopt;
 }
 
-bool CTarvexDoc::RenameFolder(RezFolder* folder, const std::string& name) {
+bool Editor::RenameFolder(RezFolder* folder, const std::string& name) {
     if (FolderRenameRefusal(folder, name))
         return false;
-    folders_.RenameItem(folders_.Resolve(folder), name);
-    modified_ = true;
+    doc_.Folders().RenameItem(doc_.Folders().Resolve(folder), name);
+    doc_.SetModified(true);
     return true;
 }
 
-bool CTarvexDoc::RenameEntry(RezEntry& entry, const std::string& name) {
+bool Editor::RenameEntry(RezEntry& entry, const std::string& name) {
     if (EntryRenameRefusal(entry, name))
         return false;
     FolderList::RenameItem(entry, name);
-    modified_ = true;
+    doc_.SetModified(true);
     return true;
 }
 
-std::optional<ArchiveItem> CTarvexDoc::FindItemNamed(const std::string& path) const {
+std::optional<ArchiveItem> Editor::FindItemNamed(const std::string& path) const {
     std::string archivePath;
-    if (!host_.Names().ToArchive(path, archivePath))
+    if (!doc_.Host().Names().ToArchive(path, archivePath))
         return std::nullopt;
-    return FindItem(folders_, archivePath);
+    return FindItem(doc_.Folders(), archivePath);
 }
 
-RezFolder* CTarvexDoc::FolderOfEntry(const RezEntry& entry) const {
+RezFolder* Editor::FolderOfEntry(const RezEntry& entry) const {
     RezFolder* found = nullptr;
-    folders_.ForEach([&](RezFolder& folder) {
+    doc_.Folders().ForEach([&](RezFolder& folder) {
         for (const RezEntry& candidate : folder.entries) {
             if (&candidate == &entry)
                 found = &folder;
@@ -177,10 +173,10 @@ RezFolder* CTarvexDoc::FolderOfEntry(const RezEntry& entry) const {
     return found;
 }
 
-bool CTarvexDoc::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
-                           const std::vector<RezEntry*>& entries, RezFolder* target) {
-    target = folders_.Resolve(target);
-    source = folders_.Resolve(source);
+bool Editor::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
+                       const std::vector<RezEntry*>& entries, RezFolder* target) {
+    target = doc_.Folders().Resolve(target);
+    source = doc_.Folders().Resolve(source);
     for (RezFolder* folder : folders) {
         // Into itself or below itself the folder list would no longer be a tree.
         if (!folder || !folder->parent || IsAtOrBelow(target, folder))
@@ -197,17 +193,18 @@ bool CTarvexDoc::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* so
     if (MoveClash(folders, source, entries, target))
         return false;
     for (RezFolder* folder : folders)
-        folders_.MoveFolder(folder, target);
+        doc_.Folders().MoveFolder(folder, target);
     for (RezEntry* entry : entries)
         target->entries.splice(target->entries.end(), source->entries, places.at(entry));
-    host_.UpdateAllViews();
-    modified_ = true;
+    doc_.Host().UpdateAllViews();
+    doc_.SetModified(true);
     return true;
 }
 
-std::optional<std::string> CTarvexDoc::MoveClash(const std::vector<RezFolder*>& folders,
-                                                 RezFolder* source,
-                                                 const std::vector<RezEntry*>& entries,
-                                                 RezFolder* target) const {
-    return MoveNames(folders, entries).ClashIn(*folders_.Resolve(target), folders_.Resolve(source));
+std::optional<std::string> Editor::MoveClash(const std::vector<RezFolder*>& folders,
+                                             RezFolder* source,
+                                             const std::vector<RezEntry*>& entries,
+                                             RezFolder* target) const {
+    return MoveNames(folders, entries)
+        .ClashIn(*doc_.Folders().Resolve(target), doc_.Folders().Resolve(source));
 }

@@ -1,9 +1,12 @@
 // Copying entries out of the archive file into files and folders on disk.
+#include "app/Extraction.h"
+
 #include <algorithm>
 #include <deque>
 #include <new>
 #include <thread>
 
+#include "app/CommandSteps.h"
 #include "app/ItemNames.h"
 #include "app/PictureNames.h"
 #include "app/TarvexDoc.h"
@@ -38,16 +41,28 @@ constexpr std::size_t kBatchFiles = 64;
 constexpr std::size_t kQueuedJobs = 64;
 constexpr std::uint64_t kQueuedBytes = 4u << 20;
 
-// The PNG file of the texture whose data from holds; empty when it holds no picture.
-std::vector<std::uint8_t> PictureOf(BinaryFile& from, const RezEntry& entry) {
+// Writes the picture of the texture whose size bytes from holds at offset through write;
+// NoPicture, and nothing written, when it holds none.
+EntryResult WritePicture(BinaryFile& from, std::uint64_t offset, std::uint32_t size,
+                         const std::function<bool(const char*, std::size_t)>& write) {
+    std::vector<std::uint8_t> picture;
     try {
-        std::vector<std::uint8_t> data(
-            std::min<std::uint64_t>(entry.size, CGlintraDoc::kLongestRead));
-        data.resize(from.ReadAt(entry.dataPosition, data.data(), data.size()));
-        return TexturePngFile(data);
+        std::vector<std::uint8_t> data(std::min<std::uint64_t>(size, CGlintraDoc::kLongestRead));
+        data.resize(from.ReadAt(offset, data.data(), data.size()));
+        picture = TexturePngFile(data);
     } catch (const std::bad_alloc&) {
-        return {};
+        return EntryResult::NoPicture;
     }
+    if (picture.empty())
+        return EntryResult::NoPicture;
+    return write(reinterpret_cast<const char*>(picture.data()), picture.size())
+               ? EntryResult::Written
+               : EntryResult::Failed;
+}
+
+// What a failed entry reports; otherText when the data could not be written.
+std::string FailureText(EntryResult result, const std::string& path, const std::string& otherText) {
+    return result == EntryResult::NoPicture ? NoPictureText(path) : otherText;
 }
 
 unsigned WriterThreads() {
@@ -63,34 +78,45 @@ struct FileBatch {
         std::shared_ptr<const char[]> window;
         std::shared_ptr<BinaryFile> source;  // a disk file of its own, or null: the archive
         std::uint64_t offset = 0;
+        bool picture = false;  // the texture's picture, decoded by the worker
     };
     std::shared_ptr<const OutputFolder> output;
     std::vector<File> files;
-    std::vector<char> written;  // per file, once the batch is done
+    std::vector<EntryResult> results;  // per file, once the batch is done
 
     bool Write(BinaryFile& archive) {
-        written.assign(files.size(), 0);
+        results.assign(files.size(), EntryResult::Failed);
         bool all = true;
         for (std::size_t i = 0; i < files.size(); ++i) {
-            const File& file = files[i];
-            written[i] = file.bytes
-                             ? output->WriteBytes(file.name, file.bytes, file.size)
-                             : output->CopyBytes(file.name, file.source ? *file.source : archive,
-                                                 file.offset, file.size);
-            all = all && written[i];
+            results[i] = WriteFile(files[i], archive);
+            all = all && results[i] == EntryResult::Written;
         }
         return all;
+    }
+
+    EntryResult WriteFile(const File& file, BinaryFile& archive) const {
+        BinaryFile& from = file.source ? *file.source : archive;
+        if (file.picture) {
+            return WritePicture(from, file.offset, file.size,
+                                [&](const char* bytes, std::size_t count) {
+                                    return output->WriteBytes(file.name, bytes, count);
+                                });
+        }
+        const bool written = file.bytes
+                                 ? output->WriteBytes(file.name, file.bytes, file.size)
+                                 : output->CopyBytes(file.name, from, file.offset, file.size);
+        return written ? EntryResult::Written : EntryResult::Failed;
     }
 };
 
 }  // namespace
 
-// The workers only create and write files; every name, check, message and progress call stays
-// on the calling thread, in entry order.
-class CTarvexDoc::ExtractionQueue {
+// The workers only decode pictures and create and write files; every name, check, message and
+// progress call stays on the calling thread, in entry order.
+class Extractor::ExtractionQueue {
   public:
-    ExtractionQueue(CTarvexDoc& doc, BinaryFile& archive, std::uint64_t archiveSize)
-        : doc_(doc),
+    ExtractionQueue(LeftOutItems& leftOut, BinaryFile& archive, std::uint64_t archiveSize)
+        : leftOut_(leftOut),
           archive_(archive),
           archiveSize_(archiveSize),
           pool_(WriterThreads(), kQueuedJobs) {}
@@ -109,39 +135,29 @@ class CTarvexDoc::ExtractionQueue {
     // A failure found here: reported after those of the files given before it.
     void Fail(const std::string& message) {
         Finish();
-        doc_.Fail(message);
+        leftOut_.Fail(message);
         complete_ = false;
     }
 
     // Adds the file of an entry whose data lies whole in the archive (or, with source, in
-    // its disk file). Small ones are read with the entries after them in the folder.
+    // its disk file): its data, or with picture the texture's picture. Small data is read with
+    // that of the entries after it in the folder.
     void Add(const std::shared_ptr<const OutputFolder>& output, std::string name, std::string path,
              EntryList::const_iterator entry, EntryList::const_iterator end,
-             std::shared_ptr<BinaryFile> source) {
+             std::shared_ptr<BinaryFile> source, bool picture) {
         FileBatch::File file;
         file.name = std::move(name);
         file.size = entry->size;
         file.offset = entry->dataPosition;
         file.source = std::move(source);
-        if (!file.source && file.size <= kWindowedEntry) {
+        file.picture = picture;
+        if (!picture && !file.source && file.size <= kWindowedEntry) {
             if (!window_ || file.offset < windowStart_ ||
                 file.offset + file.size > windowStart_ + windowLength_)
                 ReadWindow(entry, end);
             file.window = window_;
             file.bytes = window_.get() + (file.offset - windowStart_);
         }
-        Push(output, std::move(file), std::move(path));
-    }
-
-    // Adds a file whose bytes were made here.
-    void AddMade(const std::shared_ptr<const OutputFolder>& output, std::string name,
-                 std::string path, std::vector<std::uint8_t> bytes) {
-        auto made = std::make_shared<const std::vector<std::uint8_t>>(std::move(bytes));
-        FileBatch::File file;
-        file.name = std::move(name);
-        file.size = static_cast<std::uint32_t>(made->size());
-        file.bytes = reinterpret_cast<const char*>(made->data());
-        file.window = std::shared_ptr<const char[]>(made, file.bytes);
         Push(output, std::move(file), std::move(path));
     }
 
@@ -204,12 +220,14 @@ class CTarvexDoc::ExtractionQueue {
         if (allWritten)
             return;
         for (std::size_t i = 0; i < queued.paths.size(); ++i) {
-            if (queued.batch->written[i])
+            const EntryResult result = queued.batch->results[i];
+            if (result == EntryResult::Written)
                 continue;
             // A file counted as written while its folder's progress still runs is taken back.
             if (successes_ && queued.folderNumber == folderNumber_)
                 --*successes_;
-            doc_.Fail(ExtractionError(queued.paths[i]));
+            const std::string& path = queued.paths[i];
+            leftOut_.Fail(FailureText(result, path, ExtractionError(path)));
             complete_ = false;
         }
     }
@@ -233,7 +251,7 @@ class CTarvexDoc::ExtractionQueue {
         window_ = std::move(bytes);
     }
 
-    CTarvexDoc& doc_;
+    LeftOutItems& leftOut_;
     BinaryFile& archive_;
     const std::uint64_t archiveSize_;
     std::shared_ptr<const char[]> window_;
@@ -251,31 +269,31 @@ class CTarvexDoc::ExtractionQueue {
     OrderedPool pool_;
 };
 
-std::string CTarvexDoc::ChooseExtractionFolder() {
-    std::string path = host_.Prompts().ChooseFolder("Select an extraction Folder");
+std::string Extractor::ChooseExtractionFolder() {
+    std::string path = doc_.Host().Prompts().ChooseFolder("Select an extraction Folder");
     if (path.size() > 1 && IsPathSeparator(path.back()))
         path.pop_back();
     return path;
 }
 
-bool CTarvexDoc::MakeExtractionFolder(const std::string& path) {
+bool Extractor::MakeExtractionFolder(const std::string& path) {
     if (CreateDirectories(path))
         return true;
-    Fail(ExtractionError(path));
+    doc_.LeftOut().Fail(ExtractionError(path));
     return false;
 }
 
-bool CTarvexDoc::DiskNameFor(const std::string& archiveName, std::string& diskName) {
+bool Extractor::DiskNameFor(const std::string& archiveName, std::string& diskName) {
     // A name the disk's text cannot hold is refused like an unsafe one.
-    if (!host_.Names().ToDisk(archiveName, diskName)) {
+    if (!doc_.Host().Names().ToDisk(archiveName, diskName)) {
         diskName = archiveName;
         return false;
     }
     return IsSafeItemName(diskName);
 }
 
-BinaryFile* CTarvexDoc::EntryDataSource(BinaryFile& archive, std::uint64_t archiveSize,
-                                        const RezEntry& entry, BinaryFile& disk) {
+BinaryFile* Extractor::EntryDataSource(BinaryFile& archive, std::uint64_t archiveSize,
+                                       const RezEntry& entry, BinaryFile& disk) {
     if (entry.dataPosition == 0) {
         // Added since the last save: the data is still in its disk file.
         return disk.OpenRead(DiskSourceOf(entry)) ? &disk : nullptr;
@@ -284,15 +302,16 @@ BinaryFile* CTarvexDoc::EntryDataSource(BinaryFile& archive, std::uint64_t archi
     return std::uint64_t{entry.dataPosition} + entry.size <= archiveSize ? &archive : nullptr;
 }
 
-bool CTarvexDoc::OpenArchiveData(BinaryFile& archive, const char* failureFormat) {
+bool Extractor::OpenArchiveData(BinaryFile& archive, const char* failureFormat) {
     // A document never saved has no archive: its entries all come from disk.
-    if (archivePath_.empty() || archive.OpenRead(archivePath_))
+    const std::string& path = doc_.ArchivePath();
+    if (path.empty() || archive.OpenRead(path))
         return true;
-    Fail(Format(failureFormat, pathName_.c_str()));
+    doc_.LeftOut().Fail(Format(failureFormat, path.c_str()));
     return false;
 }
 
-bool CTarvexDoc::CopyEntryTo(const RezEntry& entry, BinaryFile& output) {
+bool Extractor::CopyEntryTo(const RezEntry& entry, BinaryFile& output) {
     BinaryFile archive;
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
@@ -301,7 +320,7 @@ bool CTarvexDoc::CopyEntryTo(const RezEntry& entry, BinaryFile& output) {
     return from && CopyRange(*from, entry.dataPosition, entry.size, output);
 }
 
-std::optional<bool> CTarvexDoc::OutputNameFor(const RezEntry& entry, std::string& diskName) {
+std::optional<bool> Extractor::OutputNameFor(const RezEntry& entry, std::string& diskName) {
     const std::string name = ItemNameOf(entry);
     if (output_ == ExtractionOutput::Data)
         return DiskNameFor(name, diskName);
@@ -310,9 +329,9 @@ std::optional<bool> CTarvexDoc::OutputNameFor(const RezEntry& entry, std::string
     return DiskNameFor(PictureNameOf(name), diskName);
 }
 
-CTarvexDoc::EntryResult CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize,
-                                                 const RezEntry& entry, const std::string& folder,
-                                                 std::string& path) {
+EntryResult Extractor::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSize,
+                                    const RezEntry& entry, const std::string& folder,
+                                    std::string& path) {
     std::string name;
     const std::optional<bool> safe = OutputNameFor(entry, name);
     if (!safe)
@@ -324,29 +343,22 @@ CTarvexDoc::EntryResult CTarvexDoc::ExtractEntry(BinaryFile& archive, std::uint6
         *safe && !IsLink(path) ? EntryDataSource(archive, archiveSize, entry, disk) : nullptr;
     if (!from)
         return EntryResult::Failed;
-    std::vector<std::uint8_t> picture;
-    if (output_ == ExtractionOutput::Pictures) {
-        picture = PictureOf(*from, entry);
-        if (picture.empty())
-            return EntryResult::NoPicture;
-    }
     BinaryFile output;
+    if (output_ == ExtractionOutput::Pictures) {
+        return WritePicture(
+            *from, entry.dataPosition, entry.size, [&](const char* bytes, std::size_t count) {
+                return output.Create(path) && output.Write(bytes, count) && output.Close();
+            });
+    }
     if (!output.Create(path))
         return EntryResult::Failed;
-    const bool copied = output_ == ExtractionOutput::Pictures
-                            ? output.Write(picture.data(), picture.size())
-                            : CopyRange(*from, entry.dataPosition, entry.size, output);
+    const bool copied = CopyRange(*from, entry.dataPosition, entry.size, output);
     return output.Close() && copied ? EntryResult::Written : EntryResult::Failed;
 }
 
-void CTarvexDoc::FailEntry(EntryResult result, const std::string& path,
-                           const std::string& otherText) {
-    Fail(result == EntryResult::NoPicture ? NoPictureText(path) : otherText);
-}
-
-bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destination,
-                                ProgressSink& progress) {
-    folder = folders_.Resolve(folder);
+bool Extractor::ExtractArchive(RezFolder* folder, const std::string& destination,
+                               ProgressSink& progress) {
+    folder = doc_.Folders().Resolve(folder);
     BinaryFile archive;
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
@@ -354,34 +366,33 @@ bool CTarvexDoc::ExtractArchive(RezFolder* folder, const std::string& destinatio
     // A chosen folder may not exist yet either: it is made as a given one is.
     if (target.empty() || !MakeExtractionFolder(target))
         return false;
-    progress.Start(host_.Owner());
+    progress.Start(doc_.Host().Owner());
     return ExtractFolder(archive, folder, target, progress);
 }
 
-bool CTarvexDoc::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
-                               ProgressSink& progress) {
+bool Extractor::ExtractFolder(BinaryFile& archive, RezFolder* folder, const std::string& base,
+                              ProgressSink& progress) {
     return ExtractFolderTree(archive, SizeOf(archive), folder, base, progress);
 }
 
-bool CTarvexDoc::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize,
-                                   RezFolder* folder, const std::string& base,
-                                   ProgressSink& progress) {
-    ExtractionQueue queue(*this, archive, archiveSize);
+bool Extractor::ExtractFolderTree(BinaryFile& archive, std::uint64_t archiveSize, RezFolder* folder,
+                                  const std::string& base, ProgressSink& progress) {
+    ExtractionQueue queue(doc_.LeftOut(), archive, archiveSize);
     const bool complete = ExtractFolderInto(queue, folder, base, progress);
     queue.Finish();
     return complete && queue.Complete();
 }
 
-bool CTarvexDoc::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
-                                   const std::string& base, ProgressSink& progress) {
-    folder = folders_.Resolve(folder);
-    progress.SetLine(2, Format("Extracting Folder: %s", host_.Names().Shown(folder->name).c_str()),
-                     true);
+bool Extractor::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
+                                  const std::string& base, ProgressSink& progress) {
+    folder = doc_.Folders().Resolve(folder);
+    progress.SetLine(
+        2, Format("Extracting Folder: %s", doc_.Host().Names().Shown(folder->name).c_str()), true);
     // Asked before the folder's directory is made: after Cancel no further one appears.
     if (progress.HasUserCancelled())
         return false;
     std::string target = base;
-    if (folder != Root()) {
+    if (folder != doc_.Root()) {
         std::string name;
         const bool safe = DiskNameFor(folder->name, name);
         target = JoinPath(base, name);
@@ -415,9 +426,9 @@ bool CTarvexDoc::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
     return complete;
 }
 
-bool CTarvexDoc::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator entry,
-                            EntryList::const_iterator end, const std::string& folder,
-                            const std::shared_ptr<const OutputFolder>& output) {
+bool Extractor::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator entry,
+                           EntryList::const_iterator end, const std::string& folder,
+                           const std::shared_ptr<const OutputFolder>& output) {
     std::string name;
     const std::optional<bool> safe = OutputNameFor(*entry, name);
     if (!safe)
@@ -430,37 +441,29 @@ bool CTarvexDoc::QueueEntry(ExtractionQueue& queue, EntryList::const_iterator en
         queue.Fail(ExtractionError(path));
         return false;
     }
-    if (output_ == ExtractionOutput::Pictures) {
-        std::vector<std::uint8_t> picture = PictureOf(*from, *entry);
-        if (picture.empty()) {
-            queue.Fail(NoPictureText(path));
-            return false;
-        }
-        queue.AddMade(output, std::move(name), std::move(path), std::move(picture));
-        return true;
-    }
     // Only an entry read from its own disk file needs a file the worker can keep.
     queue.Add(output, std::move(name), std::move(path), entry, end,
-              from == &disk ? std::make_shared<BinaryFile>(std::move(disk)) : nullptr);
+              from == &disk ? std::make_shared<BinaryFile>(std::move(disk)) : nullptr,
+              output_ == ExtractionOutput::Pictures);
     return true;
 }
 
-bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
-                                  const std::vector<const RezEntry*>& entries,
-                                  const std::string& destination, ProgressSink& progress) {
-    current = folders_.Resolve(current);
+bool Extractor::ExtractSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                 const std::vector<const RezEntry*>& entries,
+                                 const std::string& destination, ProgressSink& progress) {
+    current = doc_.Folders().Resolve(current);
     if (!current)
         return false;
     std::string target = destination.empty() ? ChooseExtractionFolder() : destination;
     if (target.empty())
         return false;
     if (!CreateDirectories(target)) {
-        Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
+        doc_.LeftOut().Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
         return false;
     }
     // Batch runs keep the selection below its folder path inside the destination.
-    if (batchFlag_ && !MakeDiskFolder(target, current, true, target)) {
-        Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
+    if (doc_.BatchFlag() && !MakeDiskFolder(target, current, true, target)) {
+        doc_.LeftOut().Fail(Format("Cant create output file: %s\nSkipping!", target.c_str()));
         return false;
     }
 
@@ -483,17 +486,18 @@ bool CTarvexDoc::ExtractSelection(RezFolder* current, const std::vector<RezFolde
         if (result == EntryResult::Written) {
             progress.SetProgressDone(n++);
         } else if (result != EntryResult::LeftAlone) {
-            FailEntry(result, path, Format("Cant create output file: %s\nSkipping!", path.c_str()));
+            doc_.LeftOut().Fail(FailureText(
+                result, path, Format("Cant create output file: %s\nSkipping!", path.c_str())));
             complete = false;
         }
     }
     return complete;
 }
 
-bool CTarvexDoc::MakeDiskFolder(const std::string& base, RezFolder* folder, bool includeRoot,
-                                std::string& path) {
+bool Extractor::MakeDiskFolder(const std::string& base, RezFolder* folder, bool includeRoot,
+                               std::string& path) {
     std::vector<const RezFolder*> chain;
-    for (const RezFolder* up = folders_.Resolve(folder); up; up = up->parent) {
+    for (const RezFolder* up = doc_.Folders().Resolve(folder); up; up = up->parent) {
         if (up->parent || includeRoot)
             chain.push_back(up);
     }
@@ -508,23 +512,23 @@ bool CTarvexDoc::MakeDiskFolder(const std::string& base, RezFolder* folder, bool
     return CreateDirectories(path);
 }
 
-bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items, const std::string& destination,
-                              ProgressSink& progress) {
+bool Extractor::ExtractItems(const std::vector<ArchiveItem>& items, const std::string& destination,
+                             ProgressSink& progress) {
     BinaryFile archive;
     if (!OpenArchiveData(archive, "Error reading from REZ file: %s"))
         return false;
     const std::uint64_t archiveSize = SizeOf(archive);
-    progress.Start(host_.Owner());
+    progress.Start(doc_.Host().Owner());
     bool complete = true;
     for (const ArchiveItem& item : items) {
         if (progress.HasUserCancelled())
             return false;
         // Each item goes where extracting everything would put it.
-        RezFolder* folder = folders_.Resolve(item.folder);
+        RezFolder* folder = doc_.Folders().Resolve(item.folder);
         RezFolder* holder = item.entry ? folder : folder->parent;
         std::string directory;
         if (!MakeDiskFolder(destination, holder, false, directory)) {
-            Fail(ExtractionError(directory));
+            doc_.LeftOut().Fail(ExtractionError(directory));
             complete = false;
             continue;
         }
@@ -536,45 +540,40 @@ bool CTarvexDoc::ExtractItems(const std::vector<ArchiveItem>& items, const std::
         std::string path;
         const EntryResult result = ExtractEntry(archive, archiveSize, *item.entry, directory, path);
         if (result == EntryResult::Failed || result == EntryResult::NoPicture) {
-            FailEntry(result, path, ExtractionError(path));
+            doc_.LeftOut().Fail(FailureText(result, path, ExtractionError(path)));
             complete = false;
         }
     }
     return complete;
 }
 
-bool CTarvexDoc::ExtractListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
-                                      const std::vector<const RezEntry*>& entries,
-                                      ProgressSink& progress) {
-    if (folders.empty() && entries.empty()) {
-        host_.Prompts().Show(kNoSelection);
-        return false;
-    }
+bool Extractor::ExtractIntoChosen(ProgressSink& progress,
+                                  const std::function<bool(const std::string&)>& extract) {
     const std::string destination = ChooseExtractionFolder();
     if (destination.empty())
         return false;
-    progress.Start(host_.Owner());
-    progress.SetLine(2, "Extracting...", false);
-    const bool complete = ExtractSelection(current, folders, entries, destination, progress);
-    progress.Stop();
-    return complete;
+    return RunWithProgress(progress, doc_.Host().Owner(), "Extracting...",
+                           [&] { return extract(destination); });
 }
 
-bool CTarvexDoc::ExtractTreeSelection(RezFolder* selected, ProgressSink& progress) {
-    if (!selected) {
-        host_.Prompts().Show(kNoSelection);
-        return false;
-    }
-    if (host_.Prompts().Ask(
-            "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
-            PromptButtons::YesNo) != PromptAnswer::Yes)
-        return false;
-    const std::string destination = ChooseExtractionFolder();
-    if (destination.empty())
-        return false;
-    progress.Start(host_.Owner());
-    progress.SetLine(2, "Extracting...", false);
-    const bool complete = ExtractArchive(selected, destination, progress);
-    progress.Stop();
-    return complete;
+bool Extractor::ExtractListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
+                                     const std::vector<const RezEntry*>& entries,
+                                     ProgressSink& progress) {
+    return RunConfirmed(
+        doc_.Host().Prompts(), folders.empty() && entries.empty(), nullptr, PromptButtons::Ok, [&] {
+            return ExtractIntoChosen(progress, [&](const std::string& destination) {
+                return ExtractSelection(current, folders, entries, destination, progress);
+            });
+        });
+}
+
+bool Extractor::ExtractTreeSelection(RezFolder* selected, ProgressSink& progress) {
+    return RunConfirmed(
+        doc_.Host().Prompts(), !selected,
+        "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
+        PromptButtons::YesNo, [&] {
+            return ExtractIntoChosen(progress, [&](const std::string& destination) {
+                return ExtractArchive(selected, destination, progress);
+            });
+        });
 }

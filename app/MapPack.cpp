@@ -148,7 +148,7 @@ CategoryBox CategoryBoxFor(int gameType, int category) {
 
 FileDialogOptions MapPackDialog(int gameType, int category) {
     FileDialogOptions options;
-    options.flags = 0x1204;  // multiple selection, file must exist, hide read-only
+    options.rules = {.multipleFiles = true, .fileMustExist = true, .hideReadOnly = true};
     options.title = DialogTitle(gameType, category);
     switch (category) {
         case CharacterSkins:
@@ -198,10 +198,10 @@ bool BuildMapPack(CTarvexDoc& doc, int gameType, const std::vector<int>& checked
         const std::vector<std::string> paths =
             doc.Host().Prompts().ChooseOpenFiles(MapPackDialog(gameType, category));
         for (const std::string& path : paths) {
-            RezFolder* folder =
-                doc.FindOrCreateFolderPath(LayoutFolder(gameType, category, strings), nullptr);
+            RezFolder* folder = doc.Adding().FindOrCreateFolderPath(
+                LayoutFolder(gameType, category, strings), nullptr);
             doc.Host().UpdateAllViews();
-            doc.AddFile(path, folder, *progress);
+            doc.Adding().AddFile(path, folder, *progress);
         }
     }
     // The views show the last file too.

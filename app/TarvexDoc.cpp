@@ -9,8 +9,6 @@ namespace {
 
 constexpr const char* kSettings = "Settings";
 constexpr const char* kArchiveFilter = "Tarvex Files ( *.rez)|*.REZ|All Files (*.*)|*.*||";
-constexpr unsigned long kFileMustExist = 0x1000;    // OFN_FILEMUSTEXIST
-constexpr unsigned long kOverwritePrompt = 0x0002;  // OFN_OVERWRITEPROMPT
 
 std::unique_ptr<ArchiveJob> MakeJob(JobKind kind, const std::string& path) {
     auto job = std::make_unique<ArchiveJob>();
@@ -19,15 +17,20 @@ std::unique_ptr<ArchiveJob> MakeJob(JobKind kind, const std::string& path) {
     return job;
 }
 
+FileDialogOptions ArchiveDialog(Settings& profile, const char* lastFolderKey,
+                                FileDialogRules rules) {
+    FileDialogOptions options;
+    options.defaultExtension = ".rez";
+    options.filter = kArchiveFilter;
+    options.rules = rules;
+    options.initialFolder = profile.GetString(kSettings, lastFolderKey, "");
+    return options;
+}
+
 }  // namespace
 
 CTarvexDoc::CTarvexDoc(DocumentHost& host) : host_(host) {
     NewDocument();
-}
-
-void CTarvexDoc::Fail(const std::string& message) {
-    ++failures_;
-    host_.Prompts().Show(message);
 }
 
 bool CTarvexDoc::NewDocument() {
@@ -65,18 +68,9 @@ bool CTarvexDoc::OpenFile(const std::string& path) {
     return PromptSaveChanges() && OpenDocument(path);
 }
 
-FileDialogOptions CTarvexDoc::ArchiveDialog(const char* lastFolderKey, unsigned long flags) {
-    FileDialogOptions options;
-    options.defaultExtension = ".rez";
-    options.filter = kArchiveFilter;
-    options.flags = flags;
-    options.initialFolder = host_.Profile().GetString(kSettings, lastFolderKey, "");
-    return options;
-}
-
 void CTarvexDoc::FileOpen() {
-    const std::vector<std::string> chosen =
-        host_.Prompts().ChooseOpenFiles(ArchiveDialog("LastOpenFolder", kFileMustExist));
+    const std::vector<std::string> chosen = host_.Prompts().ChooseOpenFiles(
+        ArchiveDialog(host_.Profile(), "LastOpenFolder", {.fileMustExist = true}));
     if (chosen.empty() || chosen.front().empty())
         return;
     host_.Profile().SetString(kSettings, "LastOpenFolder", PathParent(chosen.front()));
@@ -97,8 +91,8 @@ void CTarvexDoc::FileSave() {
 void CTarvexDoc::FileSaveAs() {
     if (folders_.Empty())
         return;
-    const std::string path =
-        host_.Prompts().ChooseSaveFile(ArchiveDialog("LastSaveFolder", kOverwritePrompt));
+    const std::string path = host_.Prompts().ChooseSaveFile(
+        ArchiveDialog(host_.Profile(), "LastSaveFolder", {.promptOverwrite = true}));
     if (path.empty())
         return;
     host_.Profile().SetString(kSettings, "LastSaveFolder", PathParent(path));
@@ -132,11 +126,6 @@ bool CTarvexDoc::PromptSaveChanges() {
     }
 }
 
-void CTarvexDoc::SetArchivePath(const std::string& path) {
-    archivePath_ = path;
-    pathName_ = path;
-}
-
 void CTarvexDoc::CompleteJob(std::unique_ptr<ArchiveJob> job) {
     if (!job)
         return;
@@ -155,7 +144,7 @@ void CTarvexDoc::CompleteJob(std::unique_ptr<ArchiveJob> job) {
         title_ = PathLeaf(job->path);
         // Entries whose disk file could not be read are still only in the document.
         modified_ = job->pendingEntries > 0;
-        skipped_ += static_cast<int>(job->pendingEntries);
+        leftOut_.Unsaved(static_cast<int>(job->pendingEntries));
         ++savesCompleted_;
     }
     host_.JobCompleted(*job);

@@ -17,9 +17,9 @@ void RunWizardTask(CTarvexDoc& doc, const WizardChoices& choices, WizardTaskHost
         case TaskMapPackFolder:
             // New Project's insert, into the archive that is open: the folder's contents
             // become the root's.
-            doc.SetFolderAsRoot(true);
+            doc.Adding().SetFolderAsRoot(true);
             host.InsertFolder();
-            doc.SetFolderAsRoot(false);
+            doc.Adding().SetFolderAsRoot(false);
             break;
         case TaskExtract:
             if (doc.ArchivePath().empty())

@@ -1,49 +1,34 @@
 #include "browser/DroppedPaths.h"
 
 #include "app/TarvexDoc.h"
-#include "platform/FileSystem.h"
 #include "platform/TextCase.h"
 
-DroppedPaths SortDroppedPaths(const std::vector<std::string>& paths) {
-    DroppedPaths dropped;
-    for (const std::string& path : paths) {
-        // The file system's own attribute: the shell also calls archives such as .zip files
-        // folders, and those are files to add.
-        const std::optional<FileStatus> status = ReadFileStatus(path);
-        (status && status->isDirectory ? dropped.folders : dropped.files).push_back(path);
-    }
-    return dropped;
-}
-
-bool IsLoneArchiveDrop(const DroppedPaths& dropped) {
+bool IsLoneArchiveDrop(const DiskPaths& dropped) {
     if (dropped.files.size() != 1 || !dropped.folders.empty())
         return false;
-    const std::string& path = dropped.files.front();
+    const std::string& path = dropped.files.front().path;
     return path.size() >= 4 && EqualNoCase(path.substr(path.size() - 4), ".rez");
 }
 
 bool OpenDroppedArchive(CTarvexDoc& doc, const std::vector<std::string>& paths) {
-    const DroppedPaths dropped = SortDroppedPaths(paths);
+    const DiskPaths dropped = SortDiskPaths(paths);
     if (!IsLoneArchiveDrop(dropped))
         return false;
-    doc.OpenFile(dropped.files.front());
+    doc.OpenFile(dropped.files.front().path);
     return true;
 }
 
 bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
                      std::uintptr_t owner) {
-    const DroppedPaths dropped = SortDroppedPaths(paths);
+    const DiskPaths dropped = SortDiskPaths(paths);
     if (paths.empty() || IsLoneArchiveDrop(dropped))
         return false;
     const std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
     SetUpProgress(*progress);
-    progress->Start(owner);
-    progress->SetLine(2, "Adding...", false);
-    if (!dropped.files.empty())
-        doc.AddFiles(dropped.files, target, *progress);
-    for (const std::string& folder : dropped.folders)
-        doc.AddFolder(folder, target, true, *progress);
-    doc.Host().UpdateAllViews();
-    progress->Stop();
+    RunWithProgress(*progress, owner, "Adding...", [&] {
+        doc.Adding().AddDiskPaths(dropped, target, *progress);
+        doc.Host().UpdateAllViews();
+        return true;
+    });
     return true;
 }

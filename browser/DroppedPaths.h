@@ -5,21 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "app/Adding.h"
 #include "archive/RezTree.h"
 
 class CTarvexDoc;
 
-struct DroppedPaths {
-    std::vector<std::string> files;
-    std::vector<std::string> folders;
-};
-
-// The paths that are directories on disk go to the folders, all others to the files, each in
-// drop-list order.
-DroppedPaths SortDroppedPaths(const std::vector<std::string>& paths);
-
 // One .rez file alone is an archive to open, not content to add.
-bool IsLoneArchiveDrop(const DroppedPaths& dropped);
+bool IsLoneArchiveDrop(const DiskPaths& dropped);
 
 // The drop is one .rez file alone: it is opened as File > Open opens one, after the save
 // question. False for any other drop.

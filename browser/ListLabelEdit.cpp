@@ -13,7 +13,8 @@ bool Refused(CTarvexDoc& doc, const std::optional<std::string>& refusal) {
 }
 
 bool CommitEntryLabel(CTarvexDoc& doc, RezEntry& entry, const std::string& text) {
-    return !Refused(doc, doc.EntryRenameRefusal(entry, text)) && doc.RenameEntry(entry, text);
+    return !Refused(doc, doc.Editing().EntryRenameRefusal(entry, text)) &&
+           doc.Editing().RenameEntry(entry, text);
 }
 
 }  // namespace
@@ -33,6 +34,6 @@ bool CommitListLabel(CTarvexDoc& doc, FileListRows& rows, int row,
 }
 
 bool CommitFolderLabel(CTarvexDoc& doc, RezFolder* folder, const std::optional<std::string>& text) {
-    return text && !Refused(doc, doc.FolderRenameRefusal(folder, *text)) &&
-           doc.RenameFolder(folder, *text);
+    return text && !Refused(doc, doc.Editing().FolderRenameRefusal(folder, *text)) &&
+           doc.Editing().RenameFolder(folder, *text);
 }

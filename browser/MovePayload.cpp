@@ -240,9 +240,9 @@ PayloadVerdict ApplyMovePayload(CTarvexDoc& doc, const std::uint8_t* data, std::
         return PayloadVerdict::IntoItself;
     if (move->folders.empty() && move->entries.empty())
         return PayloadVerdict::NotMoved;
-    if (doc.MoveClash(move->folders, move->source, move->entries, target))
+    if (doc.Editing().MoveClash(move->folders, move->source, move->entries, target))
         return PayloadVerdict::NameTaken;
-    if (!doc.MoveItems(move->folders, move->source, move->entries, target))
+    if (!doc.Editing().MoveItems(move->folders, move->source, move->entries, target))
         return PayloadVerdict::NotMoved;
     return PayloadVerdict::Moved;
 }

@@ -23,7 +23,7 @@ bool DropInto(CTarvexDoc& doc, TransferData& data, RezFolder* target, std::uintp
 
 DropEffect FrameDrops::DragOver(TransferData& data) {
     return !data.OffersMovePayload() && data.OffersShellFiles() &&
-                   IsLoneArchiveDrop(SortDroppedPaths(data.ShellFiles()))
+                   IsLoneArchiveDrop(SortDiskPaths(data.ShellFiles()))
                ? DropEffect::Copy
                : DropEffect::None;
 }
@@ -154,7 +154,7 @@ FolderTreeDrops::PasteResult FolderTreeDrops::Paste(TransferData& clipboard) {
         }
         if (move) {
             if (const std::optional<std::string> taken =
-                    doc_.MoveClash(move->folders, move->source, move->entries, target)) {
+                    doc_.Editing().MoveClash(move->folders, move->source, move->entries, target)) {
                 doc_.Host().Prompts().Show(
                     NameTakenText(*taken, doc_.Folders().FolderPath(target, true)));
                 return PasteResult::PayloadKept;

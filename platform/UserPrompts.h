@@ -8,13 +8,24 @@
 enum class PromptButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class PromptAnswer { Ok, Cancel, Yes, No };
 
+// What a file dialog allows and checks; each platform gives these its own flags.
+struct FileDialogRules {
+    bool multipleFiles = false;  // more than one file may be chosen
+    bool pathMustExist = false;
+    bool fileMustExist = false;
+    bool hideReadOnly = false;     // no "open as read-only" box
+    bool promptOverwrite = false;  // an existing file is replaced only when the user agrees
+
+    bool operator==(const FileDialogRules&) const = default;
+};
+
 struct FileDialogOptions {
     std::string title;             // empty: the platform's default title
     std::string defaultExtension;  // ".rez"
     std::string initialFile;
     std::string initialFolder;
-    std::string filter;       // "Name|*.ext|Other|*.*||" as the framework writes it
-    unsigned long flags = 0;  // OFN_ flags, as given by the caller
+    std::string filter;  // "Name|*.ext|Other|*.*||" as the framework writes it
+    FileDialogRules rules;
 };
 
 class UserPrompts {

@@ -84,7 +84,7 @@ void CMainFrame::OnIdle() {
 }
 
 void CMainFrame::DeleteTemporaryFiles() {
-    for (const std::string& path : doc_.TakeTemporaryFiles()) {
+    for (const std::string& path : doc_.Extraction().TakeTemporaryFiles()) {
         const std::string from = path + std::string(2, '\0');
         SHFILEOPSTRUCTA operation{};
         operation.hwnd = Handle();

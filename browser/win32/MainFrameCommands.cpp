@@ -61,7 +61,7 @@ void CMainFrame::AddCommands() {
     AddRuleCommand(kCommandInsert, [this] { Insert(); });
     AddRuleCommand(kCommandExtract, [this] { Extract(); });
     AddRuleCommand(kCommandExtractPictures, [this] {
-        ScopedExtractionOutput pictures(doc_, ExtractionOutput::Pictures);
+        ScopedExtractionOutput pictures(doc_.Extraction(), ExtractionOutput::Pictures);
         Extract();
     });
     AddRuleCommand(kCommandDelete, [this] { Delete(); });
@@ -120,8 +120,8 @@ void CMainFrame::Insert() {
     std::unique_ptr<ProgressSink> progress = host_.MakeProgress();
     SetUpProgress(*progress);
     if (ListIsActive()) {
-        doc_.InsertFiles(tree_.SelectedFolder(), *progress);
-    } else if (RezFolder* folder = doc_.InsertFolder(tree_.SelectedFolder(), *progress)) {
+        doc_.Adding().InsertFiles(tree_.SelectedFolder(), *progress);
+    } else if (RezFolder* folder = doc_.Adding().InsertFolder(tree_.SelectedFolder(), *progress)) {
         navigator_.SelectFolder(folder, true);
     }
 }
@@ -130,7 +130,7 @@ void CMainFrame::NewProject() {
     ActivatePane(tree_);
     std::unique_ptr<ProgressSink> progress = host_.MakeProgress();
     SetUpProgress(*progress);
-    doc_.NewProject(*progress);
+    doc_.Adding().NewProject(*progress);
     navigator_.SelectFolder(doc_.Root(), true);
 }
 
@@ -139,26 +139,26 @@ void CMainFrame::Extract() {
     SetUpProgress(*progress);
     if (ListIsActive()) {
         const ListSelection selection = list_.Rows().SplitSelection(list_.SelectedRows());
-        doc_.ExtractListSelection(list_.Rows().ShownFolder(), selection.folders, selection.entries,
-                                  *progress);
+        doc_.Extraction().ExtractListSelection(list_.Rows().ShownFolder(), selection.folders,
+                                               selection.entries, *progress);
     } else {
-        doc_.ExtractTreeSelection(tree_.SelectedFolder(), *progress);
+        doc_.Extraction().ExtractTreeSelection(tree_.SelectedFolder(), *progress);
     }
 }
 
 void CMainFrame::Delete() {
     if (ListIsActive() && list_.Rows().ShowsFound()) {
         const std::vector<std::string> patterns = list_.Rows().FoundPatterns();
-        if (doc_.DeleteFoundItems(list_.Rows().SelectedItems(list_.SelectedRows())))
+        if (doc_.Editing().DeleteFoundItems(list_.Rows().SelectedItems(list_.SelectedRows())))
             list_.ShowFound(patterns);  // the document's update showed the root
     } else if (ListIsActive()) {
         const ListSelection selection = list_.Rows().SplitSelection(list_.SelectedRows());
-        if (doc_.DeleteListSelection(list_.Rows().ShownFolder(), selection.folders,
-                                     selection.entries)) {
+        if (doc_.Editing().DeleteListSelection(list_.Rows().ShownFolder(), selection.folders,
+                                               selection.entries)) {
             list_.DeselectAll();
         }
     } else {
-        doc_.DeleteTreeSelection(tree_.SelectedFolder());
+        doc_.Editing().DeleteTreeSelection(tree_.SelectedFolder());
     }
 }
 
@@ -172,7 +172,7 @@ void CMainFrame::Find() {
 }
 
 void CMainFrame::InsertEmptyFolder() {
-    RezFolder* folder = doc_.InsertEmptyFolder(tree_.SelectedFolder());
+    RezFolder* folder = doc_.Editing().InsertEmptyFolder(tree_.SelectedFolder());
     navigator_.SelectFolder(folder, true);
     tree_.EditLabel(folder);
 }

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr unsigned long kOverwritePrompt = 0x0002;  // OFN_OVERWRITEPROMPT
-
 const char* AnswerName(PromptAnswer answer) {
     switch (answer) {
         case PromptAnswer::Ok:
@@ -168,8 +166,7 @@ std::string ConsolePrompts::ChooseSaveFile(const FileDialogOptions& options) {
         path += options.defaultExtension;
     // As the dialog's overwrite prompt does: No cancels.
     std::error_code ignored;
-    if ((options.flags & kOverwritePrompt) != 0 && !path.empty() &&
-        std::filesystem::exists(path, ignored) &&
+    if (options.rules.promptOverwrite && !path.empty() && std::filesystem::exists(path, ignored) &&
         Ask(path + " already exists.\nDo you want to replace it?", PromptButtons::YesNo) !=
             PromptAnswer::Yes) {
         return {};

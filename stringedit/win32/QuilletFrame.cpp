@@ -44,7 +44,7 @@ void QuilletFrame::Open() {
     options.defaultExtension = ".DLL";
     options.initialFile = "Cres.DLL";
     options.filter = "Resource DLL (*.DLL)|*.DLL||";
-    options.flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
+    options.rules = {.pathMustExist = true, .fileMustExist = true, .hideReadOnly = true};
     const std::vector<std::string> chosen = prompts_.ChooseOpenFiles(options);
     if (!chosen.empty())
         OpenDll(chosen.front());

@@ -25,7 +25,7 @@ struct AddingTest : ::testing::Test {
 TEST_F(AddingTest, NewEntryRecordsItsDiskFile) {
     const std::string path = dir.Write("tex.dtx", "12345");
     ASSERT_TRUE(support::SetModifiedTime(path, 1000000000));
-    ASSERT_TRUE(doc.AddFile(path, nullptr, progress));
+    ASSERT_TRUE(doc.Adding().AddFile(path, nullptr, progress));
     const RezEntry& entry = Only(*doc.Root());
     EXPECT_EQ(entry.name, path);
     EXPECT_EQ(entry.dataPosition, 0u);
@@ -37,16 +37,16 @@ TEST_F(AddingTest, NewEntryRecordsItsDiskFile) {
 }
 
 TEST_F(AddingTest, IdentifiersStartAt10000000AndFollowTheLastEntry) {
-    doc.AddFiles({dir.Write("a.txt", "a"), dir.Write("b.txt", "b")}, nullptr, progress);
+    doc.Adding().AddFiles({dir.Write("a.txt", "a"), dir.Write("b.txt", "b")}, nullptr, progress);
     EXPECT_EQ(doc.Root()->entries.front().identifier, 10000000u);
     EXPECT_EQ(doc.Root()->entries.back().identifier, 10000001u);
 
     doc.Root()->entries.back().identifier = 0xFFFFFFFFu;  // the next would wrap to 0
-    doc.AddFile(dir.Write("c.txt", "c"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("c.txt", "c"), nullptr, progress);
     EXPECT_EQ(doc.Root()->entries.back().identifier, 10000000u);
 
     doc.Root()->entries.back().identifier = 41;
-    doc.AddFile(dir.Write("d.txt", "d"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("d.txt", "d"), nullptr, progress);
     EXPECT_EQ(doc.Root()->entries.back().identifier, 42u);
 }
 
@@ -57,7 +57,7 @@ TEST_F(AddingTest, ASourcePathThatReadsAsANumberNamesTheIdentifier) {
     numbered.Write("x.txt", "x");
     const std::filesystem::path relative =
         std::filesystem::path(numbered.Root()).filename() / "x.txt";
-    ASSERT_TRUE(doc.AddFile(relative.string(), nullptr, progress));
+    ASSERT_TRUE(doc.Adding().AddFile(relative.string(), nullptr, progress));
     EXPECT_EQ(Only(*doc.Root()).identifier, 123u);
 }
 
@@ -65,7 +65,7 @@ TEST_F(AddingTest, TypeCodeIsTakenFromTheWholePath) {
     const std::string readme = dir.Write("dir.old/readme", "r");
     const std::string odd = dir.Write("a.b/cd", "c");
     const std::string longExt = dir.Write("FILE.ABCDE", "l");
-    doc.AddFiles({readme, odd, longExt}, nullptr, progress);
+    doc.Adding().AddFiles({readme, odd, longExt}, nullptr, progress);
     std::vector<std::string> codes;
     for (const RezEntry& entry : doc.Root()->entries)
         codes.push_back(entry.typeCode);
@@ -75,7 +75,7 @@ TEST_F(AddingTest, TypeCodeIsTakenFromTheWholePath) {
 }
 
 TEST_F(AddingTest, EmptyListMarksModifiedAndAddsNothing) {
-    EXPECT_TRUE(doc.AddFiles({}, nullptr, progress));
+    EXPECT_TRUE(doc.Adding().AddFiles({}, nullptr, progress));
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.TotalEntryCount(), 0u);
 }
@@ -92,7 +92,7 @@ TEST_F(AddingTest, ReplacePromptNoSkipsYesReplacesCancelStops) {
     ASSERT_TRUE(support::SetModifiedTime(path, 1100000000));  // 2004-11-09 11:33:20 UTC
 
     host.prompts.answers = {PromptAnswer::No};
-    doc.AddFile(path, nullptr, progress);
+    doc.Adding().AddFile(path, nullptr, progress);
     ASSERT_EQ(host.prompts.asked.size(), 1u);
     EXPECT_EQ(host.prompts.asked[0].buttons, PromptButtons::YesNoCancel);
     // Dates as the C library's "%c" writes them in the "C" locale.
@@ -108,12 +108,12 @@ TEST_F(AddingTest, ReplacePromptNoSkipsYesReplacesCancelStops) {
 
     doc.SetModified(false);
     host.prompts.answers = {PromptAnswer::Cancel};
-    EXPECT_FALSE(doc.AddFiles({path, dir.Write("other.txt", "o")}, nullptr, progress));
+    EXPECT_FALSE(doc.Adding().AddFiles({path, dir.Write("other.txt", "o")}, nullptr, progress));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
 
     host.prompts.answers = {PromptAnswer::Yes};
-    doc.AddFile(path, nullptr, progress);
+    doc.Adding().AddFile(path, nullptr, progress);
     const RezEntry& entry = Only(*doc.Root());
     EXPECT_EQ(entry.name, path);
     EXPECT_EQ(entry.typeCode, "DTX");
@@ -121,19 +121,19 @@ TEST_F(AddingTest, ReplacePromptNoSkipsYesReplacesCancelStops) {
 }
 
 TEST_F(AddingTest, TwoNewFilesThatWouldBeSavedUnderOneNameConflict) {
-    doc.AddFile(dir.Write("A/dup.txt", "first"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("A/dup.txt", "first"), nullptr, progress);
     host.prompts.answers = {PromptAnswer::No};
-    doc.AddFile(dir.Write("B/DUP.TXT", "second"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("B/DUP.TXT", "second"), nullptr, progress);
     EXPECT_EQ(host.prompts.asked.size(), 1u);
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
 }
 
 TEST_F(AddingTest, AMissingItemIsSkippedWithAMessage) {
     const std::string missing = dir.Path("nowhere.txt");
-    doc.AddFiles({missing, dir.Write("here.txt", "h")}, nullptr, progress);
+    doc.Adding().AddFiles({missing, dir.Write("here.txt", "h")}, nullptr, progress);
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
     EXPECT_EQ(host.prompts.Texts(), std::vector<std::string>{"Error adding: " + missing});
-    EXPECT_EQ(doc.FailuresReported(), 1);
+    EXPECT_EQ(doc.LeftOut().Failures(), 1);
 }
 
 TEST_F(AddingTest, FolderBecomesASubfolderAndASecondAddPromptsForEveryFile) {
@@ -141,7 +141,7 @@ TEST_F(AddingTest, FolderBecomesASubfolderAndASecondAddPromptsForEveryFile) {
     dir.Write("Maps/two.dat", "22");
     dir.Write("Maps/Sub/three.dat", "333");
     const auto before = static_cast<std::uint32_t>(std::time(nullptr));
-    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Maps"), nullptr, true, progress);
     const auto after = static_cast<std::uint32_t>(std::time(nullptr));
     RezFolder* maps = doc.Folders().FindFolderByPath("Maps", false);
     ASSERT_NE(maps, nullptr);
@@ -155,18 +155,45 @@ TEST_F(AddingTest, FolderBecomesASubfolderAndASecondAddPromptsForEveryFile) {
     EXPECT_LE(maps->time, after);
 
     host.prompts.answers = {PromptAnswer::No, PromptAnswer::No, PromptAnswer::No};
-    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Maps"), nullptr, true, progress);
     EXPECT_EQ(host.prompts.asked.size(), 3u);
     EXPECT_EQ(doc.Folders().Size(), 3u);
     EXPECT_EQ(doc.TotalEntryCount(), 3u);
 }
 
+TEST_F(AddingTest, DiskPathsGoInTheOrderAskedForAndStopAtACancelWhenAskedTo) {
+    struct Case {
+        DiskPathsOrder order;
+        std::vector<std::string> asked;  // the file each replace question names, in order
+    };
+    const Case cases[] = {
+        {{}, {"a.txt", "m.dat"}},
+        {{.stopAfterCancel = true}, {"a.txt"}},
+        {{.foldersFirst = true}, {"m.dat", "a.txt"}},
+    };
+    const std::string file = dir.Write("a.txt", "a");
+    dir.Write("Maps/m.dat", "m");
+    for (const Case& c : cases) {
+        CTarvexDoc fresh{host};
+        fresh.Adding().AddFile(file, nullptr, progress);
+        fresh.Adding().AddFolder(dir.Path("Maps"), nullptr, true, progress);
+        host.prompts.asked.clear();
+        host.prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Cancel};
+        EXPECT_FALSE(fresh.Adding().AddDiskPaths(SortDiskPaths({dir.Path("Maps"), file}), nullptr,
+                                                 progress, c.order));
+        std::vector<std::string> asked;
+        for (const auto& question : host.prompts.asked)
+            asked.push_back(question.text.find("m.dat") != std::string::npos ? "m.dat" : "a.txt");
+        EXPECT_EQ(asked, c.asked);
+    }
+}
+
 TEST_F(AddingTest, NewProjectPutsTheFolderContentsAtTheRoot) {
     dir.Write("Work/Maps/top.dat", "t");
     dir.Write("Work/Maps/Inner/deep.dat", "d");
-    doc.AddFile(dir.Write("old.txt", "o"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("old.txt", "o"), nullptr, progress);
     host.prompts.folders.push_back(dir.Path("Work/Maps"));
-    doc.NewProject(progress);
+    doc.Adding().NewProject(progress);
     EXPECT_EQ(doc.Root()->name, "Maps.rez");
     EXPECT_EQ(doc.Title(), "Maps.rez");
     EXPECT_EQ(doc.Root()->entries.size(), 1u);
@@ -174,14 +201,14 @@ TEST_F(AddingTest, NewProjectPutsTheFolderContentsAtTheRoot) {
     ASSERT_NE(doc.Folders().FindFolderByPath("Inner", false), nullptr);
     EXPECT_EQ(doc.TotalEntryCount(), 2u);
     EXPECT_FALSE(doc.IsModified());
-    EXPECT_FALSE(doc.FolderAsRoot());
+    EXPECT_FALSE(doc.Adding().FolderAsRoot());
     EXPECT_EQ(host.prompts.asked.back().text, "Please select the folder you wish to insert:");
 }
 
 TEST_F(AddingTest, BatchFlagPutsASingleFolderAtTheRootEvenWithATrailingSeparator) {
     dir.Write("Maps/a.dat", "a");
     doc.SetBatchFlag(true);
-    doc.AddFolder(dir.Path("Maps") + kPathSeparator, nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Maps") + kPathSeparator, nullptr, true, progress);
     EXPECT_EQ(doc.Root()->name, "Maps.rez");
     EXPECT_EQ(doc.Root()->entries.size(), 1u);
 }
@@ -190,7 +217,7 @@ TEST_F(AddingTest, CancelStopsBeforeTheNextFolderAndKeepsWhatWasAdded) {
     for (int i = 0; i < 5; ++i)
         dir.Write("Tree/d" + std::to_string(i) + "/f.txt", "f");
     RecordingProgress cancelling(3);  // three folders get through
-    doc.AddFolder(dir.Path("Tree"), nullptr, true, cancelling);
+    doc.Adding().AddFolder(dir.Path("Tree"), nullptr, true, cancelling);
     EXPECT_EQ(doc.TotalEntryCount(), 2u);
     EXPECT_EQ(cancelling.line2.front(), "Adding Folder: " + dir.Path("Tree"));
 }
@@ -199,22 +226,22 @@ TEST_F(AddingTest, CancelStopsBeforeTheNextFolderAndKeepsWhatWasAdded) {
 TEST_F(AddingTest, ALinkBackToAnAncestorFolderIsNotFollowed) {
     dir.Write("Loop/a.txt", "a");
     std::filesystem::create_directory_symlink(dir.Path("Loop"), dir.Path("Loop/again"));
-    doc.AddFolder(dir.Path("Loop"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Loop"), nullptr, true, progress);
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
 }
 #endif
 
 TEST_F(AddingTest, SubfoldersAreFoundWithoutRegardToCaseAndPathsAreCreatedFromTheRoot) {
-    RezFolder* worlds = doc.FindOrCreateSubfolder("Worlds", nullptr);
-    EXPECT_EQ(doc.FindOrCreateSubfolder("Worlds", nullptr), worlds);
+    RezFolder* worlds = doc.Adding().FindOrCreateSubfolder("Worlds", nullptr);
+    EXPECT_EQ(doc.Adding().FindOrCreateSubfolder("Worlds", nullptr), worlds);
     // A save writes WORLDS: a second folder of that name must not appear beside it.
-    EXPECT_EQ(doc.FindOrCreateSubfolder("WORLDS", nullptr), worlds);
+    EXPECT_EQ(doc.Adding().FindOrCreateSubfolder("WORLDS", nullptr), worlds);
     EXPECT_EQ(doc.Folders().Size(), 2u);
 
-    RezFolder* evac = doc.FindOrCreateFolderPath("Worlds\\Multi\\Evac", nullptr);
+    RezFolder* evac = doc.Adding().FindOrCreateFolderPath("Worlds\\Multi\\Evac", nullptr);
     EXPECT_EQ(doc.Folders().FolderPath(evac, false), "Worlds\\Multi\\Evac");
-    EXPECT_EQ(doc.FindOrCreateFolderPath("\\Worlds\\\\Multi\\Evac\\", nullptr), evac);
-    EXPECT_EQ(doc.FindOrCreateFolderPath("", nullptr), doc.Root());
+    EXPECT_EQ(doc.Adding().FindOrCreateFolderPath("\\Worlds\\\\Multi\\Evac\\", nullptr), evac);
+    EXPECT_EQ(doc.Adding().FindOrCreateFolderPath("", nullptr), doc.Root());
     // Every folder stands after its parent.
     std::vector<const RezFolder*> seen;
     doc.Folders().ForEach([&](const RezFolder& f) {
@@ -228,7 +255,7 @@ TEST_F(AddingTest, SubfoldersAreFoundWithoutRegardToCaseAndPathsAreCreatedFromTh
 TEST_F(AddingTest, TheOpenArchiveIsNeverAddedToItself) {
     const std::string archive = dir.Write("self.rez", "x");
     doc.SetArchivePath(archive);
-    doc.AddFile(archive, nullptr, progress);
+    doc.Adding().AddFile(archive, nullptr, progress);
     EXPECT_EQ(doc.TotalEntryCount(), 0u);
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Skipping the archive itself: " + archive});

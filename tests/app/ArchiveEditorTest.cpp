@@ -74,7 +74,7 @@ TEST_F(ArchiveEditorTest, AddAnsweredCancelFails) {
 TEST_F(ArchiveEditorTest, RenameFollowsTheNameAndRefusesClashesAndTheRoot) {
     Run({"add", "Maps", dir.Write("a.txt", "a"), dir.Write("b.txt", "b")});
     ASSERT_TRUE(Run({"rename", "maps/A.TXT", "level.dat"}));
-    const RezEntry& renamed = *doc.FindItemNamed("Maps/level.dat")->entry;
+    const RezEntry& renamed = *doc.Editing().FindItemNamed("Maps/level.dat")->entry;
     EXPECT_EQ(renamed.typeName, "World Data");
     EXPECT_FALSE(Run({"rename", "Maps/b.txt", "LEVEL.DAT"}));
     EXPECT_FALSE(Run({"rename", "Maps/b.txt", "sub/b.txt"}));
@@ -159,7 +159,7 @@ TEST_F(ArchiveEditorTest, AMissingArchiveStartsEmptyAndAnUnreadableOneIsNotRepla
 
 TEST_F(ArchiveEditorTest, WhatNoCommandTouchedKeepsItsIdentifiersAndTimes) {
     Run({"add", "Maps", dir.Write("a.dat", "aaa"), dir.Write("b.dat", "bb")});
-    RezFolder* maps = doc.FindItemNamed("Maps")->folder;
+    RezFolder* maps = doc.Editing().FindItemNamed("Maps")->folder;
     maps->time = 123456;
     maps->entries.front().identifier = 4242;
     maps->entries.front().time = 654321;
@@ -177,7 +177,7 @@ TEST_F(ArchiveEditorTest, WhatNoCommandTouchedKeepsItsIdentifiersAndTimes) {
 
     CTarvexDoc reopened(host);
     ASSERT_TRUE(OpenForEditing(reopened, dir.Path("kept.rez")));
-    const RezFolder* kept = reopened.FindItemNamed("MAPS")->folder;
+    const RezFolder* kept = reopened.Editing().FindItemNamed("MAPS")->folder;
     EXPECT_EQ(kept->time, 123456u);
     ASSERT_EQ(EntryNames(*kept), (std::vector<std::string>{"A.DAT", "C.DAT"}));
     EXPECT_EQ(kept->entries.front().identifier, 4242u);
@@ -185,7 +185,7 @@ TEST_F(ArchiveEditorTest, WhatNoCommandTouchedKeepsItsIdentifiersAndTimes) {
     EXPECT_EQ(kept->entries.back().identifier, 10000001u);
     BinaryFile data;
     ASSERT_TRUE(data.Create(dir.Path("a.out")));
-    ASSERT_TRUE(reopened.CopyEntryTo(kept->entries.front(), data));
+    ASSERT_TRUE(reopened.Extraction().CopyEntryTo(kept->entries.front(), data));
     data.Close();
     EXPECT_EQ(ReadWholeFile(dir.Path("a.out")), "aaa");
 }
@@ -235,11 +235,11 @@ TEST(CodePages, AddingStoresAnsiAndExtractionWritesUtf8) {
     RecordingProgress progress;
     dir.Write("Cartes/\xC3\x89t\xC3\xA9/n\xC3\xAEme.dat", "nimes");
     dir.Write("Cartes/\xCE\xA9.txt", "omega");
-    doc.AddFolder(dir.Path("Cartes"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Cartes"), nullptr, true, progress);
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Error adding: " + dir.Path("Cartes/\xCE\xA9.txt")});
     const std::optional<ArchiveItem> item =
-        doc.FindItemNamed("cartes/\xC3\x89T\xC3\xA9/N\xC3\xAEME.DAT");
+        doc.Editing().FindItemNamed("cartes/\xC3\x89T\xC3\xA9/N\xC3\xAEME.DAT");
     ASSERT_TRUE(item && item->entry);
     EXPECT_EQ(item->folder->name, "\xC9t\xE9");
     EXPECT_EQ(ItemNameOf(*item->entry), "n\xEEme.dat");
@@ -250,13 +250,13 @@ TEST(CodePages, AddingStoresAnsiAndExtractionWritesUtf8) {
     ASSERT_FALSE(doc.IsModified());
     EXPECT_NE(ReadWholeFile(dir.Path("fr.rez")).find(std::string("N\xEEME\0", 5)),
               std::string::npos);
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/CARTES/\xC3\x89T\xC3\xA9/N\xC3\xAEME.DAT")), "nimes");
 
     // A name the disk's text cannot hold is refused like an unsafe one.
     item->folder->entries.front().name = "\x81.DAT";
     host.prompts.asked.clear();
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out2"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out2"), progress));
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Extraction error on file: " +
                                        dir.Path("out2/CARTES/\xC3\x89T\xC3\xA9/\x81.DAT") + "\n!"});

@@ -66,7 +66,7 @@ TEST(ConsolePrompts, SavingOverAnExistingFileAsksFirstAsTheDialogDoes) {
     TempDir dir;
     const std::string existing = dir.Write("old.rez", "keep me");
     FileDialogOptions options;
-    options.flags = 0x0002;  // OFN_OVERWRITEPROMPT
+    options.rules.promptOverwrite = true;
     Console typed(existing + "\nn\n" + existing + "\ny\n" + dir.Path("new.rez") + "\n", true);
     EXPECT_EQ(typed.prompts.ChooseSaveFile(options), "");
     EXPECT_EQ(typed.prompts.ChooseSaveFile(options), existing);

@@ -56,7 +56,7 @@ struct DiskItemsTest : ::testing::Test {
         AppTestHost host;
         CTarvexDoc doc(host);
         RecordingProgress progress;
-        doc.AddFolder(dir.Path("Tree"), nullptr, true, progress);
+        doc.Adding().AddFolder(dir.Path("Tree"), nullptr, true, progress);
         host.prompts.saveFiles.push_back(archive);
         doc.FileSaveAs();
         doc.FinishJobs();
@@ -94,13 +94,14 @@ TEST_F(DiskItemsTest, ASocketIsSkippedWithItsMessage) {
     AppTestHost host;
     CTarvexDoc doc(host);
     RecordingProgress progress;
-    doc.AddFiles({dir.Path("Tree/Sub/sock"), dir.Path("Tree/keep.txt")}, nullptr, progress);
+    doc.Adding().AddFiles({dir.Path("Tree/Sub/sock"), dir.Path("Tree/keep.txt")}, nullptr,
+                          progress);
     EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{dir.Path("Tree/keep.txt")});
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Error adding: " + dir.Path("Tree/Sub/sock")});
     // Skipped on purpose: no failure of the command, but an item left out.
-    EXPECT_EQ(doc.FailuresReported(), 0);
-    EXPECT_EQ(doc.ItemsLeftOut(), 1);
+    EXPECT_EQ(doc.LeftOut().Failures(), 0);
+    EXPECT_EQ(doc.LeftOut().Total(), 1);
 }
 
 }  // namespace

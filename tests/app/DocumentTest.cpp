@@ -20,7 +20,7 @@ struct DocumentTest : ::testing::Test {
         const std::string two = dir.Write("in/two.dat", "second!");
         support::SetModifiedTime(one, 1000000000);
         support::SetModifiedTime(two, 1000000001);
-        doc.AddFiles({one, two}, nullptr, progress);
+        doc.Adding().AddFiles({one, two}, nullptr, progress);
         const std::string path = dir.Path("base.rez");
         host.prompts.saveFiles.push_back(path);
         doc.FileSave();
@@ -67,13 +67,13 @@ TEST_F(DocumentTest, SaveOfANeverSavedDocumentAsksForANameAndWritesFromDisk) {
 
 TEST_F(DocumentTest, AnEntryWhoseFileVanishedStaysUnsavedAndKeepsTheDocumentModified) {
     const std::string gone = dir.Write("in/gone.txt", "soon gone");
-    doc.AddFiles({dir.Write("in/kept.txt", "kept"), gone}, nullptr, progress);
+    doc.Adding().AddFiles({dir.Write("in/kept.txt", "kept"), gone}, nullptr, progress);
     std::filesystem::remove(gone);
     host.prompts.saveFiles.push_back(dir.Path("base.rez"));
     // Saved, but with one entry left out and named.
     EXPECT_TRUE(doc.SaveAndWait());
     EXPECT_EQ(host.prompts.Texts().back(), "Error adding: " + gone);
-    EXPECT_EQ(doc.ItemsLeftOut(), 1);
+    EXPECT_EQ(doc.LeftOut().Total(), 1);
     EXPECT_TRUE(doc.IsModified());
     // The vanished entry still names its disk file, so a later save can pick it up again.
     EXPECT_EQ(EntryNames(*doc.Root()), (std::vector<std::string>{"KEPT.TXT", gone}));
@@ -81,7 +81,7 @@ TEST_F(DocumentTest, AnEntryWhoseFileVanishedStaysUnsavedAndKeepsTheDocumentModi
 
 TEST_F(DocumentTest, SavingUnderAnotherSpellingOfTheOpenArchiveReplacesItSafely) {
     const std::string path = SavedArchive();
-    doc.AddFile(dir.Write("in/three.txt", "third"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("in/three.txt", "third"), nullptr, progress);
     // The same file reached through a detour in its folder path.
     const std::string detour = JoinPath(JoinPath(JoinPath(dir.Path(), "in"), ".."), "base.rez");
     host.prompts.saveFiles.push_back(detour);
@@ -95,14 +95,14 @@ TEST_F(DocumentTest, SavingUnderAnotherSpellingOfTheOpenArchiveReplacesItSafely)
     reopened.OpenDocument(path);
     reopened.FinishJobs();
     ASSERT_FALSE(reopened.LastOpenFailed());
-    ASSERT_TRUE(reopened.ExtractArchive(nullptr, dir.Path("out"), progress));
+    ASSERT_TRUE(reopened.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/ONE.TXT")), "first");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/TWO.DAT")), "second!");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/THREE.TXT")), "third");
 }
 
 TEST_F(DocumentTest, PromptSaveChangesNamesTheRootOfANeverSavedDocument) {
-    doc.AddFile(dir.Write("a.txt", "a"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("a.txt", "a"), nullptr, progress);
     host.prompts.answers.push_back(PromptAnswer::Cancel);
     EXPECT_FALSE(doc.FileNew());
     ASSERT_EQ(host.prompts.asked.size(), 1u);
@@ -117,8 +117,9 @@ TEST_F(DocumentTest, PromptSaveChangesNamesTheRootOfANeverSavedDocument) {
 
 TEST_F(DocumentTest, NewAfterYesWaitsForTheSaveBeforeEmptying) {
     for (int i = 0; i < 20; ++i) {
-        doc.AddFile(dir.Write("many/f" + std::to_string(i) + ".txt", std::string(5000, 'x')),
-                    nullptr, progress);
+        doc.Adding().AddFile(
+            dir.Write("many/f" + std::to_string(i) + ".txt", std::string(5000, 'x')), nullptr,
+            progress);
     }
     host.prompts.answers.push_back(PromptAnswer::Yes);
     host.prompts.saveFiles.push_back(dir.Path("saved.rez"));
@@ -134,7 +135,7 @@ TEST_F(DocumentTest, NewAfterYesWaitsForTheSaveBeforeEmptying) {
 }
 
 TEST_F(DocumentTest, NewKeepsTheChangesWhenTheSaveDidNotHappen) {
-    doc.AddFile(dir.Write("a.txt", "a"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("a.txt", "a"), nullptr, progress);
     host.prompts.answers.push_back(PromptAnswer::Yes);  // and the save dialog is cancelled
     EXPECT_FALSE(doc.FileNew());
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
@@ -142,7 +143,7 @@ TEST_F(DocumentTest, NewKeepsTheChangesWhenTheSaveDidNotHappen) {
 }
 
 TEST_F(DocumentTest, OpenRemembersTheFolderEvenWhenTheLoadFails) {
-    doc.AddFile(dir.Write("a.txt", "a"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("a.txt", "a"), nullptr, progress);
     const std::string bogus = dir.Write("sub/bogus.rez", "not an archive at all");
     host.prompts.openFiles.push_back({bogus});
     doc.FileOpen();
@@ -160,7 +161,7 @@ TEST_F(DocumentTest, OpenRemembersTheFolderEvenWhenTheLoadFails) {
 TEST_F(DocumentTest, OpenReplacesTheModelAndClearsTheModifiedFlag) {
     const std::string path = SavedArchive();
     CTarvexDoc other{host};
-    other.AddFile(dir.Write("b.txt", "b"), nullptr, progress);
+    other.Adding().AddFile(dir.Write("b.txt", "b"), nullptr, progress);
     ASSERT_TRUE(other.IsModified());
     other.OpenDocument(path);
     other.FinishJobs();

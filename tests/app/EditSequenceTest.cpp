@@ -36,15 +36,16 @@ struct EditSequenceTest : ::testing::Test {
 };
 
 TEST_F(EditSequenceTest, APendingEntryKeepsItsDiskFileThroughRenameAndMove) {
-    doc.AddFile(dir.Write("disk/level one.txt", "the level's own bytes"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("disk/level one.txt", "the level's own bytes"), nullptr,
+                         progress);
     // A file of the new name where a save would wrongly look for it.
     dir.Write("MAP01.DAT", "an unrelated file");
-    RezFolder* worlds = doc.FindOrCreateSubfolder("Worlds", nullptr);
+    RezFolder* worlds = doc.Adding().FindOrCreateSubfolder("Worlds", nullptr);
     RezEntry& entry = Only(*doc.Root());
-    ASSERT_TRUE(doc.RenameEntry(entry, "Map01.dat"));
+    ASSERT_TRUE(doc.Editing().RenameEntry(entry, "Map01.dat"));
     EXPECT_EQ(entry.typeCode, "dat");
     EXPECT_EQ(entry.typeName, "World Data");
-    ASSERT_TRUE(doc.MoveItems({}, nullptr, {&entry}, worlds));
+    ASSERT_TRUE(doc.Editing().MoveItems({}, nullptr, {&entry}, worlds));
     SaveAs("pack.rez");
     EXPECT_TRUE(host.prompts.Texts().empty());
 
@@ -53,14 +54,14 @@ TEST_F(EditSequenceTest, APendingEntryKeepsItsDiskFileThroughRenameAndMove) {
     ASSERT_NE(stored, nullptr);
     EXPECT_EQ(EntryNames(*stored), std::vector<std::string>{"MAP01.DAT"});
     EXPECT_TRUE(saved->Root()->entries.empty());
-    ASSERT_TRUE(saved->ExtractArchive(nullptr, dir.Path("out"), progress));
+    ASSERT_TRUE(saved->Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/WORLDS/MAP01.DAT")), "the level's own bytes");
 }
 
 TEST_F(EditSequenceTest, ARenamedPendingEntryIsExtractedUnderItsNewName) {
-    doc.AddFile(dir.Write("disk/a.txt", "pending data"), nullptr, progress);
-    ASSERT_TRUE(doc.RenameEntry(Only(*doc.Root()), "B.TXT"));
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    doc.Adding().AddFile(dir.Write("disk/a.txt", "pending data"), nullptr, progress);
+    ASSERT_TRUE(doc.Editing().RenameEntry(Only(*doc.Root()), "B.TXT"));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/B.TXT")), "pending data");
     EXPECT_FALSE(fs::exists(dir.Path("out/a.txt")));
 }
@@ -68,12 +69,12 @@ TEST_F(EditSequenceTest, ARenamedPendingEntryIsExtractedUnderItsNewName) {
 TEST_F(EditSequenceTest, ReAddingAFolderAfterASaveReusesItAndAsksForEveryFile) {
     dir.Write("Maps/one.dat", "1");
     dir.Write("Maps/Sub/two.dat", "22");
-    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Maps"), nullptr, true, progress);
     SaveAs("maps.rez");
     ASSERT_EQ(doc.Folders().Root()->subfolders.front()->name, "MAPS");
 
     host.prompts.answers = {PromptAnswer::No, PromptAnswer::No};
-    doc.AddFolder(dir.Path("Maps"), nullptr, true, progress);
+    doc.Adding().AddFolder(dir.Path("Maps"), nullptr, true, progress);
     EXPECT_EQ(host.prompts.asked.size(), 2u);
     EXPECT_EQ(doc.Folders().Size(), 3u);
     SaveAs("maps.rez");
@@ -88,12 +89,12 @@ TEST_F(EditSequenceTest, ReAddingAFolderAfterASaveReusesItAndAsksForEveryFile) {
 }
 
 TEST_F(EditSequenceTest, TypesFollowTheSavedNamesAtOnce) {
-    doc.AddFile(dir.Write("disk/notes.txt", "n"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("disk/notes.txt", "n"), nullptr, progress);
     // The type code of a new entry comes from its whole path: "b/cd" here, none once saved.
-    doc.AddFile(dir.Write("a.b/cd", "c"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("a.b/cd", "c"), nullptr, progress);
     SaveAs("types.rez");
     RezEntry& notes = doc.Root()->entries.front();
-    ASSERT_TRUE(doc.RenameEntry(notes, "NOTES.DTX"));
+    ASSERT_TRUE(doc.Editing().RenameEntry(notes, "NOTES.DTX"));
     SaveAs("types.rez");
 
     auto reopened = Reopen("types.rez");

@@ -21,9 +21,9 @@ struct EditingTest : ::testing::Test {
 };
 
 TEST_F(EditingTest, DeletingASelectionRemovesBothSubtreesAndTheEntries) {
-    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
-    RezFolder* b = doc.FindOrCreateSubfolder("B", nullptr);
-    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", a);
+    RezFolder* a = doc.Adding().FindOrCreateSubfolder("A", nullptr);
+    RezFolder* b = doc.Adding().FindOrCreateSubfolder("B", nullptr);
+    RezFolder* deep = doc.Adding().FindOrCreateSubfolder("Deep", a);
     AddEntry(deep, "D.DAT", 1000);
     AddEntry(b, "B.DAT", 2000);
     RezEntry& one = AddEntry(nullptr, "1.TXT", 1);
@@ -32,7 +32,7 @@ TEST_F(EditingTest, DeletingASelectionRemovesBothSubtreesAndTheEntries) {
     RezEntry& three = AddEntry(nullptr, "3.TXT", 8);
     const int updates = host.viewUpdates;
 
-    doc.DeleteItems(nullptr, {a, b}, {&one, &two, &three});
+    doc.Editing().DeleteItems(nullptr, {a, b}, {&one, &two, &three});
     EXPECT_EQ(doc.Folders().Size(), 1u);
     EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"KEEP.TXT"});
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
@@ -43,12 +43,12 @@ TEST_F(EditingTest, DeletingASelectionRemovesBothSubtreesAndTheEntries) {
 
 TEST_F(EditingTest, DeleteAsksAndNeedsASelection) {
     RezEntry& entry = AddEntry(nullptr, "X.TXT", 5);
-    EXPECT_FALSE(doc.DeleteListSelection(nullptr, {}, {}));
-    EXPECT_FALSE(doc.DeleteTreeSelection(nullptr));
+    EXPECT_FALSE(doc.Editing().DeleteListSelection(nullptr, {}, {}));
+    EXPECT_FALSE(doc.Editing().DeleteTreeSelection(nullptr));
     host.prompts.answers = {PromptAnswer::Cancel, PromptAnswer::Ok};
-    EXPECT_FALSE(doc.DeleteListSelection(nullptr, {}, {&entry}));
+    EXPECT_FALSE(doc.Editing().DeleteListSelection(nullptr, {}, {&entry}));
     EXPECT_EQ(doc.TotalEntryCount(), 1u);
-    EXPECT_TRUE(doc.DeleteListSelection(nullptr, {}, {&entry}));
+    EXPECT_TRUE(doc.Editing().DeleteListSelection(nullptr, {}, {&entry}));
     EXPECT_EQ(doc.TotalEntryCount(), 0u);
     const std::vector<std::string> expected = {
         "No selection in active frame!", "No selection in active frame!",
@@ -59,9 +59,9 @@ TEST_F(EditingTest, DeleteAsksAndNeedsASelection) {
 }
 
 TEST_F(EditingTest, DeletingTheRootEmptiesItAndKeepsIt) {
-    doc.FindOrCreateSubfolder("A", nullptr);
+    doc.Adding().FindOrCreateSubfolder("A", nullptr);
     AddEntry(nullptr, "X.TXT", 5);
-    EXPECT_TRUE(doc.DeleteTreeSelection(doc.Root()));
+    EXPECT_TRUE(doc.Editing().DeleteTreeSelection(doc.Root()));
     EXPECT_EQ(
         host.prompts.Texts(),
         std::vector<std::string>{
@@ -74,24 +74,24 @@ TEST_F(EditingTest, DeletingTheRootEmptiesItAndKeepsIt) {
 }
 
 TEST_F(EditingTest, InsertEmptyFolderTwiceLeavesOneNewFolder) {
-    RezFolder* first = doc.InsertEmptyFolder(nullptr);
-    RezFolder* second = doc.InsertEmptyFolder(nullptr);
+    RezFolder* first = doc.Editing().InsertEmptyFolder(nullptr);
+    RezFolder* second = doc.Editing().InsertEmptyFolder(nullptr);
     EXPECT_EQ(first, second);
     EXPECT_EQ(first->name, "New Folder");
     EXPECT_EQ(doc.Folders().Size(), 2u);
     EXPECT_FALSE(doc.IsModified());
-    RezFolder* nested = doc.InsertEmptyFolder(first);
+    RezFolder* nested = doc.Editing().InsertEmptyFolder(first);
     EXPECT_EQ(nested->parent, first);
 }
 
 TEST_F(EditingTest, RenamingMarksTheDocumentModified) {
-    RezFolder* folder = doc.FindOrCreateSubfolder("Old", nullptr);
-    EXPECT_TRUE(doc.RenameFolder(folder, "New"));
+    RezFolder* folder = doc.Adding().FindOrCreateSubfolder("Old", nullptr);
+    EXPECT_TRUE(doc.Editing().RenameFolder(folder, "New"));
     EXPECT_EQ(folder->name, "New");
     EXPECT_TRUE(doc.IsModified());
     doc.SetModified(false);
     RezEntry& entry = AddEntry(folder, "A.TXT", 1);
-    EXPECT_TRUE(doc.RenameEntry(entry, "B.SPR"));
+    EXPECT_TRUE(doc.Editing().RenameEntry(entry, "B.SPR"));
     EXPECT_EQ(entry.name, "B.SPR");
     EXPECT_EQ(entry.typeCode, "SPR");
     EXPECT_EQ(entry.typeName, "Sprite");
@@ -99,30 +99,30 @@ TEST_F(EditingTest, RenamingMarksTheDocumentModified) {
 }
 
 TEST_F(EditingTest, RenamingRefusesNamesThatAreNoItemOrAreTakenInTheFolder) {
-    RezFolder* maps = doc.FindOrCreateSubfolder("Maps", nullptr);
-    doc.FindOrCreateSubfolder("Sounds", nullptr);
+    RezFolder* maps = doc.Adding().FindOrCreateSubfolder("Maps", nullptr);
+    doc.Adding().FindOrCreateSubfolder("Sounds", nullptr);
     RezEntry& a = AddEntry(maps, "A.DAT", 1);
     AddEntry(maps, "B.DAT", 1);
     for (const char* bad : {"", ".", "..", "x\\y", "x/y", "b.dat"})
-        EXPECT_FALSE(doc.RenameEntry(a, bad)) << bad;
-    EXPECT_FALSE(doc.RenameFolder(maps, "SOUNDS"));
+        EXPECT_FALSE(doc.Editing().RenameEntry(a, bad)) << bad;
+    EXPECT_FALSE(doc.Editing().RenameFolder(maps, "SOUNDS"));
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(a.name, "A.DAT");
     EXPECT_EQ(maps->name, "Maps");
     // Its own name in another case is no clash.
-    EXPECT_TRUE(doc.RenameEntry(a, "a.dat"));
-    EXPECT_TRUE(doc.RenameFolder(maps, "MAPS"));
+    EXPECT_TRUE(doc.Editing().RenameEntry(a, "a.dat"));
+    EXPECT_TRUE(doc.Editing().RenameFolder(maps, "MAPS"));
 }
 
 TEST_F(EditingTest, MovingPutsFoldersThenEntriesIntoTheTargetAndKeepsTheListATree) {
-    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
-    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", a);
-    RezFolder* t = doc.FindOrCreateSubfolder("T", nullptr);
+    RezFolder* a = doc.Adding().FindOrCreateSubfolder("A", nullptr);
+    RezFolder* deep = doc.Adding().FindOrCreateSubfolder("Deep", a);
+    RezFolder* t = doc.Adding().FindOrCreateSubfolder("T", nullptr);
     AddEntry(t, "FIRST.DAT", 1);
     RezEntry& x = AddEntry(nullptr, "X.DAT", 2);
     AddEntry(nullptr, "STAYS.DAT", 4);
     RezEntry& y = AddEntry(nullptr, "Y.DAT", 8);
-    ASSERT_TRUE(doc.MoveItems({a}, nullptr, {&y, &x}, t));
+    ASSERT_TRUE(doc.Editing().MoveItems({a}, nullptr, {&y, &x}, t));
     EXPECT_EQ(EntryNames(*t), (std::vector<std::string>{"FIRST.DAT", "Y.DAT", "X.DAT"}));
     EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"STAYS.DAT"});
     EXPECT_EQ(doc.Folders().FolderPath(deep, false), "T\\A\\Deep");
@@ -137,21 +137,21 @@ TEST_F(EditingTest, MovingPutsFoldersThenEntriesIntoTheTargetAndKeepsTheListATre
 }
 
 TEST_F(EditingTest, AMoveIntoItselfBelowItselfOrOntoANameIsRefusedAndChangesNothing) {
-    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
-    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", a);
-    RezFolder* b = doc.FindOrCreateSubfolder("B", nullptr);
-    doc.FindOrCreateSubfolder("DEEP", b);
+    RezFolder* a = doc.Adding().FindOrCreateSubfolder("A", nullptr);
+    RezFolder* deep = doc.Adding().FindOrCreateSubfolder("Deep", a);
+    RezFolder* b = doc.Adding().FindOrCreateSubfolder("B", nullptr);
+    doc.Adding().FindOrCreateSubfolder("DEEP", b);
     AddEntry(b, "X.DAT", 1);
     RezEntry& x = AddEntry(nullptr, "x.dat", 2);
     RezEntry& other = AddEntry(a, "OTHER.DAT", 2);
     const std::vector<std::string> before = {doc.Folders().FolderPath(a, false),
                                              doc.Folders().FolderPath(deep, false)};
-    EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, a));
-    EXPECT_FALSE(doc.MoveItems({a}, nullptr, {}, deep));
-    EXPECT_FALSE(doc.MoveItems({deep}, nullptr, {}, b));        // B holds a DEEP already
-    EXPECT_FALSE(doc.MoveItems({b}, nullptr, {&x}, b));         // x.dat meets X.DAT in B
-    EXPECT_FALSE(doc.MoveItems({}, nullptr, {&other}, b));      // not the source's entry
-    EXPECT_FALSE(doc.MoveItems({doc.Root()}, nullptr, {}, a));  // the root stays the root
+    EXPECT_FALSE(doc.Editing().MoveItems({a}, nullptr, {}, a));
+    EXPECT_FALSE(doc.Editing().MoveItems({a}, nullptr, {}, deep));
+    EXPECT_FALSE(doc.Editing().MoveItems({deep}, nullptr, {}, b));        // B holds a DEEP already
+    EXPECT_FALSE(doc.Editing().MoveItems({b}, nullptr, {&x}, b));         // x.dat meets X.DAT in B
+    EXPECT_FALSE(doc.Editing().MoveItems({}, nullptr, {&other}, b));      // not the source's entry
+    EXPECT_FALSE(doc.Editing().MoveItems({doc.Root()}, nullptr, {}, a));  // the root stays the root
     EXPECT_FALSE(doc.IsModified());
     EXPECT_EQ(doc.Folders().FolderPath(deep, false), before[1]);
     EXPECT_EQ(EntryNames(*doc.Root()), std::vector<std::string>{"x.dat"});
@@ -159,8 +159,8 @@ TEST_F(EditingTest, AMoveIntoItselfBelowItselfOrOntoANameIsRefusedAndChangesNoth
 }
 
 TEST_F(EditingTest, ItemsAreFoundByPathWithoutRegardToCase) {
-    RezFolder* maps = doc.FindOrCreateSubfolder("Maps", nullptr);
-    RezFolder* sub = doc.FindOrCreateSubfolder("Sub", maps);
+    RezFolder* maps = doc.Adding().FindOrCreateSubfolder("Maps", nullptr);
+    RezFolder* sub = doc.Adding().FindOrCreateSubfolder("Sub", maps);
     RezEntry& level = AddEntry(sub, "LEVEL.DAT", 1);
     RezEntry& pending = AddEntry(maps, "/home/me/Sub", 1);  // a new entry, named by its path
     pending.dataPosition = 0;
@@ -184,7 +184,7 @@ TEST_F(EditingTest, ItemsAreFoundByPathWithoutRegardToCase) {
     EXPECT_FALSE(FindItem(list, "maps/sub/level.dat/more"));
     EXPECT_FALSE(FindItem(list, "level.dat"));
     // Beside a folder of its name, a new entry is found by its file name once the folder is gone.
-    doc.DeleteFolder(sub);
+    doc.Editing().DeleteFolder(sub);
     EXPECT_EQ(FindItem(list, "Maps/sub")->entry, &pending);
 }
 
@@ -223,16 +223,16 @@ TEST(StatusTotals, SelectionCommandsNeedATreeItemOrAListSelection) {
 namespace {
 
 TEST_F(EditingTest, FoundItemsAreDeletedFromTheirOwnFoldersAfterOneQuestion) {
-    RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
-    RezFolder* b = doc.FindOrCreateSubfolder("B", nullptr);
-    RezFolder* inA = doc.FindOrCreateSubfolder("Sub", a);
+    RezFolder* a = doc.Adding().FindOrCreateSubfolder("A", nullptr);
+    RezFolder* b = doc.Adding().FindOrCreateSubfolder("B", nullptr);
+    RezFolder* inA = doc.Adding().FindOrCreateSubfolder("Sub", a);
     RezEntry& first = AddEntry(a, "X.DTX", 1);
     AddEntry(a, "KEEP.DTX", 2);
     RezEntry& second = AddEntry(b, "X.DTX", 4);
     AddEntry(inA, "Y.DTX", 8);  // goes with its folder
     host.prompts.answers = {PromptAnswer::Ok};
 
-    EXPECT_TRUE(doc.DeleteFoundItems({{a, &first}, {inA, nullptr}, {b, &second}}));
+    EXPECT_TRUE(doc.Editing().DeleteFoundItems({{a, &first}, {inA, nullptr}, {b, &second}}));
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Are you sure you wish to delete the selected files?"});
     EXPECT_EQ(EntryNames(*a), std::vector<std::string>{"KEEP.DTX"});

@@ -147,7 +147,7 @@ TEST_F(ExtractionEscape, NamesThatAreNotOneItemInsideAreRefused) {
                        {"SUB/DIR", {{"IN_SUB.TXT", "x"}}, {}},
                        {"GOOD", {{"INNER.TXT", "inner"}}, {{"..", {{"DEEP.TXT", "x"}}, {}}}}};
     Open(root);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
 
     EXPECT_EQ(Everything(), Untouched({"out/OK.TXT", "out/GOOD", "out/GOOD/INNER.TXT"}));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/OK.TXT")), "fine");
@@ -166,12 +166,13 @@ TEST_F(ExtractionEscape, SelectedEntriesAndBatchFolderPathsCannotClimb) {
     std::vector<const RezEntry*> entries;
     for (const RezEntry& entry : top->entries)
         entries.push_back(&entry);
-    EXPECT_FALSE(doc.ExtractSelection(top, {}, entries, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractSelection(top, {}, entries, out, progress));
 
     // In batch mode the selection goes below its folder path, made of the archive's names.
     doc.SetBatchFlag(true);
     RezFolder* dots = top->subfolders.front();
-    EXPECT_FALSE(doc.ExtractSelection(dots, {}, {&dots->entries.front()}, out, progress));
+    EXPECT_FALSE(
+        doc.Extraction().ExtractSelection(dots, {}, {&dots->entries.front()}, out, progress));
     EXPECT_EQ(Everything(), Untouched({"out/OK.TXT"}));
 }
 
@@ -183,7 +184,7 @@ TEST_F(ExtractionEscape, DeviceNamesAndStreamsAreRefused) {
                     {"TRAILING.", "dot"}, {"TRAILING ", "blank"}, {"OK.TXT", "fine"}};
     root.subfolders = {{"PRN", {{"IN_PRN.TXT", "x"}}, {}}, {"CONIN$", {{"X.TXT", "x"}}, {}}};
     Open(root);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     EXPECT_EQ(Everything(), Untouched({"out/OK.TXT"}));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/OK.TXT")), "fine");
     EXPECT_EQ(host.prompts.asked.size(), 8u + 2u);
@@ -199,7 +200,7 @@ TEST_F(ExtractionEscape, LinksPlantedInTheDestinationAreNotFollowed) {
                    {{"R1.TXT", "overwrites"}, {"NEW.TXT", "creates"}, {"OK.TXT", "fine"}},
                    {{"MAPS", {{"victim.txt", "through the folder"}, {"M1.DAT", "x"}}, {}}}};
     Open(root);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     ExpectVictimUntouched();
     EXPECT_EQ(Everything(), Untouched({"out/OK.TXT", "out/MAPS -> link", "out/R1.TXT -> link",
                                        "out/NEW.TXT -> link"}));
@@ -209,11 +210,13 @@ TEST_F(ExtractionEscape, LinksPlantedInTheDestinationAreNotFollowed) {
 
     // The same for a selection and for the batch folder path.
     RezFolder* top = doc.Root();
-    EXPECT_FALSE(doc.ExtractSelection(top, {}, {&top->entries.front()}, out, progress));
+    EXPECT_FALSE(
+        doc.Extraction().ExtractSelection(top, {}, {&top->entries.front()}, out, progress));
     doc.SetBatchFlag(true);
     fs::create_directory_symlink("../outside", dir.Path("out/hostile"));
     RezFolder* maps = top->subfolders.front();
-    EXPECT_FALSE(doc.ExtractSelection(maps, {}, {&maps->entries.front()}, out, progress));
+    EXPECT_FALSE(
+        doc.Extraction().ExtractSelection(maps, {}, {&maps->entries.front()}, out, progress));
     ExpectVictimUntouched();
     EXPECT_FALSE(fs::exists(dir.Path("outside/MAPS")));
 }
@@ -224,7 +227,7 @@ TEST_F(ExtractionEscape, ADestinationThatIsALinkIsFollowedAndNothingElse) {
     fs::create_directory_symlink("real", dir.Path("chosen"));
     RawFolder root{"", {{"OK.TXT", "fine"}, {"../UP.TXT", "x"}}, {{"SUB", {{"S.TXT", "s"}}, {}}}};
     Open(root);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("chosen"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("chosen"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("real/OK.TXT")), "fine");
     EXPECT_EQ(ReadWholeFile(dir.Path("real/SUB/S.TXT")), "s");
     EXPECT_EQ(Everything(),

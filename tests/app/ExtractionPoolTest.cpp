@@ -49,7 +49,7 @@ struct ExtractionPoolTest : ::testing::Test {
                 dir.Write("src/" + folder + FileName(i), Content(folder, i));
         }
         doc.SetBatchFlag(true);
-        doc.AddFolder(dir.Path("src"), nullptr, true, progress);
+        doc.Adding().AddFolder(dir.Path("src"), nullptr, true, progress);
         doc.SetBatchFlag(false);
         host.prompts.saveFiles.push_back(dir.Path("pool.rez"));
         doc.FileSave();
@@ -83,7 +83,7 @@ struct ExtractionPoolTest : ::testing::Test {
 };
 
 TEST_F(ExtractionPoolTest, EveryFileArrivesWhole) {
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, out, progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     ExpectFolderWritten("A/");
     ExpectFolderWritten("B/");
     ExpectFolderWritten("");
@@ -98,11 +98,11 @@ TEST_F(ExtractionPoolTest, FailuresInTheMiddleAreReportedInOrderAndTheRestIsWrit
     dir.MakeDir("out/A/F150.TXT");
     dir.Write("out/B", "in the way");
     dir.MakeDir("out/F010.TXT");
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     const std::vector<std::string> expected = {Refused(OutPath("A/F150.TXT")),
                                                Refused(OutPath("B")), Refused(OutPath("F010.TXT"))};
     EXPECT_EQ(host.prompts.Texts(), expected);
-    EXPECT_EQ(doc.FailuresReported(), 3);
+    EXPECT_EQ(doc.LeftOut().Failures(), 3);
     ExpectFolderWritten("A/", {150});
     ExpectFolderWritten("", {10});
     EXPECT_EQ(ReadWholeFile(OutPath("B")), "in the way");
@@ -113,7 +113,7 @@ TEST_F(ExtractionPoolTest, NothingIsWrittenFromTheCancelledFileOn) {
     // Polls: the root, A, its 300 files, B, its 300 files, then the root's own files. Cancel
     // at B's file 120.
     RecordingProgress cancelling(1 + 1 + kFiles + 1 + 120);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, cancelling));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, cancelling));
     std::set<std::string> expected;
     for (int i = 0; i < kFiles; ++i)
         expected.insert("A/" + FileName(i));
@@ -132,7 +132,7 @@ TEST_F(ExtractionPoolTest, ALinkPlantedAmongManyFilesIsNotFollowed) {
     dir.MakeDir("out/A");
     fs::create_symlink(victim, OutPath("A/F200.TXT"));
     fs::create_symlink(dir.Path("outside/made.txt"), OutPath("A/F201.TXT"));
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     EXPECT_EQ(ReadWholeFile(victim), "keep me");
     EXPECT_FALSE(fs::exists(dir.Path("outside/made.txt")));
     EXPECT_TRUE(fs::is_symlink(OutPath("A/F200.TXT")));
@@ -145,7 +145,7 @@ TEST_F(ExtractionPoolTest, ALinkPlantedAmongManyFilesIsNotFollowed) {
 TEST_F(ExtractionPoolTest, APipePlantedInTheDestinationIsRefusedWithoutWaiting) {
     dir.MakeDir("out/B");
     ASSERT_EQ(mkfifo(OutPath("B/F007.TXT").c_str(), 0666), 0);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     EXPECT_EQ(host.prompts.Texts(), std::vector<std::string>{Refused(OutPath("B/F007.TXT"))});
     ExpectFolderWritten("B/", {7});
 }

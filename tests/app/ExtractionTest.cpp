@@ -26,7 +26,7 @@ struct ExtractionTest : ::testing::Test {
         dir.Write("src/Maps/m1.dat", "map data");
         dir.Write("src/Maps/Sub/s1.dtx", "texture");
         doc.SetBatchFlag(true);
-        doc.AddFolder(dir.Path("src"), nullptr, true, progress);
+        doc.Adding().AddFolder(dir.Path("src"), nullptr, true, progress);
         doc.SetBatchFlag(false);
         archive = dir.Path("test.rez");
         host.prompts.saveFiles.push_back(archive);
@@ -50,7 +50,7 @@ struct ExtractionTest : ::testing::Test {
 TEST_F(ExtractionTest, RootGoesIntoTheDestinationAndFoldersBelowIt) {
     const std::string out = dir.Path("out/nested");
     RecordingProgress progress;
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, out, progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R1.TXT")), "root one");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/R2.TXT")), "root two");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/nested/MAPS/M1.DAT")), "map data");
@@ -67,37 +67,37 @@ TEST_F(ExtractionTest, RootGoesIntoTheDestinationAndFoldersBelowIt) {
 }
 
 TEST_F(ExtractionTest, AFolderBringsItsOwnDirectory) {
-    ASSERT_TRUE(doc.ExtractArchive(Folder("MAPS"), dir.Path("out"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(Folder("MAPS"), dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/M1.DAT")), "map data");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/SUB/S1.DTX")), "texture");
     EXPECT_FALSE(fs::exists(dir.Path("out/R1.TXT")));
 }
 
 TEST_F(ExtractionTest, AnEmptyDestinationAsksAndCancelExtractsNothing) {
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, "", progress));
     EXPECT_EQ(host.prompts.asked.back().text, "Select an extraction Folder");
 
     host.prompts.folders.push_back(dir.Path("chosen") + kPathSeparator);
     fs::create_directories(dir.Path("chosen"));
-    EXPECT_TRUE(doc.ExtractArchive(nullptr, "", progress));
+    EXPECT_TRUE(doc.Extraction().ExtractArchive(nullptr, "", progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/R1.TXT")), "root one");
 }
 
 TEST_F(ExtractionTest, AChosenFolderThatDoesNotExistIsMadeAsAGivenOneIs) {
     // Only the root's own files: no subfolder's directory makes the destination on the way.
-    doc.DeleteFolder(Folder("MAPS"));
+    doc.Editing().DeleteFolder(Folder("MAPS"));
     host.prompts.folders.push_back(dir.Path("chosen/not/yet"));
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, "", progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, "", progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R1.TXT")), "root one");
     EXPECT_EQ(ReadWholeFile(dir.Path("chosen/not/yet/R2.TXT")), "root two");
-    EXPECT_EQ(doc.FailuresReported(), 0);
+    EXPECT_EQ(doc.LeftOut().Failures(), 0);
 }
 
 TEST_F(ExtractionTest, NamedItemsGoWhereExtractingEverythingPutsThem) {
     RezFolder* sub = Folder("MAPS\\SUB");
     RezFolder* root = doc.Root();
-    ASSERT_TRUE(doc.ExtractItems({{sub, nullptr}, {root, Entry(root, "R2.TXT")}}, dir.Path("sel"),
-                                 progress));
+    ASSERT_TRUE(doc.Extraction().ExtractItems({{sub, nullptr}, {root, Entry(root, "R2.TXT")}},
+                                              dir.Path("sel"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
     EXPECT_FALSE(fs::exists(dir.Path("sel/MAPS/M1.DAT")));
@@ -106,15 +106,15 @@ TEST_F(ExtractionTest, NamedItemsGoWhereExtractingEverythingPutsThem) {
 
 TEST_F(ExtractionTest, AnExistingOutputFileIsReplaced) {
     dir.Write("out/R1.TXT", "an older and longer content");
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/R1.TXT")), "root one");
 }
 
 TEST_F(ExtractionTest, SelectionExtractsFoldersFirstThenFiles) {
     RezFolder* root = doc.Root();
     RecordingProgress progress;
-    ASSERT_TRUE(doc.ExtractSelection(root, {Folder("MAPS")}, {Entry(root, "R2.TXT")},
-                                     dir.Path("sel"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractSelection(root, {Folder("MAPS")}, {Entry(root, "R2.TXT")},
+                                                  dir.Path("sel"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/MAPS/SUB/S1.DTX")), "texture");
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/R2.TXT")), "root two");
     EXPECT_FALSE(fs::exists(dir.Path("sel/R1.TXT")));
@@ -128,24 +128,24 @@ TEST_F(ExtractionTest, AFileThatFailsIsNotCounted) {
     const std::string second = root->entries.back().name;
     root->entries.front().name = "..";  // refused on every disk
     RecordingProgress progress;
-    EXPECT_FALSE(doc.ExtractArchive(root, dir.Path("out"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(root, dir.Path("out"), progress));
     using Position = std::pair<std::uint32_t, std::uint32_t>;
     EXPECT_EQ(progress.positions, (std::vector<Position>{{1, 1}, {1, 1}, {1, 2}, {1, 2}}));
     EXPECT_TRUE(fs::exists(dir.Path("out/" + second)));
 
     RecordingProgress selecting;
-    EXPECT_FALSE(doc.ExtractSelection(root, {}, {Entry(root, ".."), Entry(root, second)},
-                                      dir.Path("sel"), selecting));
+    EXPECT_FALSE(doc.Extraction().ExtractSelection(
+        root, {}, {Entry(root, ".."), Entry(root, second)}, dir.Path("sel"), selecting));
     EXPECT_EQ(selecting.positions, (std::vector<Position>{{1, 0}}));
 }
 
 TEST_F(ExtractionTest, TheExtractCommandAsksForConfirmationAndAFolder) {
     progress.line2.clear();
-    EXPECT_FALSE(doc.ExtractTreeSelection(nullptr, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractTreeSelection(nullptr, progress));
     host.prompts.answers = {PromptAnswer::No};
-    EXPECT_FALSE(doc.ExtractTreeSelection(Folder("MAPS"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractTreeSelection(Folder("MAPS"), progress));
     host.prompts.folders.push_back(dir.MakeDir("cmd"));
-    EXPECT_TRUE(doc.ExtractTreeSelection(Folder("MAPS"), progress));
+    EXPECT_TRUE(doc.Extraction().ExtractTreeSelection(Folder("MAPS"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("cmd/MAPS/M1.DAT")), "map data");
     EXPECT_EQ(progress.line2.front(), "Extracting...");
     EXPECT_FALSE(progress.started);
@@ -156,28 +156,30 @@ TEST_F(ExtractionTest, TheExtractCommandAsksForConfirmationAndAFolder) {
         "Select an extraction Folder"};
     EXPECT_EQ(host.prompts.Texts(), expected);
 
-    EXPECT_FALSE(doc.ExtractListSelection(doc.Root(), {}, {}, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractListSelection(doc.Root(), {}, {}, progress));
     host.prompts.folders.push_back(dir.MakeDir("list"));
-    EXPECT_TRUE(doc.ExtractListSelection(doc.Root(), {}, {Entry(doc.Root(), "R1.TXT")}, progress));
+    EXPECT_TRUE(doc.Extraction().ExtractListSelection(doc.Root(), {}, {Entry(doc.Root(), "R1.TXT")},
+                                                      progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("list/R1.TXT")), "root one");
 }
 
 TEST_F(ExtractionTest, BatchSelectionGoesBelowTheFolderPath) {
     doc.SetBatchFlag(true);
     RezFolder* sub = Folder("MAPS\\SUB");
-    ASSERT_TRUE(doc.ExtractSelection(sub, {}, {Entry(sub, "S1.DTX")}, dir.Path("b"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractSelection(sub, {}, {Entry(sub, "S1.DTX")}, dir.Path("b"),
+                                                  progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("b/" + doc.Root()->name + "/MAPS/SUB/S1.DTX")), "texture");
 }
 
 TEST_F(ExtractionTest, EntriesAddedSinceTheSaveComeFromTheirDiskFiles) {
     const std::string fresh = dir.Write("fresh/new.txt", "fresh from disk");
-    doc.AddFile(fresh, Folder("MAPS"), progress);
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    doc.Adding().AddFile(fresh, Folder("MAPS"), progress);
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/new.txt")), "fresh from disk");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/MAPS/M1.DAT")), "map data");
 
-    ASSERT_TRUE(doc.ExtractSelection(Folder("MAPS"), {}, {&Folder("MAPS")->entries.back()},
-                                     dir.Path("sel"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractSelection(
+        Folder("MAPS"), {}, {&Folder("MAPS")->entries.back()}, dir.Path("sel"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("sel/new.txt")), "fresh from disk");
 }
 
@@ -188,7 +190,7 @@ TEST_F(ExtractionTest, UnsafeNamesAreRefusedAndTheRestIsExtracted) {
     Entry(root, "R1.TXT")->name = std::string("..") + kPathSeparator + "escaped.txt";
     Folder("MAPS")->name = "..";
     const std::string out = dir.Path("out");
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, out, progress));
     EXPECT_FALSE(fs::exists(outside));
     EXPECT_FALSE(fs::exists(dir.Path("M1.DAT")));
     EXPECT_FALSE(fs::exists(dir.Path("SUB")));
@@ -198,7 +200,7 @@ TEST_F(ExtractionTest, UnsafeNamesAreRefusedAndTheRestIsExtracted) {
         "Extraction error on file: " +
             JoinPath(out, std::string("..") + kPathSeparator + "escaped.txt") + "\n!"};
     EXPECT_EQ(host.prompts.Texts(), expected);
-    EXPECT_EQ(doc.FailuresReported(), 2);
+    EXPECT_EQ(doc.LeftOut().Failures(), 2);
 }
 
 TEST_F(ExtractionTest, UnsafeSelectedEntriesAreSkippedWithTheSelectionMessage) {
@@ -207,7 +209,7 @@ TEST_F(ExtractionTest, UnsafeSelectedEntriesAreSkippedWithTheSelectionMessage) {
     const RezEntry* good = Entry(root, "R2.TXT");
     evil->name = "/etc/evil";
     const std::string out = dir.Path("sel");
-    EXPECT_FALSE(doc.ExtractSelection(root, {}, {evil, good}, out, progress));
+    EXPECT_FALSE(doc.Extraction().ExtractSelection(root, {}, {evil, good}, out, progress));
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Cant create output file: " + JoinPath(out, "/etc/evil") +
                                        "\nSkipping!"});
@@ -218,14 +220,14 @@ TEST_F(ExtractionTest, DataBeyondTheEndOfATruncatedArchiveIsNotMadeUp) {
     // An index pointing past the end of the file, as a damaged archive may.
     RezEntry& last = Folder("MAPS\\SUB")->entries.back();
     last.dataPosition = static_cast<std::uint32_t>(fs::file_size(archive)) - 2;
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/SUB/S1.DTX")));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/R1.TXT")), "root one");
 }
 
 TEST_F(ExtractionTest, AMissingArchiveIsReported) {
     doc.SetArchivePath(dir.Path("gone.rez"));
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(host.prompts.Texts(),
               std::vector<std::string>{"Error reading from REZ file: " + dir.Path("gone.rez")});
 }
@@ -233,14 +235,14 @@ TEST_F(ExtractionTest, AMissingArchiveIsReported) {
 TEST_F(ExtractionTest, CancelCreatesNoFurtherFolder) {
     // Polls: the root, MAPS, SUB, then the entries. Cancel at SUB: MAPS was made, SUB is not.
     RecordingProgress cancelling(2);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), cancelling));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), cancelling));
     EXPECT_TRUE(fs::exists(dir.Path("out/MAPS")));
     EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/SUB")));
     EXPECT_FALSE(fs::exists(dir.Path("out/MAPS/M1.DAT")));
     EXPECT_FALSE(fs::exists(dir.Path("out/R1.TXT")));
 
     RecordingProgress atOnce(1);
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out2"), atOnce));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out2"), atOnce));
     EXPECT_TRUE(fs::is_empty(dir.Path("out2")));
 }
 
@@ -262,7 +264,7 @@ TEST(ExtractionOfOtherWriters, EntriesWithDescriptionsAndKeysListAndExtractWhole
               "           5  1970-01-01 00:00:40           4  LEVEL.DAT\n"
               "4 files, 18 bytes\n");
     RecordingProgress progress;
-    ASSERT_TRUE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    ASSERT_TRUE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(ReadWholeFile(dir.Path("out/TEX.DTX")), "texture!");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/FOUR.ABCD")), "4444");
     EXPECT_EQ(ReadWholeFile(dir.Path("out/PLAIN.DAT")), "p");

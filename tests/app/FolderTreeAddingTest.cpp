@@ -59,7 +59,7 @@ struct FolderTreeAddingTest : ::testing::Test {
 
 TEST_F(FolderTreeAddingTest, FoldersComeDepthFirstInNameOrderAndAnUnstorableOneIsPassedOver) {
     RecordingProgress progress;
-    EXPECT_TRUE(doc.AddFolder(dir.Path("Tree"), nullptr, true, progress));
+    EXPECT_TRUE(doc.Adding().AddFolder(dir.Path("Tree"), nullptr, true, progress));
     EXPECT_EQ(progress.line2, (std::vector<std::string>{
                                   Line("Tree"), Line("Tree/#skip"), Line("Tree/Alpha"),
                                   Line("Tree/Alpha/Inner"), Line("Tree/beta"), Line("Tree/Zed")}));
@@ -78,7 +78,7 @@ TEST_F(FolderTreeAddingTest, FoldersComeDepthFirstInNameOrderAndAnUnstorableOneI
 
 TEST_F(FolderTreeAddingTest, CancelMidTreeKeepsTheFilesOfTheFoldersAlreadyEntered) {
     RecordingProgress cancelling(3);  // Tree, #skip and Alpha get through
-    EXPECT_FALSE(doc.AddFolder(dir.Path("Tree"), nullptr, true, cancelling));
+    EXPECT_FALSE(doc.Adding().AddFolder(dir.Path("Tree"), nullptr, true, cancelling));
     // Every later folder is still shown, and ends there.
     EXPECT_EQ(
         cancelling.line2,
@@ -93,11 +93,11 @@ TEST_F(FolderTreeAddingTest, CancelMidTreeKeepsTheFilesOfTheFoldersAlreadyEntere
 
 TEST_F(FolderTreeAddingTest, AFolderThatCannotBeListedAddsAnEmptyFolderWithoutAMessage) {
     RecordingProgress progress;
-    EXPECT_TRUE(doc.AddFolder(dir.Path("Missing"), nullptr, true, progress));
+    EXPECT_TRUE(doc.Adding().AddFolder(dir.Path("Missing"), nullptr, true, progress));
     EXPECT_EQ(progress.line2, std::vector<std::string>{Line("Missing")});
     EXPECT_EQ(Entries("Missing"), std::vector<std::string>{});
     EXPECT_TRUE(host.prompts.Texts().empty());
-    EXPECT_EQ(doc.FailuresReported(), 0);
+    EXPECT_EQ(doc.LeftOut().Failures(), 0);
 }
 
 #if !defined(_WIN32)
@@ -126,7 +126,7 @@ TEST_F(FolderTreeAddingTest, NoThreadOutlivesTheAddWhetherItEndsOrIsCancelled) {
         const std::set<std::string> before = Threads();
         ThreadWatch watch(cancelAfter);
         CTarvexDoc fresh{host};
-        fresh.AddFolder(dir.Path("Tree"), nullptr, true, watch);
+        fresh.Adding().AddFolder(dir.Path("Tree"), nullptr, true, watch);
         EXPECT_GT(watch.seen.size(), before.size()) << "no helper seen at " << cancelAfter;
         const std::set<std::string> after = Threads();
         for (const std::string& thread : after)

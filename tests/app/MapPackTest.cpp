@@ -43,7 +43,9 @@ TEST_F(MapPackBuild, DoomsDayMapsOfJupiterLandInRetailMultiplayer) {
     ASSERT_EQ(host.prompts.dialogs.size(), 1u);
     EXPECT_EQ(host.prompts.dialogs[0].title, "Select your DoomsDay Map(s)");
     EXPECT_EQ(host.prompts.dialogs[0].filter, "Doomsday Maps (*.DAT)|DD_*.DAT||");
-    EXPECT_EQ(host.prompts.dialogs[0].flags, 0x1204u);
+    EXPECT_EQ(
+        host.prompts.dialogs[0].rules,
+        (FileDialogRules{.multipleFiles = true, .fileMustExist = true, .hideReadOnly = true}));
     RezFolder* folder = doc.Folders().FindFolderByPath("Worlds\\RetailMultiplayer", false);
     ASSERT_NE(folder, nullptr);
     EXPECT_EQ(EntryNames(*folder), (std::vector<std::string>{one, two}));
@@ -82,7 +84,7 @@ TEST_F(MapPackBuild, AMissingLayoutStringMeansTheRoot) {
 
 TEST_F(MapPackBuild, UnsavedChangesKeptByCancelStopTheBuild) {
     RecordingProgress progress;
-    doc.AddFile(dir.Write("keep.txt", "k"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("keep.txt", "k"), nullptr, progress);
     host.prompts.answers.push_back(PromptAnswer::Cancel);
     EXPECT_FALSE(BuildMapPack(doc, GameJupiter, {DeathMatchMaps}));
     EXPECT_EQ(doc.TotalEntryCount(), 1u);

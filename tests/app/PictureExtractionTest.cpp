@@ -35,13 +35,13 @@ struct PictureExtractionTest : ::testing::Test {
         dir.Write("src/Sky/broken.dtx", dtx_test::Header(-3, 4, 4));
         dir.Write("src/Empty/read.me", "text");
         doc.SetBatchFlag(true);
-        doc.AddFolder(dir.Path("src"), nullptr, true, progress);
+        doc.Adding().AddFolder(dir.Path("src"), nullptr, true, progress);
         doc.SetBatchFlag(false);
         host.prompts.saveFiles.push_back(dir.Path("test.rez"));
         doc.FileSave();
         doc.FinishJobs();
         ASSERT_FALSE(doc.IsModified());
-        doc.SetOutput(ExtractionOutput::Pictures);
+        doc.Extraction().SetOutput(ExtractionOutput::Pictures);
     }
 
     support::DecodedPng Picture(const std::string& path) {
@@ -60,13 +60,13 @@ struct PictureExtractionTest : ::testing::Test {
 };
 
 TEST_F(PictureExtractionTest, TexturesBecomePicturesInTheFolderTreeAndOthersAreLeftOut) {
-    EXPECT_FALSE(doc.ExtractArchive(nullptr, dir.Path("out"), progress));
+    EXPECT_FALSE(doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress));
     EXPECT_EQ(FilesBelow("out"),
               (std::vector<std::string>{"EMPTY", "SKY", "SKY/CLOUD.png", "WALL.png"}));
     EXPECT_EQ(host.prompts.Texts(),
               (std::vector<std::string>{"No picture in the texture, not written: " +
                                         dir.Path("out/SKY/BROKEN.png")}));
-    EXPECT_EQ(doc.FailuresReported(), 1);
+    EXPECT_EQ(doc.LeftOut().Failures(), 1);
 
     const support::DecodedPng wall = Picture("out/WALL.png");
     ASSERT_TRUE(wall.ok);
@@ -81,12 +81,13 @@ TEST_F(PictureExtractionTest, TexturesBecomePicturesInTheFolderTreeAndOthersAreL
 
 TEST_F(PictureExtractionTest, ASelectionWritesItsTexturesAlsoThoseNotSavedYet) {
     dir.Write("new/fresh.dtx", Palettised(1, 1, {9}));
-    doc.AddFiles({dir.Path("new/fresh.dtx")}, doc.Root(), progress);
+    doc.Adding().AddFiles({dir.Path("new/fresh.dtx")}, doc.Root(), progress);
     std::vector<const RezEntry*> entries;
     for (const RezEntry& entry : doc.Root()->entries)
         entries.push_back(&entry);  // WALL.DTX, NOTE.TXT and the new one, named as on disk
     RezFolder* sky = doc.Folders().FindFolderByPath("SKY", false);
-    EXPECT_FALSE(doc.ExtractSelection(doc.Root(), {sky}, entries, dir.Path("sel"), progress));
+    EXPECT_FALSE(
+        doc.Extraction().ExtractSelection(doc.Root(), {sky}, entries, dir.Path("sel"), progress));
     EXPECT_EQ(FilesBelow("sel"),
               (std::vector<std::string>{"SKY", "SKY/CLOUD.png", "WALL.png", "fresh.png"}));
     EXPECT_EQ(Picture("sel/fresh.png").At(0, 0), Opaque(9));
@@ -98,9 +99,9 @@ TEST_F(PictureExtractionTest, LinksPlantedAtAPicturesNameAreNotWrittenThrough) {
     fs::create_directories(dir.Path("out/SKY"));
     fs::create_symlink(outside, dir.Path("out/WALL.png"));
     fs::create_symlink(outside, dir.Path("out/SKY/CLOUD.png"));
-    doc.ExtractArchive(nullptr, dir.Path("out"), progress);
+    doc.Extraction().ExtractArchive(nullptr, dir.Path("out"), progress);
     std::vector<const RezEntry*> wall{FindEntry(*doc.Root(), "WALL.DTX")};
-    doc.ExtractSelection(doc.Root(), {}, wall, dir.Path("out"), progress);
+    doc.Extraction().ExtractSelection(doc.Root(), {}, wall, dir.Path("out"), progress);
     EXPECT_EQ(ReadWholeFile(outside), "kept");
 }
 

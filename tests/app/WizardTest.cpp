@@ -187,7 +187,7 @@ class RecordingTasks : public WizardTaskHost {
     void InsertFiles() override { calls.push_back("insert files"); }
     void InsertFolder() override {
         calls.push_back("insert folder");
-        folderAsRootDuringInsert = doc_.FolderAsRoot();
+        folderAsRootDuringInsert = doc_.Adding().FolderAsRoot();
     }
     void ExtractArchive() override { calls.push_back("extract"); }
 
@@ -217,12 +217,12 @@ TEST_F(WizardTaskTest, TheInsertTasksRunTheWindowsInsertCommand) {
 
 TEST_F(WizardTaskTest, TheFolderTaskIsNewProjectsInsertIntoTheOpenArchive) {
     RecordingProgress progress;
-    doc.AddFile(dir.Write("kept.txt", "k"), nullptr, progress);
+    doc.Adding().AddFile(dir.Write("kept.txt", "k"), nullptr, progress);
     choices.ChooseTask(TaskMapPackFolder);
     RunWizardTask(doc, choices, tasks);
     EXPECT_EQ(tasks.calls, std::vector<std::string>{"insert folder"});
     EXPECT_TRUE(tasks.folderAsRootDuringInsert);
-    EXPECT_FALSE(doc.FolderAsRoot());
+    EXPECT_FALSE(doc.Adding().FolderAsRoot());
     EXPECT_EQ(doc.TotalEntryCount(), 1u);  // not emptied first
     EXPECT_TRUE(host.prompts.asked.empty());
 }
@@ -235,7 +235,7 @@ TEST_F(WizardTaskTest, TheFolderFlagFillsTheTargetAndNamesTheRoot) {
             : RecordingTasks(doc), doc_(doc), folder_(folder) {}
         void InsertFolder() override {
             RecordingProgress progress;
-            doc_.AddFolder(folder_, nullptr, true, progress);
+            doc_.Adding().AddFolder(folder_, nullptr, true, progress);
         }
 
       private:
@@ -277,7 +277,9 @@ TEST_F(WizardTaskTest, DoomsDayMapsOfJupiterAreAskedWithThePrefixFilter) {
     EXPECT_EQ(dialog.title, "Select your DoomsDay Map(s)");
     EXPECT_EQ(dialog.filter, "Doomsday Maps (*.DAT)|DD_*.DAT||");
     EXPECT_EQ(dialog.defaultExtension, ".DAT");
-    EXPECT_EQ(dialog.flags, 0x1204u);
+    EXPECT_EQ(
+        dialog.rules,
+        (FileDialogRules{.multipleFiles = true, .fileMustExist = true, .hideReadOnly = true}));
     RezFolder* worlds = doc.Folders().FindFolderByPath("Worlds\\RetailMultiplayer", false);
     ASSERT_NE(worlds, nullptr);
     ASSERT_EQ(worlds->entries.size(), 2u);
@@ -341,7 +343,10 @@ TEST_F(WizardTaskTest, EveryDialogOfAFullJupiterPackInPageOrder) {
         EXPECT_EQ(host.prompts.dialogs[i].title, expected[i].title) << i;
         EXPECT_EQ(host.prompts.dialogs[i].defaultExtension, expected[i].extension) << i;
         EXPECT_EQ(host.prompts.dialogs[i].filter, expected[i].filter) << i;
-        EXPECT_EQ(host.prompts.dialogs[i].flags, 0x1204u) << i;
+        EXPECT_EQ(
+            host.prompts.dialogs[i].rules,
+            (FileDialogRules{.multipleFiles = true, .fileMustExist = true, .hideReadOnly = true}))
+            << i;
     }
     // Every dialog was cancelled: nothing added, no folder made.
     EXPECT_EQ(doc.Folders().Size(), 1u);

@@ -35,7 +35,7 @@ struct ListLabelEditTest : ::testing::Test {
     RezEntry* skin = nullptr;
 
     void SetUp() override {
-        sub = doc.FindOrCreateSubfolder("Sub", nullptr);
+        sub = doc.Adding().FindOrCreateSubfolder("Sub", nullptr);
         RezEntry entry;
         entry.name = "skin.dtx";
         entry.typeCode = "DTX";
@@ -106,8 +106,8 @@ TEST_F(ListLabelEditTest, NamesThatCannotBeAnItemAreRefused) {
 }
 
 TEST_F(ListLabelEditTest, ATreeFolderIsRefusedTheSameWayAsItsRow) {
-    RezFolder* other = doc.FindOrCreateSubfolder("Other", sub);
-    RezFolder* taken = doc.FindOrCreateSubfolder("Taken", sub);
+    RezFolder* other = doc.Adding().FindOrCreateSubfolder("Other", sub);
+    RezFolder* taken = doc.Adding().FindOrCreateSubfolder("Taken", sub);
     EXPECT_FALSE(CommitFolderLabel(doc, other, std::string("..")));
     EXPECT_FALSE(CommitFolderLabel(doc, other, std::string("TAKEN")));
     EXPECT_FALSE(CommitFolderLabel(doc, other, std::nullopt));

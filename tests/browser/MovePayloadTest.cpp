@@ -51,10 +51,10 @@ struct MovePayloadTest : ::testing::Test {
 
     void SetUp() override {
         doc.NewDocument();
-        maps = doc.FindOrCreateSubfolder("MAPS", nullptr);
-        dm = doc.FindOrCreateSubfolder("DM", maps);
-        skins = doc.FindOrCreateSubfolder("Skins", nullptr);
-        empty = doc.FindOrCreateSubfolder("Empty", nullptr);
+        maps = doc.Adding().FindOrCreateSubfolder("MAPS", nullptr);
+        dm = doc.Adding().FindOrCreateSubfolder("DM", maps);
+        skins = doc.Adding().FindOrCreateSubfolder("Skins", nullptr);
+        empty = doc.Adding().FindOrCreateSubfolder("Empty", nullptr);
         AddEntry(maps, "m1.dat");
         AddEntry(skins, "a.dtx");
         AddEntry(skins, "b.dtx");
@@ -155,9 +155,9 @@ TEST_F(MovePayloadTest, APayloadThatOutlivedItsDocumentIsRefused) {
     const Bytes folderPayload = EncodeFolderPayload(dm);
     // The document emptied and filled again with records of the same names.
     doc.NewDocument();
-    RezFolder* again = doc.FindOrCreateSubfolder("Skins", nullptr);
+    RezFolder* again = doc.Adding().FindOrCreateSubfolder("Skins", nullptr);
     AddEntry(again, "b.dtx");
-    doc.FindOrCreateSubfolder("DM", doc.FindOrCreateSubfolder("MAPS", nullptr));
+    doc.Adding().FindOrCreateSubfolder("DM", doc.Adding().FindOrCreateSubfolder("MAPS", nullptr));
     doc.SetModified(false);
     host.viewUpdates = 0;
     ExpectRefused(payload, nullptr, PayloadVerdict::Gone);
@@ -170,9 +170,10 @@ TEST_F(MovePayloadTest, APayloadThatOutlivedItsArchiveIsRefusedInTheNextOne) {
     RecordingProgress progress;
     CTarvexDoc other{host};
     other.NewDocument();
-    other.AddFile(dir.Write("in/a.dtx", "a"), other.FindOrCreateSubfolder("Skins", nullptr),
-                  progress);
-    other.FindOrCreateSubfolder("DM", other.FindOrCreateSubfolder("MAPS", nullptr));
+    other.Adding().AddFile(dir.Write("in/a.dtx", "a"),
+                           other.Adding().FindOrCreateSubfolder("Skins", nullptr), progress);
+    other.Adding().FindOrCreateSubfolder("DM",
+                                         other.Adding().FindOrCreateSubfolder("MAPS", nullptr));
     host.prompts.saveFiles.push_back(dir.Path("other.rez"));
     other.FileSaveAs();
     other.FinishJobs();
@@ -189,20 +190,20 @@ TEST_F(MovePayloadTest, APayloadThatOutlivedItsArchiveIsRefusedInTheNextOne) {
 
 TEST_F(MovePayloadTest, PayloadsNamingDeletedItemsAreRefused) {
     const Bytes withEntry = EncodeSelectionPayload({maps}, skins, {SkinEntry(0), SkinEntry(2)});
-    doc.DeleteItems(skins, {}, {SkinEntry(2)});
+    doc.Editing().DeleteItems(skins, {}, {SkinEntry(2)});
     doc.SetModified(false);
     host.viewUpdates = 0;
     ExpectRefused(withEntry, empty, PayloadVerdict::Gone);
 
     const Bytes withFolder = EncodeSelectionPayload({dm}, maps, {});
-    doc.DeleteFolder(dm);
+    doc.Editing().DeleteFolder(dm);
     doc.SetModified(false);
     host.viewUpdates = 0;
     ExpectRefused(withFolder, empty, PayloadVerdict::Gone);
 
     // The source folder itself deleted, its entries with it.
     const Bytes fromSkins = EncodeSelectionPayload({}, skins, {SkinEntry(0)});
-    doc.DeleteFolder(skins);
+    doc.Editing().DeleteFolder(skins);
     doc.SetModified(false);
     host.viewUpdates = 0;
     ExpectRefused(fromSkins, empty, PayloadVerdict::Gone);
@@ -223,7 +224,7 @@ TEST_F(MovePayloadTest, NullFoldersAreRefused) {
 }
 
 TEST_F(MovePayloadTest, AFolderIntoItselfOrBelowItselfIsRefusedFromEverySource) {
-    RezFolder* deep = doc.FindOrCreateSubfolder("Deep", dm);
+    RezFolder* deep = doc.Adding().FindOrCreateSubfolder("Deep", dm);
     doc.SetModified(false);
     ExpectRefused(EncodeFolderPayload(maps), maps, PayloadVerdict::IntoItself);
     ExpectRefused(EncodeFolderPayload(maps), deep, PayloadVerdict::IntoItself);

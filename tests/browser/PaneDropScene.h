@@ -25,9 +25,9 @@ struct PaneDropScene {
 
     void BuildScene() {
         doc.NewDocument();
-        maps = doc.FindOrCreateSubfolder("MAPS", nullptr);
-        dm = doc.FindOrCreateSubfolder("DM", maps);
-        art = doc.FindOrCreateSubfolder("Art", nullptr);
+        maps = doc.Adding().FindOrCreateSubfolder("MAPS", nullptr);
+        dm = doc.Adding().FindOrCreateSubfolder("DM", maps);
+        art = doc.Adding().FindOrCreateSubfolder("Art", nullptr);
         doc.SetModified(false);
         tree.items = {{0, doc.Root()}, {1, maps}, {2, dm}, {3, art}};
         rows.SetSortColumn(0, true);

@@ -144,7 +144,7 @@ TEST_F(PaneDropsTest, ADragWhoseNamesTheTargetHoldsShowsNoDrop) {
     RezEntry same;
     same.name = "E.DAT";
     dm->entries.push_back(same);
-    RezFolder* artDm = doc.FindOrCreateSubfolder("dm", art);
+    RezFolder* artDm = doc.Adding().FindOrCreateSubfolder("dm", art);
     FakeTransfer entry =
         FakeTransfer::Payload(EncodeSelectionPayload({}, maps, {&maps->entries.front()}));
     EXPECT_EQ(listDrops.DragOver(entry, {0, 0}), DropEffect::None);         // the DM row
@@ -215,7 +215,7 @@ TEST_F(PaneDropsTest, EntriesDroppedOnAFolderRowMoveThereAndOnAnEntryRowStay) {
 
 TEST_F(PaneDropsTest, AStalePayloadShowsNoneAndDropsNothing) {
     FakeTransfer drag = FakeTransfer::Payload(EncodeFolderPayload(art));
-    doc.DeleteFolder(art);
+    doc.Editing().DeleteFolder(art);
     tree.items.erase(3);
     doc.SetModified(false);
     EXPECT_EQ(treeDrops.DragOver(drag, {0, 1}, false), DropEffect::None);
@@ -319,7 +319,7 @@ TEST_F(PaneDropsTest, CancelInAReplacePromptStillAddsTheFoldersButACancelledProg
     dir.Write("c/Folder/f.txt", "f");
     dir.Write("c/Other/o.txt", "o");
     RecordingProgress progress;
-    doc.AddFile(a, art, progress);
+    doc.Adding().AddFile(a, art, progress);
     host.prompts.answers.push_back(PromptAnswer::Cancel);
     FakeTransfer drop = FakeTransfer::Files({a, dir.Path("c/Folder")});
     treeDrops.Drop(drop, {0, 3}, false, kAnySource);

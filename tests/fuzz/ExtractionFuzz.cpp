@@ -68,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (doc.LastOpenFailed())
         return 0;
     QuietProgress progress;
-    doc.ExtractArchive(nullptr, out.string(), progress);
+    doc.Extraction().ExtractArchive(nullptr, out.string(), progress);
     CheckExtractedData(doc, out, std::string(reinterpret_cast<const char*>(data), size));
 
     fuzz::Expect(IsEmptyFolder(sentinel), "the sibling folder stays empty");

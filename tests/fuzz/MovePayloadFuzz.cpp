@@ -18,10 +18,10 @@ struct Model {
 
     Model() {
         doc.NewDocument();
-        RezFolder* a = doc.FindOrCreateSubfolder("A", nullptr);
-        RezFolder* b = doc.FindOrCreateSubfolder("B", a);
-        doc.FindOrCreateSubfolder("C", b);
-        doc.FindOrCreateSubfolder("D", nullptr);
+        RezFolder* a = doc.Adding().FindOrCreateSubfolder("A", nullptr);
+        RezFolder* b = doc.Adding().FindOrCreateSubfolder("B", a);
+        doc.Adding().FindOrCreateSubfolder("C", b);
+        doc.Adding().FindOrCreateSubfolder("D", nullptr);
         doc.Folders().ForEach([](RezFolder& folder) {
             for (int i = 0; i < 3; ++i) {
                 RezEntry entry;

@@ -87,7 +87,7 @@ int Edit(CTarvexDoc& doc, const Options& options) {
     if (words.size() < 2 || (words.size() == 2) != options.script.has_value())
         return Failed("edit takes an archive and one command, or an archive and --script FILE");
     const std::string& archive = words[1];
-    const int leftOutBefore = doc.ItemsLeftOut();
+    const int leftOutBefore = doc.LeftOut().Total();
     if (!OpenForEditing(doc, archive))
         return Failed("the archive could not be read; nothing was changed");
     std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
@@ -116,7 +116,7 @@ int Edit(CTarvexDoc& doc, const Options& options) {
     }
     progress->Stop();
     const bool saved = doc.SaveAndWait();
-    return Ended(StatusOf(saved, doc.ItemsLeftOut() != leftOutBefore),
+    return Ended(StatusOf(saved, doc.LeftOut().Total() != leftOutBefore),
                  "the archive was saved without the items named above",
                  "the archive was not saved; it is as it was");
 }
@@ -145,12 +145,12 @@ int Cat(CTarvexDoc& doc, const Options& options) {
     doc.FinishJobs();
     if (doc.LastOpenFailed())
         return Failed("the archive could not be read");
-    const std::optional<ArchiveItem> item = doc.FindItemNamed(options.words[2]);
+    const std::optional<ArchiveItem> item = doc.Editing().FindItemNamed(options.words[2]);
     if (!item || !item->entry)
         return Failed("no such file in the archive: " + options.words[2]);
     BinaryFile output;
     output.AdoptOutput(STDOUT_FILENO);
-    const bool copied = doc.CopyEntryTo(*item->entry, output);
+    const bool copied = doc.Extraction().CopyEntryTo(*item->entry, output);
     if (!output.Close() || !copied)
         return Failed("the data could not be copied whole");
     return ExitCode(ExitStatus::Complete);

@@ -20,6 +20,21 @@ std::string DialogFilter(const std::string& filter) {
     return converted + std::string(2, '\0');
 }
 
+DWORD DialogFlags(const FileDialogRules& rules) {
+    DWORD flags = OFN_EXPLORER;
+    if (rules.multipleFiles)
+        flags |= OFN_ALLOWMULTISELECT;
+    if (rules.pathMustExist)
+        flags |= OFN_PATHMUSTEXIST;
+    if (rules.fileMustExist)
+        flags |= OFN_FILEMUSTEXIST;
+    if (rules.hideReadOnly)
+        flags |= OFN_HIDEREADONLY;
+    if (rules.promptOverwrite)
+        flags |= OFN_OVERWRITEPROMPT;
+    return flags;
+}
+
 struct FileDialog {
     OPENFILENAMEA ofn{};
     std::string filter;
@@ -39,7 +54,7 @@ struct FileDialog {
         // The dialog wants the extension without its dot.
         const std::string& ext = options.defaultExtension;
         ofn.lpstrDefExt = ext.empty() ? nullptr : ext.c_str() + (ext[0] == '.' ? 1 : 0);
-        ofn.Flags = options.flags | OFN_EXPLORER;
+        ofn.Flags = DialogFlags(options.rules);
     }
 };
 
@@ -95,7 +110,7 @@ std::string Win32Prompts::ChooseFolder(const std::string& title) {
 }
 
 std::vector<std::string> Win32Prompts::ChooseOpenFiles(const FileDialogOptions& options) {
-    const bool multiple = (options.flags & OFN_ALLOWMULTISELECT) != 0;
+    const bool multiple = options.rules.multipleFiles;
     FileDialog dialog(owner_, options, multiple ? kMultipleNamesBuffer : MAX_PATH);
     if (!GetOpenFileNameA(&dialog.ofn))
         return {};

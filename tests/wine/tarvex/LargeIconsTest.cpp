@@ -97,9 +97,9 @@ TEST_F(LargeIcons, TexturesShowTheirPicturesInLargeIconsOnly) {
     WriteFile(disk.Path("added.dtx"), TextureOf(4, 2, Small));
     Start();
     SaveArchiveOf(disk.Path("stored"), disk.Path("pack.rez"));
-    RezFolder* stored = Doc().FindOrCreateFolderPath("STORED", Root());
+    RezFolder* stored = Doc().Adding().FindOrCreateFolderPath("STORED", Root());
     RecordingProgress progress;
-    ASSERT_TRUE(Doc().AddFile(disk.Path("added.dtx"), stored, progress));
+    ASSERT_TRUE(Doc().Adding().AddFile(disk.Path("added.dtx"), stored, progress));
     ModelChanged();
     ASSERT_TRUE(Run(ID_VIEW_LARGEICON));
     SetWindowPos(Frame().Handle(), nullptr, 0, 0, 800, 600, SWP_NOZORDER | SWP_SHOWWINDOW);

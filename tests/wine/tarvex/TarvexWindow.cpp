@@ -47,7 +47,7 @@ RezEntry& TarvexWindow::AddEntry(RezFolder& folder, const std::string& name, std
 
 void TarvexWindow::SaveArchiveOf(const std::string& folder, const std::string& archive) {
     RecordingProgress progress;
-    ASSERT_TRUE(Doc().AddFolder(folder, Root(), true, progress));
+    ASSERT_TRUE(Doc().Adding().AddFolder(folder, Root(), true, progress));
     prompts.saveFiles.push_back(archive);
     Doc().FileSave();
     Doc().FinishJobs();

@@ -172,7 +172,7 @@ TEST_F(WizardTasks, AFolderWithTheGamesLayoutFillsTheCurrentArchive) {
     ASSERT_NE(worlds, nullptr);
     EXPECT_EQ(EntryNames(worlds), std::vector<std::string>{"level.dat"});
     EXPECT_EQ(Doc().Folders().FindFolderByPath("Pack", false), nullptr);
-    EXPECT_FALSE(Doc().FolderAsRoot());
+    EXPECT_FALSE(Doc().Adding().FolderAsRoot());
 }
 
 TEST_F(WizardTasks, AddingFilesOrAFolderRunsInsertOnTheirPane) {
