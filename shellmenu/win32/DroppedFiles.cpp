@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 HRESULT ReadDroppedFiles(IDataObject& data, std::vector<std::string>& paths) {
     paths.clear();

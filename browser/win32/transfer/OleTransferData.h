@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "browser/TransferData.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 // The registered clipboard format "Tarvex"; 0 when it could not be registered.
 CLIPFORMAT MovePayloadFormat();
