@@ -3,7 +3,6 @@
 // move payload under the registered format "Tarvex", a shell drop list under CF_HDROP. Each
 // is read once and kept, since a drag's data does not change while it lasts.
 #include <objidl.h>
-#include <shellapi.h>
 
 #include <optional>
 
@@ -16,8 +15,6 @@ CLIPFORMAT MovePayloadFormat();
 // True when the memory holds a whole drop list: its header, and the list of names after it
 // ending with two zeros inside the block. Another program may hand over anything.
 bool IsWholeDropList(HGLOBAL memory);
-// The paths of a shell drop list, whole however long, in list order.
-std::vector<std::string> ReadDropList(HDROP drop);
 
 class OleTransferData : public TransferData {
   public:
