@@ -13,19 +13,14 @@
 #include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextCase.h"
+#include "platform/TimeText.h"
 
 namespace {
 
 constexpr std::uint32_t kFirstIdentifier = 10000000;
 
-std::string LocalTimeText(std::uint32_t seconds) {
-    const std::time_t time = seconds;
-    const std::tm* local = std::localtime(&time);
-    char text[128] = "";
-    if (!local || std::strftime(text, sizeof text, "%c", local) == 0)
-        return {};
-    return text;
-}
+// The replace question shows times in the C runtime's own form of its locale.
+constexpr char kQuestionTimeFormat[] = "%c";
 
 std::uint32_t NextIdentifier(const RezFolder& folder, const std::string& path) {
     std::uint32_t next = folder.entries.empty() ? 0 : folder.entries.back().identifier + 1;
@@ -126,8 +121,9 @@ bool Adder::ReplaceConflicts(RezFolder& folder, const std::string& fullName,
             "Would you like to replace:\n\n %s, Size: %i, Date: %s \n\nwith:\n\n %s, Size: %i, "
             "Date: %s ?",
             (folderPath + host.Names().Shown(it->name)).c_str(), static_cast<int>(it->size),
-            LocalTimeText(it->time).c_str(), fullName.c_str(), static_cast<int>(status.size),
-            LocalTimeText(status.modified).c_str());
+            LocalTimeText(it->time, kQuestionTimeFormat).c_str(), fullName.c_str(),
+            static_cast<int>(status.size),
+            LocalTimeText(status.modified, kQuestionTimeFormat).c_str());
         const PromptAnswer answer = host.Prompts().Ask(question, PromptButtons::YesNoCancel);
         if (answer == PromptAnswer::Cancel) {
             cancelled = true;

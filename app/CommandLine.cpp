@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "TarvexVersion.h"
 #include "platform/Format.h"
 
 bool CTarvexCommandLineInfo::IsSwitchLetter(const std::string& text) const {
@@ -58,7 +59,7 @@ void ParseCommandLine(CTarvexCommandLineInfo& info, const std::vector<std::strin
 }
 
 std::string UsageText(const std::string& appTitle) {
-    return Format("%s - version: 3.0.1 - ", appTitle.c_str()) +
+    return Format("%s - version: " TARVEX_VERSION " - ", appTitle.c_str()) +
            "Copyright (C) Stonemere Software\n"
            "-----------------------------------------------------------------------------\n"
            "Tarvex /X <RezFilename.Rez> <Destination Path>\n"

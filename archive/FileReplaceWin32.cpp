@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "archive/FileReplace.h"
+#include "platform/win32/Scoped.h"
 
 namespace {
 
@@ -20,6 +21,23 @@ FinalPathFunction FinalPathName() {
     return function;
 }
 
+// The files beside target that a save of it may have left, found before any is deleted.
+std::vector<std::string> TemporariesOf(const std::string& target) {
+    const std::string folder = FolderPrefixOf(target);
+    const std::string leaf = target.substr(folder.size());
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA item;
+    const ScopedFind search(FindFirstFileA((target + ".*.saving").c_str(), &item));
+    if (!search)
+        return found;
+    do {
+        if (!(item.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
+            file_replace::IsTemporaryName(leaf, item.cFileName))
+            found.push_back(folder + item.cFileName);
+    } while (FindNextFileA(search.Get(), &item));
+    return found;
+}
+
 }  // namespace
 
 std::string ReplacedFilePath(const std::string& path) {
@@ -27,14 +45,13 @@ std::string ReplacedFilePath(const std::string& path) {
     if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
         !FinalPathName())
         return path;
-    HANDLE file =
+    const ScopedHandle file(
         CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file)
         return path;
     char text[MAX_PATH + 8];
-    const DWORD length = FinalPathName()(file, text, sizeof text, 0);
-    CloseHandle(file);
+    const DWORD length = FinalPathName()(file.Get(), text, sizeof text, 0);
     if (length == 0 || length >= sizeof text)
         return path;
     std::string final(text, length);
@@ -56,20 +73,7 @@ bool file_replace::NameTaken(const std::string& path) {
 }
 
 void file_replace::RemoveUnusedTemporaries(const std::string& target) {
-    const std::string folder = FolderPrefixOf(target);
-    const std::string leaf = target.substr(folder.size());
-    WIN32_FIND_DATAA item;
-    HANDLE search = FindFirstFileA((target + ".*.saving").c_str(), &item);
-    if (search == INVALID_HANDLE_VALUE)
-        return;
-    std::vector<std::string> found;
-    do {
-        if (!(item.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) &&
-            IsTemporaryName(leaf, item.cFileName))
-            found.push_back(folder + item.cFileName);
-    } while (FindNextFileA(search, &item));
-    FindClose(search);
     // A live save holds its file open without delete sharing: deleting it fails.
-    for (const std::string& path : found)
+    for (const std::string& path : TemporariesOf(target))
         DeleteFileA(path.c_str());
 }

@@ -1,9 +1,8 @@
 #include "browser/ListTexts.h"
 
-#include <ctime>
-
 #include "archive/RezTree.h"
 #include "platform/Format.h"
+#include "platform/TimeText.h"
 
 std::string SizeText(std::uint32_t size) {
     const std::uint32_t kilobytes = size / 1024;
@@ -13,17 +12,8 @@ std::string SizeText(std::uint32_t size) {
 }
 
 std::string ModifiedText(std::uint32_t time) {
-    const auto seconds = static_cast<std::int32_t>(time);
-    if (seconds < 0)
-        return {};
-    const std::time_t value = seconds;
-    // The list is painted on the user-interface thread only.
-    const std::tm* local = std::localtime(&value);
-    char text[128] = "";
-    // The "%c" of the Windows C runtime in the "C" locale, the same on every platform.
-    if (!local || std::strftime(text, sizeof text, "%m/%d/%y %H:%M:%S", local) == 0)
-        return {};
-    return text;
+    // Stored times are signed: those before 1970 read as negative.
+    return LocalTimeText(static_cast<std::int32_t>(time), kWindowsCTimeFormat);
 }
 
 std::string_view ShownName(std::string_view name) {

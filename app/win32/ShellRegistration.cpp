@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "app/ShellFileType.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/RegistryKeys.h"
-#include "platform/win32/ui/Scoped.h"
 
 namespace {
 

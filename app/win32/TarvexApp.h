@@ -9,7 +9,7 @@
 #include "app/TarvexDoc.h"
 #include "app/win32/Win32DocumentHost.h"
 #include "browser/win32/MainFrame.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 class CTarvexApp {
   public:

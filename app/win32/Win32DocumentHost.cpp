@@ -9,7 +9,6 @@ Win32DocumentHost::Win32DocumentHost(UserPrompts& prompts, Settings& settings,
 
 Win32DocumentHost::~Win32DocumentHost() {
     WaitForJobs();
-    CloseHandle(idle_);
 }
 
 void Win32DocumentHost::SetWindow(DocumentWindow* window) {
@@ -31,7 +30,7 @@ void Win32DocumentHost::StartJob(std::unique_ptr<ArchiveJob> job) {
     {
         std::lock_guard lock(runningMutex_);
         if (running_++ == 0)
-            ResetEvent(idle_);
+            ResetEvent(idle_.Get());
     }
     ::StartJob(std::move(job), *this);
 }
@@ -41,7 +40,7 @@ void Win32DocumentHost::JobFinished(std::unique_ptr<ArchiveJob> job) {
     {
         std::lock_guard lock(runningMutex_);
         if (--running_ == 0)
-            SetEvent(idle_);
+            SetEvent(idle_.Get());
     }
     HWND window = mainWindow_.load();
     ArchiveJob* posted = job.get();
@@ -57,7 +56,8 @@ void Win32DocumentHost::JobFinished(std::unique_ptr<ArchiveJob> job) {
 std::vector<std::unique_ptr<ArchiveJob>> Win32DocumentHost::WaitForJobs() {
     // A worker's progress window disables the main window, and its message boxes belong to
     // it: both wait for this thread, so it must answer sent messages while it waits.
-    while (MsgWaitForMultipleObjects(1, &idle_, FALSE, INFINITE, QS_SENDMESSAGE) ==
+    const HANDLE idle = idle_.Get();
+    while (MsgWaitForMultipleObjects(1, &idle, FALSE, INFINITE, QS_SENDMESSAGE) ==
            WAIT_OBJECT_0 + 1) {
         MSG message;
         PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);

@@ -12,6 +12,7 @@
 #include "app/DocumentHost.h"
 #include "archive/CompletionQueue.h"
 #include "archive/JobRunner.h"
+#include "platform/win32/Scoped.h"
 
 inline constexpr UINT kJobCompletedMessage = WM_USER + 1;
 
@@ -70,7 +71,7 @@ class Win32DocumentHost : public DocumentHost, private JobHost {
     // Jobs started and not yet finished; idle_ is signalled while there are none.
     std::mutex runningMutex_;
     std::atomic<int> running_{0};
-    HANDLE idle_;
+    ScopedHandle idle_;
     // Finished jobs that could not be posted (no main window).
     CompletionQueue unposted_;
 };

@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "browser/FileTypeIcons.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 #include "thumbs/IconPicture.h"
 
 class FileTypeImageLists : public IconImages {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "browser/Navigator.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/ControlEvents.h"
-#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/Subclass.h"
 #include "platform/win32/ui/Toolbar.h"
 

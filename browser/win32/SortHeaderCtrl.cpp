@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "browser/SortHeaderLayout.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace {
 

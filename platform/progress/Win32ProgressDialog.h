@@ -6,7 +6,7 @@
 #include <string>
 
 #include "archive/ProgressSink.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 struct IProgressDialog;
 

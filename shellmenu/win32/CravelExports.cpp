@@ -18,11 +18,7 @@ const ComClass kClasses[] = {{&CLSID_ShellMenu, &CShellMenuExt::Create}};
 }  // namespace
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-    if (reason == DLL_PROCESS_ATTACH) {
-        SetModuleInstance(instance);
-        DisableThreadLibraryCalls(instance);
-    }
-    return TRUE;
+    return ModuleMain(instance, reason);
 }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** object) {

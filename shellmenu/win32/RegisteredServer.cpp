@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/ComModule.h"
-#include "platform/win32/ui/Scoped.h"
 
 std::optional<std::string> RegisteredServerPath(REFCLSID clsid) {
     const std::string name = "CLSID\\" + GuidString(clsid) + "\\InProcServer32";

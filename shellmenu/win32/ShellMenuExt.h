@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/ComModule.h"
-#include "platform/win32/ui/Scoped.h"
 
 class CShellMenuExt final : public IShellExtInit, public IContextMenu {
   public:

@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/ErrorReport.h"
 #include "platform/win32/ui/MessageLoop.h"
-#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/Win32Prompts.h"
 #include "stringedit/QuilletCommandLine.h"
 #include "stringedit/win32/QuilletApp.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Format.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 #include "stringedit/StringCommands.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include <new>
 #include <string>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/ComGuard.h"
 #include "thumbs/win32/GlintraApp.h"
 
@@ -133,15 +134,10 @@ STDMETHODIMP GlintraExtractor::GetDateStamp(FILETIME* stamp) {
         return E_POINTER;
     }
     return Guarded([&] {
-        HANDLE file = CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (file == INVALID_HANDLE_VALUE) {
-            return E_FAIL;
-        }
+        const ScopedHandle file(CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         FILETIME created, accessed, written;
-        BOOL ok = GetFileTime(file, &created, &accessed, &written);
-        CloseHandle(file);
-        if (!ok) {
+        if (!file || !GetFileTime(file.Get(), &created, &accessed, &written)) {
             return E_FAIL;
         }
         *stamp = written;

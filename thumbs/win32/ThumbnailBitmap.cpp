@@ -1,5 +1,6 @@
 #include "thumbs/win32/ThumbnailBitmap.h"
 
+#include "platform/win32/Scoped.h"
 #include "thumbs/GlintraDoc.h"
 #include "thumbs/ThumbnailGeometry.h"
 
@@ -16,13 +17,13 @@ void DrawTexture(const CGlintraDoc& texture, HDC target) {
         return;
     }
     const auto* info = reinterpret_cast<const BITMAPINFO*>(texture.BitmapInfo().data());
-    HBITMAP image = CreateDIBitmap(target, &info->bmiHeader, CBM_INIT, texture.PixelRows().data(),
-                                   info, DIB_RGB_COLORS);
+    const ScopedBitmap image(CreateDIBitmap(target, &info->bmiHeader, CBM_INIT,
+                                            texture.PixelRows().data(), info, DIB_RGB_COLORS));
     if (!image) {
         return;
     }
-    HDC source = CreateCompatibleDC(target);
-    HGDIOBJ previous = SelectObject(source, image);
+    const MemoryDC source(CreateCompatibleDC(target));
+    const SelectedObject selected(source.Get(), image.Get());
     SetStretchBltMode(target, HALFTONE);
     SetBrushOrgEx(target, 0, 0, nullptr);  // HALFTONE needs the brush origin reset
     int width = texture.Width();
@@ -30,33 +31,30 @@ void DrawTexture(const CGlintraDoc& texture, HDC target) {
     ThumbnailRect rect =
         PlaceThumbnail(width, height, texture.DisplayWidth(), texture.DisplayHeight());
     if (rect.scaled) {
-        StretchBlt(target, rect.x, rect.y, rect.width, rect.height, source, 0, 0, width, height,
-                   SRCCOPY);
+        StretchBlt(target, rect.x, rect.y, rect.width, rect.height, source.Get(), 0, 0, width,
+                   height, SRCCOPY);
     } else {
-        BitBlt(target, rect.x, rect.y, width, height, source, 0, 0, SRCCOPY);
+        BitBlt(target, rect.x, rect.y, width, height, source.Get(), 0, 0, SRCCOPY);
     }
-    SelectObject(source, previous);
-    DeleteDC(source);
-    DeleteObject(image);
 }
 
 HBITMAP MakeThumbnail(CGlintraDoc& texture, int width, int height) {
     if (width <= 0 || height <= 0 || width > kLargestThumbnail || height > kLargestThumbnail) {
         return nullptr;
     }
-    HDC memory = CreateCompatibleDC(nullptr);
+    const MemoryDC memory(CreateCompatibleDC(nullptr));
     if (!memory) {
         return nullptr;
     }
-    HBITMAP bitmap = CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(memory, PLANES)),
-                                  static_cast<UINT>(GetDeviceCaps(memory, BITSPIXEL)), nullptr);
+    HBITMAP bitmap =
+        CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(memory.Get(), PLANES)),
+                     static_cast<UINT>(GetDeviceCaps(memory.Get(), BITSPIXEL)), nullptr);
     if (bitmap) {
-        HGDIOBJ previous = SelectObject(memory, bitmap);
-        PatBlt(memory, 0, 0, width, height, WHITENESS);
+        // Selected only while drawing: the caller takes the bitmap.
+        const SelectedObject selected(memory.Get(), bitmap);
+        PatBlt(memory.Get(), 0, 0, width, height, WHITENESS);
         texture.SetDisplaySize(width, height);
-        DrawTexture(texture, memory);
-        SelectObject(memory, previous);
+        DrawTexture(texture, memory.Get());
     }
-    DeleteDC(memory);
     return bitmap;
 }

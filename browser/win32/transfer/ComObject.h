@@ -7,8 +7,8 @@
 
 #include <utility>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/ComGuard.h"
-#include "platform/win32/ui/Scoped.h"
 
 template <class Interface, const IID& kInterfaceId>
 class ComObject : public Interface {

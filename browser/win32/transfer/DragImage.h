@@ -4,7 +4,7 @@
 // without it.
 #include <shlobj.h>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 // Asks the control from to draw what is dragged, at the point of the control where the drag
 // began, into the drag's data.

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "browser/MovePayload.h"
+#include "platform/win32/DropList.h"
 
 namespace {
 
@@ -40,21 +41,6 @@ bool IsWholeDropList(HGLOBAL memory) {
             return true;
     }
     return false;
-}
-
-std::vector<std::string> ReadDropList(HDROP drop) {
-    std::vector<std::string> paths;
-    const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-    for (UINT i = 0; i < count; ++i) {
-        // The length first: a path is not cut at any fixed size.
-        const UINT length = DragQueryFileA(drop, i, nullptr, 0);
-        std::string path(length + 1, '\0');
-        const UINT copied = DragQueryFileA(drop, i, path.data(), length + 1);
-        path.resize(copied);
-        if (!path.empty())
-            paths.push_back(std::move(path));
-    }
-    return paths;
 }
 
 OleTransferData::OleTransferData(IDataObject* data) : data_(data) {
@@ -104,8 +90,10 @@ std::vector<std::string> OleTransferData::ShellFiles() {
         files_.emplace();
         ScopedMedium medium;
         if (Read(CF_HDROP, medium) && IsWholeDropList(medium.Get().hGlobal)) {
-            // DragQueryFile locks the memory itself.
+            // DragQueryFile locks the memory itself. A name the list cannot give cannot be
+            // added either: the others are.
             *files_ = ReadDropList(static_cast<HDROP>(medium.Get().hGlobal));
+            std::erase(*files_, std::string());
         }
     }
     return *files_;

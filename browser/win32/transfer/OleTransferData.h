@@ -3,12 +3,11 @@
 // move payload under the registered format "Tarvex", a shell drop list under CF_HDROP. Each
 // is read once and kept, since a drag's data does not change while it lasts.
 #include <objidl.h>
-#include <shellapi.h>
 
 #include <optional>
 
 #include "browser/TransferData.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 // The registered clipboard format "Tarvex"; 0 when it could not be registered.
 CLIPFORMAT MovePayloadFormat();
@@ -16,8 +15,6 @@ CLIPFORMAT MovePayloadFormat();
 // True when the memory holds a whole drop list: its header, and the list of names after it
 // ending with two zeros inside the block. Another program may hand over anything.
 bool IsWholeDropList(HGLOBAL memory);
-// The paths of a shell drop list, whole however long, in list order.
-std::vector<std::string> ReadDropList(HDROP drop);
 
 class OleTransferData : public TransferData {
   public:

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "platform/FileSystem.h"
+#include "platform/win32/Scoped.h"
 
 const char kPathSeparator = '\\';
 
@@ -37,8 +38,8 @@ bool IsDriveRoot(const std::string& path) {
 bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
     items.clear();
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA(JoinPath(path, "*.*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    const ScopedFind search(FindFirstFileA(JoinPath(path, "*.*").c_str(), &found));
+    if (!search)
         return false;
     do {
         const std::string name = found.cFileName;
@@ -53,8 +54,7 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
             item.status = StatusOf(found.dwFileAttributes, found.nFileSizeHigh, found.nFileSizeLow,
                                    found.ftLastWriteTime);
         items.push_back(std::move(item));
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
     return true;
 }
 
@@ -98,14 +98,10 @@ bool CreateDirectories(const std::string& path) {
 namespace {
 
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION& info) {
-    HANDLE file =
+    const ScopedHandle file(
         CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    const bool ok = GetFileInformationByHandle(file, &info) != 0;
-    CloseHandle(file);
-    return ok;
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file && GetFileInformationByHandle(file.Get(), &info) != 0;
 }
 
 }  // namespace
@@ -119,11 +115,8 @@ bool IsSameFile(const std::string& a, const std::string& b) {
 }
 
 bool CanReadFile(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    CloseHandle(file);
-    return true;
+    const ScopedHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return static_cast<bool>(file);
 }

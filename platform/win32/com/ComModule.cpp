@@ -9,8 +9,12 @@ LONG g_liveObjects = 0;
 
 }  // namespace
 
-void SetModuleInstance(HINSTANCE instance) {
-    g_instance = instance;
+BOOL ModuleMain(HINSTANCE instance, DWORD reason) {
+    if (reason == DLL_PROCESS_ATTACH) {
+        g_instance = instance;
+        DisableThreadLibraryCalls(instance);
+    }
+    return TRUE;
 }
 
 HINSTANCE ModuleInstance() {

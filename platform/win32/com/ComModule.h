@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
-void SetModuleInstance(HINSTANCE instance);
+// What every DllMain of a server does: at process attach it keeps the instance and turns off
+// the thread notifications, which no server uses. Always TRUE.
+BOOL ModuleMain(HINSTANCE instance, DWORD reason);
 HINSTANCE ModuleInstance();
 // Full path of the module file, as GetModuleFileNameA gives it.
 std::string ModulePath();

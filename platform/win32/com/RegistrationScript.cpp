@@ -5,8 +5,8 @@
 #include <cstdlib>
 
 #include "platform/TextCase.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/RegistryKeys.h"
-#include "platform/win32/ui/Scoped.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 bool DeleteKeyTree(HKEY parent, const std::string& name) {
     ScopedKey key;

@@ -3,8 +3,8 @@
 #include <olectl.h>
 
 #include "platform/Format.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/com/RegistryKeys.h"
-#include "platform/win32/ui/Scoped.h"
 
 HRESULT WriteRegistryTable(const RegistryRow* rows, const std::string& keyArgument,
                            const std::string& dataArgument) {

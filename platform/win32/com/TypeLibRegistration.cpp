@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 
 class IconMenu {

@@ -9,9 +9,9 @@
 #include <functional>
 #include <string>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/CommandRouter.h"
 #include "platform/win32/ui/ControlEvents.h"
-#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 
 class Toolbar : public ControlEvents {

@@ -3,8 +3,8 @@
 #include <commdlg.h>
 #include <shlobj.h>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/OpenFileNames.h"
-#include "platform/win32/ui/Scoped.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "CravelTestSupport.h"
 #include "DroppedFilesObject.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace cravel_test {
 

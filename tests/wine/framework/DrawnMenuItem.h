@@ -5,8 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/IconMenu.h"
-#include "platform/win32/ui/Scoped.h"
 
 inline int ImagePixelsOf(const IconMenu& menu, HMENU popup, int position, COLORREF colour,
                          UINT state = 0) {

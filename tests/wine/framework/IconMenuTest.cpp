@@ -8,8 +8,8 @@
 
 #include "DrawnMenuItem.h"
 #include "fixtures/TestResources.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/IconMenu.h"
-#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 
 namespace {

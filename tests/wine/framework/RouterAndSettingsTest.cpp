@@ -6,10 +6,10 @@
 
 #include <string>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/CommandRouter.h"
 #include "platform/win32/ui/OpenFileNames.h"
 #include "platform/win32/ui/RegistrySettings.h"
-#include "platform/win32/ui/Scoped.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace {
 
@@ -34,6 +34,20 @@ TEST(Scoped, GlobalMemoryIsUnlockedAndFreedOnce) {
     EXPECT_FALSE(other);
     EXPECT_NE(GlobalFlags(kept), GMEM_INVALID_HANDLE);
     GlobalFree(kept);
+}
+
+TEST(Scoped, KernelAndFindHandlesTakeEitherFailureValueForEmpty) {
+    for (HANDLE failed : {static_cast<HANDLE>(nullptr), INVALID_HANDLE_VALUE}) {
+        EXPECT_FALSE(ScopedHandle(failed));
+        EXPECT_FALSE(ScopedFind(failed));
+    }
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    {
+        const ScopedHandle owner(event);
+        EXPECT_TRUE(owner);
+    }
+    DWORD flags = 0;
+    EXPECT_FALSE(GetHandleInformation(event, &flags));
 }
 
 TEST(Scoped, StorageMediumIsReleasedWithItsMemory) {

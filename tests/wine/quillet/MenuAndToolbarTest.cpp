@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/IconMenu.h"
-#include "platform/win32/ui/Scoped.h"
 #include "platform/win32/ui/ToolbarLayout.h"
 #include "resources/quillet/resource.h"
 #include "wine/framework/DrawnMenuItem.h"

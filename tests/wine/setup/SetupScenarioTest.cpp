@@ -14,7 +14,7 @@
 #include "DroppedFilesObject.h"
 #include "ExpectedRegistry.h"
 #include "SetupTestSupport.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 #include "thumbs/DtxBuilder.h"
 
 using namespace setup_test;

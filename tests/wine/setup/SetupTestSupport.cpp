@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "AnsiWide.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace setup_test {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 
 namespace shot {
 

@@ -1,7 +1,7 @@
 #pragma once
-// Non-copyable owners of handles, GDI objects, device contexts, registry keys, global
-// memory, storage media and COM pointers: each releases what it holds in the way its kind
-// needs, so that no code pairs these calls by hand.
+// Non-copyable owners of kernel and find handles, GDI objects, device contexts, registry keys,
+// global memory, storage media and COM pointers: each releases what it holds in the way its
+// kind needs, so that no code pairs these calls by hand.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -9,7 +9,8 @@
 
 #include <utility>
 
-// A handle with a function that closes it; empty when it holds null.
+// A handle with a function that closes it; empty when it holds null, or INVALID_HANDLE_VALUE
+// for the kinds whose functions answer that on failure (Close::kInvalidIsEmpty).
 template <typename Handle, typename Close>
 class Scoped {
   public:
@@ -25,9 +26,9 @@ class Scoped {
     ~Scoped() { Reset(); }
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    explicit operator bool() const { return Holds(handle_); }
     void Reset(Handle handle = nullptr) {
-        if (handle_ != nullptr)
+        if (Holds(handle_))
             Close()(handle_);
         handle_ = handle;
     }
@@ -40,7 +41,24 @@ class Scoped {
     }
 
   private:
+    static bool Holds(Handle handle) {
+        if constexpr (requires { Close::kInvalidIsEmpty; })
+            return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+        else
+            return handle != nullptr;
+    }
+
     Handle handle_ = nullptr;
+};
+
+// CreateFile and FindFirstFile fail with INVALID_HANDLE_VALUE, CreateEvent with null.
+struct CloseKernelHandle {
+    static constexpr bool kInvalidIsEmpty = true;
+    void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+struct CloseFindHandle {
+    static constexpr bool kInvalidIsEmpty = true;
+    void operator()(HANDLE search) const { FindClose(search); }
 };
 
 struct DeleteGdiObject {
@@ -68,6 +86,9 @@ struct DeleteMemoryDC {
     void operator()(HDC dc) const { DeleteDC(dc); }
 };
 
+using ScopedHandle = Scoped<HANDLE, CloseKernelHandle>;
+// A search of FindFirstFile, ended with FindClose.
+using ScopedFind = Scoped<HANDLE, CloseFindHandle>;
 using ScopedFont = Scoped<HFONT, DeleteGdiObject>;
 using ScopedBitmap = Scoped<HBITMAP, DeleteGdiObject>;
 using ScopedPen = Scoped<HPEN, DeleteGdiObject>;
