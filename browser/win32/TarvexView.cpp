@@ -196,8 +196,7 @@ void CTarvexView::OnDoubleClick() {
 }
 
 std::vector<std::uint8_t> CTarvexView::SelectionPayload() const {
-    const ListSelection selection = rows_.MovableSelection(SelectedRows());
-    return EncodeSelectionPayload(selection.folders, selection.source, selection.entries);
+    return EncodePayload(rows_.MovableSelection(SelectedRows()));
 }
 
 void CTarvexView::CopySelectionPayload() {
