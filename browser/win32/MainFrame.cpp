@@ -57,12 +57,7 @@ CMainFrame::CMainFrame(CTarvexDoc& doc, Win32DocumentHost& host)
         return true;
     };
     list_.modelBusy = [this] { return host_.JobsRunning(); };
-    list_.onOpenFolder = [this](RezFolder* folder) {
-        navigator_.SelectFolder(folder, true);
-        // From the results to the folder the tree has selected already: no change tells it.
-        if (list_.Rows().ShownFolder() != folder)
-            list_.ShowFolder(folder);
-    };
+    list_.onOpenFolder = [this](RezFolder* folder) { navigator_.SelectFolder(folder, true); };
     list_.onFolderRenamed = [this](RezFolder* folder) { tree_.FolderRenamed(folder); };
     location_.onItemChosen = [this](int index) { navigator_.ChooseLocationItem(index); };
     location_.onEnter = [this] { navigator_.NavigateToPath(location_.EditText(), true); };
@@ -129,6 +124,13 @@ void CMainFrame::JobCompleted(const ArchiveJob& job) {
 void CMainFrame::OnTreeSelectionChanged(RezFolder* folder) {
     list_.ShowFolder(folder);
     navigator_.TreeSelectionChanged(folder);
+}
+
+void CMainFrame::SelectTreeFolder(RezFolder* folder) {
+    tree_.SelectFolder(folder);
+    // From the results to the folder the tree has selected already: no change tells it.
+    if (list_.Rows().ShowsFound())
+        list_.ShowFolder(tree_.SelectedFolder());
 }
 
 void CMainFrame::ShowRecentFiles() {

@@ -95,7 +95,7 @@ class CMainFrame : public FrameWindow,
     void DeleteTemporaryFiles();
 
     // NavigationHost
-    void SelectTreeFolder(RezFolder* folder) override { tree_.SelectFolder(folder); }
+    void SelectTreeFolder(RezFolder* folder) override;
     void AppendLocationItem(const LocationItem& item) override { location_.AppendItem(item); }
     void SelectLocationItem(int index) override { location_.SelectItem(index); }
     void ClearLocationItems() override { location_.Clear(); }

@@ -2,6 +2,7 @@
 
 #include "app/TarvexDoc.h"
 #include "browser/BrowserCommands.h"
+#include "browser/FoundColumnWidths.h"
 #include "browser/ListLabelEdit.h"
 #include "browser/win32/transfer/Clipboard.h"
 
@@ -66,12 +67,26 @@ void CTarvexView::MatchColumns() {
     const bool folderColumn = Header_GetItemCount(header_.Handle()) > kListColumnCount;
     if (folderColumn == rows_.ShowsFound())
         return;
-    if (rows_.ShowsFound())
+    if (rows_.ShowsFound()) {
+        folderWidths_.clear();
+        for (int index = 0; index < kListColumnCount; ++index)
+            folderWidths_.push_back(ListView_GetColumnWidth(List(), index));
         InsertColumn(static_cast<int>(ListColumn::Folder), kFolderColumn);
-    else
+        // Room for a scroll bar, which thousands of results bring.
+        RECT client{};
+        GetClientRect(List(), &client);
+        SetColumnWidths(FoundColumnWidths(client.right - GetSystemMetrics(SM_CXVSCROLL)));
+    } else {
         ListView_DeleteColumn(List(), static_cast<int>(ListColumn::Folder));
+        SetColumnWidths(folderWidths_);  // as they were before the results
+    }
     header_.Attach(header_.Handle());  // the new column drawn as the others
     header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
+}
+
+void CTarvexView::SetColumnWidths(const std::vector<int>& widths) {
+    for (std::size_t index = 0; index < widths.size(); ++index)
+        ListView_SetColumnWidth(List(), static_cast<int>(index), widths[index]);
 }
 
 void CTarvexView::ShowFolder(RezFolder* folder) {
