@@ -158,25 +158,12 @@ bool ArchiveEditor::Move(const std::vector<std::string>& args, std::string& erro
         error = "not a folder: " + args.back();
         return false;
     }
-    // Entries go by their folders, in the order the folders first appear.
     std::vector<RezFolder*> folders;
-    std::vector<std::pair<RezFolder*, std::vector<RezEntry*>>> entriesBySource;
     for (const ArchiveItem& item : items) {
-        if (!item.entry) {
+        if (!item.entry)
             folders.push_back(item.folder);
-            continue;
-        }
-        auto group = std::find_if(entriesBySource.begin(), entriesBySource.end(),
-                                  [&item](const auto& g) { return g.first == item.folder; });
-        if (group == entriesBySource.end())
-            group = entriesBySource.insert(entriesBySource.end(), {item.folder, {}});
-        group->second.push_back(item.entry);
     }
-    bool moved = doc_.Editing().MoveItems(folders, nullptr, {}, target.folder);
-    for (const auto& [source, entries] : entriesBySource) {
-        if (moved)
-            moved = doc_.Editing().MoveItems({}, source, entries, target.folder);
-    }
+    const bool moved = doc_.Editing().MoveItems(folders, EntriesByFolder(items), target.folder);
     if (!moved)
         error =
             "refused: a folder cannot go into itself or below itself, nor an item beside "

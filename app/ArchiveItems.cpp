@@ -1,5 +1,7 @@
 #include "app/ArchiveItems.h"
 
+#include <unordered_map>
+
 #include "platform/TextCase.h"
 
 std::vector<std::string> ArchivePathParts(const std::string& path) {
@@ -55,4 +57,19 @@ std::optional<ArchiveItem> FindItem(const FolderList& folders, const std::string
 bool IsArchiveItemName(const std::string& name) {
     return !name.empty() && name != "." && name != ".." &&
            name.find_first_of("/\\") == std::string::npos;
+}
+
+std::vector<MovedEntries> EntriesByFolder(const std::vector<ArchiveItem>& items) {
+    std::vector<MovedEntries> groups;
+    // By folder, so that the entries of thousands of folders cost no search each.
+    std::unordered_map<const RezFolder*, std::size_t> groupOf;
+    for (const ArchiveItem& item : items) {
+        if (!item.entry)
+            continue;
+        const auto [at, added] = groupOf.emplace(item.folder, groups.size());
+        if (added)
+            groups.push_back({item.folder, {}});
+        groups[at->second].entries.push_back(item.entry);
+    }
+    return groups;
 }

@@ -12,6 +12,16 @@ struct ArchiveItem {
     RezEntry* entry = nullptr;
 };
 
+// Entries of one folder, as a move takes them from it.
+struct MovedEntries {
+    RezFolder* source = nullptr;
+    std::vector<RezEntry*> entries;
+};
+
+// The entries of items (folders among them are left out) by the folder that holds each, the
+// folders in the order they first appear, each one's entries in item order.
+std::vector<MovedEntries> EntriesByFolder(const std::vector<ArchiveItem>& items);
+
 // The parts of an archive path: separated by '/' or '\', empty parts dropped, so "", "/" and
 // "\" name the root.
 std::vector<std::string> ArchivePathParts(const std::string& path);

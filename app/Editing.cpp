@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <unordered_map>
+#include <utility>
 
 #include "app/CommandSteps.h"
 #include "app/MoveNames.h"
@@ -174,37 +175,57 @@ RezFolder* Editor::FolderOfEntry(const RezEntry& entry) const {
 }
 
 bool Editor::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
-                       const std::vector<RezEntry*>& entries, RezFolder* target) {
+                           const std::vector<RezEntry*>& entries, RezFolder* target) {
+    return MoveItems(folders, {{source, entries}}, target);
+}
+
+bool Editor::MoveItems(const std::vector<RezFolder*>& folders, std::vector<MovedEntries> groups,
+                           RezFolder* target) {
     target = doc_.Folders().Resolve(target);
-    source = doc_.Folders().Resolve(source);
     for (RezFolder* folder : folders) {
         // Into itself or below itself the folder list would no longer be a tree.
         if (!folder || !folder->parent || IsAtOrBelow(target, folder))
             return false;
     }
-    // Each moved entry's place in source, so that thousands move in one pass.
-    std::unordered_map<const RezEntry*, EntryList::iterator> places;
-    for (auto at = source->entries.begin(); at != source->entries.end(); ++at)
-        places.emplace(&*at, at);
-    for (const RezEntry* entry : entries) {
-        if (!entry || places.find(entry) == places.end())
-            return false;
+    // Each moved entry's place and folder, so that thousands move in one pass.
+    std::unordered_map<const RezEntry*, std::pair<EntryList::iterator, RezFolder*>> places;
+    for (MovedEntries& group : groups) {
+        group.source = folders_.Resolve(group.source);
+        for (auto at = group.source->entries.begin(); at != group.source->entries.end(); ++at)
+            places.emplace(&*at, std::pair{at, group.source});
     }
-    if (MoveClash(folders, source, entries, target))
+    for (const MovedEntries& group : groups) {
+        for (const RezEntry* entry : group.entries) {
+            const auto place = places.find(entry);
+            if (!entry || place == places.end() || place->second.second != group.source)
+                return false;
+        }
+    }
+    if (MoveClash(folders, groups, target))
         return false;
     for (RezFolder* folder : folders)
         doc_.Folders().MoveFolder(folder, target);
-    for (RezEntry* entry : entries)
-        target->entries.splice(target->entries.end(), source->entries, places.at(entry));
+    for (const MovedEntries& group : groups) {
+        for (RezEntry* entry : group.entries)
+            target->entries.splice(target->entries.end(), group.source->entries,
+                                   places.at(entry).first);
+    }
     doc_.Host().UpdateAllViews();
     doc_.SetModified(true);
     return true;
 }
 
 std::optional<std::string> Editor::MoveClash(const std::vector<RezFolder*>& folders,
-                                             RezFolder* source,
-                                             const std::vector<RezEntry*>& entries,
-                                             RezFolder* target) const {
-    return MoveNames(folders, entries)
-        .ClashIn(*doc_.Folders().Resolve(target), doc_.Folders().Resolve(source));
+                                                 RezFolder* source,
+                                                 const std::vector<RezEntry*>& entries,
+                                                 RezFolder* target) const {
+    return MoveClash(folders, {{source, entries}}, target);
+}
+
+std::optional<std::string> Editor::MoveClash(const std::vector<RezFolder*>& folders,
+                                                 std::vector<MovedEntries> groups,
+                                                 RezFolder* target) const {
+    for (MovedEntries& group : groups)
+        group.source = doc_.Folders().Resolve(group.source);
+    return MoveNames(folders, groups).ClashIn(*doc_.Folders().Resolve(target));
 }

@@ -32,11 +32,16 @@ class Editor {
     // entry is not source's, or an item would meet another of its kind and name in target.
     bool MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
                    const std::vector<RezEntry*>& entries, RezFolder* target);
+    // The same with entries of several folders, each group from its own (the found rows).
+    bool MoveItems(const std::vector<RezFolder*>& folders, std::vector<MovedEntries> groups,
+                   RezFolder* target);
     // The name of a moved item that would meet another of its kind and name in target (or
     // that two moved items share): the move is then refused. Nullopt when none would.
     std::optional<std::string> MoveClash(const std::vector<RezFolder*>& folders, RezFolder* source,
                                          const std::vector<RezEntry*>& entries,
                                          RezFolder* target) const;
+    std::optional<std::string> MoveClash(const std::vector<RezFolder*>& folders,
+                                         std::vector<MovedEntries> groups, RezFolder* target) const;
     // The Delete command once the window has gathered the selection: of the file list (its
     // folder's selected subfolders and entries) or of the folder tree (null: nothing
     // selected; the root is emptied, not removed). Asks first; false when nothing changed.

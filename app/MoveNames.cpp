@@ -15,7 +15,7 @@ void SortByKey(std::vector<std::pair<Key, Item>>& items) {
 // The items filed under key.
 template <typename Key, typename Item>
 auto Filed(const std::vector<std::pair<Key, Item>>& items, const Key& key) {
-    return std::equal_range(items.begin(), items.end(), std::pair<Key, Item>{key, nullptr},
+    return std::equal_range(items.begin(), items.end(), std::pair<Key, Item>{key, Item{}},
                             [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
@@ -51,13 +51,14 @@ bool SameName(const RezEntry& a, const RezEntry& b) {
 }  // namespace
 
 MoveNames::MoveNames(const std::vector<RezFolder*>& folders,
-                     const std::vector<RezEntry*>& entries) {
+                     const std::vector<MovedEntries>& groups) {
     folders_.reserve(folders.size());
     for (const RezFolder* folder : folders)
         folders_.emplace_back(UpperCase(folder->name), folder);
-    entries_.reserve(entries.size());
-    for (const RezEntry* entry : entries)
-        entries_.emplace_back(FoldedNameHash(*entry), entry);
+    for (const MovedEntries& group : groups) {
+        for (const RezEntry* entry : group.entries)
+            entries_.push_back({FoldedNameHash(*entry), {entry, group.source}});
+    }
     SortByKey(folders_);
     SortByKey(entries_);
     for (std::size_t i = 1; i < folders_.size() && !repeated_; ++i) {
@@ -66,16 +67,15 @@ MoveNames::MoveNames(const std::vector<RezFolder*>& folders,
     }
     for (std::size_t i = 1; i < entries_.size() && !repeated_; ++i) {
         for (std::size_t j = i; j-- > 0 && entries_[j].first == entries_[i].first;) {
-            if (SameName(*entries_[j].second, *entries_[i].second)) {
-                repeated_ = ItemNameOf(*entries_[i].second);
+            if (SameName(*entries_[j].second.entry, *entries_[i].second.entry)) {
+                repeated_ = ItemNameOf(*entries_[i].second.entry);
                 break;
             }
         }
     }
 }
 
-std::optional<std::string> MoveNames::ClashIn(const RezFolder& target,
-                                              const RezFolder* source) const {
+std::optional<std::string> MoveNames::ClashIn(const RezFolder& target) const {
     if (repeated_)
         return repeated_;
     if (!folders_.empty()) {
@@ -87,12 +87,12 @@ std::optional<std::string> MoveNames::ClashIn(const RezFolder& target,
             }
         }
     }
-    if (!entries_.empty() && source != &target) {
+    if (!entries_.empty()) {
         for (const RezEntry& entry : target.entries) {
             const auto [first, last] = Filed(entries_, FoldedNameHash(entry));
             for (auto moved = first; moved != last; ++moved) {
-                if (SameName(*moved->second, entry))
-                    return ItemNameOf(*moved->second);
+                if (moved->second.source != &target && SameName(*moved->second.entry, entry))
+                    return ItemNameOf(*moved->second.entry);
             }
         }
     }

@@ -345,22 +345,17 @@ ListSelection FileListRows::SplitSelection(const std::vector<int>& selectedRows)
     return selection;
 }
 
-ListSelection FileListRows::MovableSelection(const std::vector<int>& selectedRows) const {
-    ListSelection selection = SplitSelection(selectedRows);
-    if (!ShowsFound())
-        return selection;
-    std::vector<const RezEntry*> sameFolder;
-    for (int row : selectedRows) {
-        const ListItem item = ItemAtRow(row);
-        if (!item.entry || IsFolderRow(row))
-            continue;
-        if (!selection.source)
-            selection.source = HolderAtRow(row);
-        if (HolderAtRow(row) == selection.source)
-            sameFolder.push_back(item.entry);
+PayloadItems FileListRows::MovableSelection(const std::vector<int>& selectedRows) const {
+    const std::vector<ArchiveItem> selected = SelectedItems(selectedRows);
+    PayloadItems items;
+    for (const ArchiveItem& item : selected) {
+        if (!item.entry)
+            items.folders.push_back(item.folder);
     }
-    selection.entries = std::move(sameFolder);
-    return selection;
+    items.groups = EntriesByFolder(selected);
+    // The results have no folder of their own: the first entry's folder is the source.
+    items.source = ShowsFound() && !items.groups.empty() ? items.groups.front().source : shown_;
+    return items;
 }
 
 std::vector<ArchiveItem> FileListRows::SelectedItems(const std::vector<int>& selectedRows) const {

@@ -14,6 +14,7 @@
 #include "app/ArchiveItems.h"
 #include "app/StatusTotals.h"
 #include "archive/RezTree.h"
+#include "browser/MovePayload.h"
 #include "browser/NameCollation.h"
 
 enum class ListColumn { Name = 0, Size = 1, Type = 2, Modified = 3, Folder = 4 };
@@ -100,9 +101,9 @@ class FileListRows {
     // The selected rows (in row order) as folders and entries. A folder row that shows no
     // folder (an entry typed "Folder") is in neither: nothing is done to it as a folder.
     ListSelection SplitSelection(const std::vector<int>& selectedRows) const;
-    // What Copy, Cut and a drag carry. A move payload holds the entries of one folder: of the
-    // results, those of the first selected entry's folder go.
-    ListSelection MovableSelection(const std::vector<int>& selectedRows) const;
+    // What Copy, Cut and a drag carry: the selected folders, and the selected entries by the
+    // folder that holds each, the source first (of the results, the first entry's folder).
+    PayloadItems MovableSelection(const std::vector<int>& selectedRows) const;
     // Pane 105's count and kilobytes, from the Size texts of the selected rows.
     SelectedTotals SelectionTotals(const std::vector<int>& selectedRows) const;
     // What a double click on the first selected row (-1 for none) does. Of the results, any

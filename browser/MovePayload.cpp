@@ -40,27 +40,42 @@ std::uint64_t GetWord(const std::uint8_t* at, int bytes) {
     return value;
 }
 
-std::vector<std::uint8_t> Encode(const std::vector<std::uint64_t>& folders, std::uint64_t source,
-                                 const std::vector<std::uint64_t>& entries) {
-    std::vector<std::uint8_t> out;
-    out.reserve(kHeaderSize + kReferenceSize * (folders.size() + 1 + entries.size()));
-    PutWord(out, kMovePayloadMarker, 4);
-    PutWord(out, folders.size(), 4);
-    PutWord(out, entries.size(), 4);
-    for (std::uint64_t reference : folders)
-        PutWord(out, reference, 8);
-    PutWord(out, source, 8);
-    for (std::uint64_t reference : entries)
-        PutWord(out, reference, 8);
-    return out;
-}
-
-// The references of a payload as they stand in the block.
+// The references of a payload: its folders, its source, and its entries by the folder that
+// holds each, a group for each folder that holds some, the source's first.
 struct PayloadReferences {
+    struct Group {
+        std::uint64_t source = 0;
+        std::vector<std::uint64_t> entries;
+    };
     std::vector<std::uint64_t> folders;
     std::uint64_t source = 0;
-    std::vector<std::uint64_t> entries;
+    std::vector<Group> groups;
 };
+
+std::vector<std::uint8_t> Encode(const PayloadReferences& refs) {
+    std::size_t entryCount = 0;
+    for (const PayloadReferences::Group& group : refs.groups)
+        entryCount += group.entries.size();
+    std::vector<std::uint8_t> out;
+    out.reserve(kHeaderSize +
+                kReferenceSize * (refs.folders.size() + 1 + entryCount + 2 * refs.groups.size()));
+    PutWord(out, kMovePayloadMarker, 4);
+    PutWord(out, refs.folders.size(), 4);
+    PutWord(out, entryCount, 4);
+    for (std::uint64_t reference : refs.folders)
+        PutWord(out, reference, 8);
+    PutWord(out, refs.source, 8);
+    for (std::size_t i = 0; i < refs.groups.size(); ++i) {
+        const PayloadReferences::Group& group = refs.groups[i];
+        if (i != 0 || group.source != refs.source) {
+            PutWord(out, 0, 8);
+            PutWord(out, group.source, 8);
+        }
+        for (std::uint64_t reference : group.entries)
+            PutWord(out, reference, 8);
+    }
+    return out;
+}
 
 std::optional<PayloadReferences> ReadReferences(const std::uint8_t* data, std::size_t size) {
     if (data == nullptr || size < kHeaderSize || data[0] != kMovePayloadMarker)
@@ -73,14 +88,34 @@ std::optional<PayloadReferences> ReadReferences(const std::uint8_t* data, std::s
         return std::nullopt;
     PayloadReferences refs;
     const std::uint8_t* at = data + kHeaderSize;
+    const std::uint8_t* const end = data + size;
     refs.folders.reserve(folderCount);
     for (std::uint64_t i = 0; i < folderCount; ++i, at += kReferenceSize)
         refs.folders.push_back(GetWord(at, 8));
     refs.source = GetWord(at, 8);
     at += kReferenceSize;
-    refs.entries.reserve(entryCount);
-    for (std::uint64_t i = 0; i < entryCount; ++i, at += kReferenceSize)
-        refs.entries.push_back(GetWord(at, 8));
+    std::uint64_t group = refs.source;
+    bool grouped = false;
+    for (std::uint64_t read = 0; read < entryCount;) {
+        // Each further folder costs two more words than E tells of.
+        if (end - at < static_cast<std::ptrdiff_t>(kReferenceSize))
+            return std::nullopt;
+        const std::uint64_t reference = GetWord(at, 8);
+        at += kReferenceSize;
+        if (reference == 0) {
+            if (end - at < static_cast<std::ptrdiff_t>(kReferenceSize))
+                return std::nullopt;
+            group = GetWord(at, 8);
+            at += kReferenceSize;
+            grouped = false;
+            continue;
+        }
+        if (!grouped)
+            refs.groups.push_back({group, {}});
+        grouped = true;
+        refs.groups.back().entries.push_back(reference);
+        ++read;
+    }
     return refs;
 }
 
@@ -156,18 +191,36 @@ std::uint64_t ReferenceOf(const RezEntry& entry) {
 }
 
 std::vector<std::uint8_t> EncodeFolderPayload(const RezFolder* folder) {
-    return Encode({ReferenceOf(folder)}, 0, {});
+    PayloadReferences refs;
+    refs.folders = {ReferenceOf(folder)};
+    return Encode(refs);
 }
 
 std::vector<std::uint8_t> EncodeSelectionPayload(const std::vector<RezFolder*>& folders,
                                                  const RezFolder* source,
                                                  const std::vector<const RezEntry*>& entries) {
-    std::vector<std::uint64_t> folderRefs, entryRefs;
+    PayloadReferences refs;
     for (const RezFolder* folder : folders)
-        folderRefs.push_back(ReferenceOf(folder));
+        refs.folders.push_back(ReferenceOf(folder));
+    refs.source = ReferenceOf(source);
+    if (!entries.empty())
+        refs.groups.push_back({refs.source, {}});
     for (const RezEntry* entry : entries)
-        entryRefs.push_back(entry ? ReferenceOf(*entry) : 0);
-    return Encode(folderRefs, ReferenceOf(source), entryRefs);
+        refs.groups.back().entries.push_back(entry ? ReferenceOf(*entry) : 0);
+    return Encode(refs);
+}
+
+std::vector<std::uint8_t> EncodePayload(const PayloadItems& items) {
+    PayloadReferences refs;
+    for (const RezFolder* folder : items.folders)
+        refs.folders.push_back(ReferenceOf(folder));
+    refs.source = ReferenceOf(items.source);
+    for (const MovedEntries& group : items.groups) {
+        refs.groups.push_back({ReferenceOf(group.source), {}});
+        for (const RezEntry* entry : group.entries)
+            refs.groups.back().entries.push_back(ReferenceOf(*entry));
+    }
+    return Encode(refs);
 }
 
 std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::size_t size,
@@ -178,18 +231,25 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
 
     std::vector<std::uint64_t> all = refs->folders;
     all.push_back(refs->source);
-    all.insert(all.end(), refs->entries.begin(), refs->entries.end());
+    std::vector<std::uint64_t> entries;
+    for (const PayloadReferences::Group& group : refs->groups) {
+        all.push_back(group.source);
+        entries.insert(entries.end(), group.entries.begin(), group.entries.end());
+    }
+    all.insert(all.end(), entries.begin(), entries.end());
     if (!std::all_of(all.begin(), all.end(), IsOwnOrNull))
         return Refuse(PayloadVerdict::OtherInstance, verdict);
     const auto isNull = [](std::uint64_t reference) { return reference == 0; };
+    const auto hasNoSource = [](const PayloadReferences::Group& group) {
+        return group.source == 0;
+    };
     if (std::any_of(refs->folders.begin(), refs->folders.end(), isNull) ||
-        std::any_of(refs->entries.begin(), refs->entries.end(), isNull) ||
-        (refs->source == 0 && !refs->entries.empty())) {
+        std::any_of(refs->groups.begin(), refs->groups.end(), hasNoSource)) {
         return Refuse(PayloadVerdict::NullFolder, verdict);
     }
 
     std::vector<std::uint64_t> named = refs->folders;
-    named.insert(named.end(), refs->entries.begin(), refs->entries.end());
+    named.insert(named.end(), entries.begin(), entries.end());
     if (NamesARecordTwice(std::move(named)))
         return Refuse(PayloadVerdict::Malformed, verdict);
 
@@ -206,13 +266,20 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
         if (found == PayloadVerdict::Moved)
             move.source = source.front();
     }
-    if (found == PayloadVerdict::Moved && !refs->entries.empty()) {
+    for (const PayloadReferences::Group& group : refs->groups) {
+        std::vector<RezFolder*> source;
+        if (found == PayloadVerdict::Moved)
+            found = ResolveAll({group.source}, folderOf, source);
+        if (found != PayloadVerdict::Moved)
+            break;
+        // Entries are looked up in their own folder only.
         LiveRecords<RezEntry> entryOf;
-        entryOf.reserve(move.source->entries.size());
-        for (RezEntry& entry : move.source->entries)
+        entryOf.reserve(source.front()->entries.size());
+        for (RezEntry& entry : source.front()->entries)
             entryOf.emplace_back(ReferenceOf(entry), &entry);
         SortByReference(entryOf);
-        found = ResolveAll(refs->entries, entryOf, move.entries);
+        move.groups.push_back({source.front(), {}});
+        found = ResolveAll(group.entries, entryOf, move.groups.back().entries);
     }
     if (found != PayloadVerdict::Moved)
         return Refuse(found, verdict);
@@ -238,11 +305,11 @@ PayloadVerdict ApplyMovePayload(CTarvexDoc& doc, const std::uint8_t* data, std::
     target = doc.Folders().Resolve(target);
     if (MovesIntoItself(*move, target))
         return PayloadVerdict::IntoItself;
-    if (move->folders.empty() && move->entries.empty())
+    if (move->folders.empty() && move->groups.empty())
         return PayloadVerdict::NotMoved;
-    if (doc.Editing().MoveClash(move->folders, move->source, move->entries, target))
+    if (doc.Editing().MoveClash(move->folders, move->groups, target))
         return PayloadVerdict::NameTaken;
-    if (!doc.Editing().MoveItems(move->folders, move->source, move->entries, target))
+    if (!doc.Editing().MoveItems(move->folders, move->groups, target))
         return PayloadVerdict::NotMoved;
     return PayloadVerdict::Moved;
 }

@@ -8,7 +8,9 @@
 //   offset 12      F folder references
 //   12 + 8F        the source folder: the folder whose entries follow (0 when E is 0 and the
 //                  folder tree made the payload)
-//   20 + 8F        E entry references, each an entry of the source folder
+//   20 + 8F        E entry references, each an entry of the source folder; entries of other
+//                  folders (rows of a search's results) follow a 0 and their folder's
+//                  reference: 0, folder, its entries, 0, folder, ... E counts entries only
 //
 // A reference (8 bytes, little-endian) holds the record's serial in its low 40 bits and the
 // tag of the running program in its high 24 bits; 0 is the null folder. Serials are never
@@ -20,6 +22,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/ArchiveItems.h"
 #include "archive/RezTree.h"
 
 class CTarvexDoc;
@@ -40,6 +43,15 @@ std::vector<std::uint8_t> EncodeSelectionPayload(const std::vector<RezFolder*>& 
                                                  const RezFolder* source,
                                                  const std::vector<const RezEntry*>& entries);
 
+// What a payload names: folders, the source folder (null in the folder tree's), and entries by
+// the folder that holds each, the source's first.
+struct PayloadItems {
+    std::vector<RezFolder*> folders;
+    RezFolder* source = nullptr;
+    std::vector<MovedEntries> groups;
+};
+std::vector<std::uint8_t> EncodePayload(const PayloadItems& items);
+
 // Why a payload is or is not moved.
 enum class PayloadVerdict {
     Moved,
@@ -53,11 +65,7 @@ enum class PayloadVerdict {
 };
 
 // What a payload names, resolved against the live model.
-struct ResolvedMove {
-    std::vector<RezFolder*> folders;
-    RezFolder* source = nullptr;  // null when the payload has no entries and no source
-    std::vector<RezEntry*> entries;
-};
+using ResolvedMove = PayloadItems;
 
 // The payload's folders and entries as records of folders; nothing (with the reason) when
 // any reference does not resolve, so a bad payload touches nothing.

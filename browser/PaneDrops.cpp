@@ -67,7 +67,7 @@ void PayloadDrag::Start(const CTarvexDoc& doc, TransferData& data) {
     End();
     move_ = DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
     if (move_)
-        names_.emplace(move_->folders, move_->entries);
+        names_.emplace(move_->folders, move_->groups);
     payload_ = std::move(payload);
     resolved_ = true;
 }
@@ -85,7 +85,7 @@ bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* 
         if (fromTree && folder->parent == target)
             return false;
     }
-    return !names_->ClashIn(*target, doc.Folders().Resolve(move_->source));
+    return !names_->ClashIn(*target);
 }
 
 DropEffect FolderTreeDrops::DragEnter(TransferData& data) {
@@ -154,7 +154,7 @@ FolderTreeDrops::PasteResult FolderTreeDrops::Paste(TransferData& clipboard) {
         }
         if (move) {
             if (const std::optional<std::string> taken =
-                    doc_.Editing().MoveClash(move->folders, move->source, move->entries, target)) {
+                    doc_.Editing().MoveClash(move->folders, move->groups, target)) {
                 doc_.Host().Prompts().Show(
                     NameTakenText(*taken, doc_.Folders().FolderPath(target, true)));
                 return PasteResult::PayloadKept;

@@ -84,7 +84,7 @@ class CMainFrame : public FrameWindow {
     class NavigationLinks final : public NavigationHost {
       public:
         explicit NavigationLinks(CMainFrame& frame) : frame_(frame) {}
-        void SelectTreeFolder(RezFolder* folder) override { frame_.tree_.SelectFolder(folder); }
+        void SelectTreeFolder(RezFolder* folder) override;
         void AppendLocationItem(const LocationItem& item) override {
             frame_.location_.AppendItem(item);
         }

@@ -18,9 +18,13 @@ bool CMainFrame::PaneLinks::RenameFolder(RezFolder* folder, const std::string& n
 
 void CMainFrame::PaneLinks::OpenFolder(RezFolder* folder) {
     frame_.navigator_.SelectFolder(folder, true);
+}
+
+void CMainFrame::NavigationLinks::SelectTreeFolder(RezFolder* folder) {
+    frame_.tree_.SelectFolder(folder);
     // From the results to the folder the tree has selected already: no change tells it.
-    if (frame_.list_.Rows().ShownFolder() != folder)
-        frame_.list_.ShowFolder(folder);
+    if (frame_.list_.Rows().ShowsFound())
+        frame_.list_.ShowFolder(frame_.tree_.SelectedFolder());
 }
 
 void CMainFrame::WizardLinks::InsertFiles() {

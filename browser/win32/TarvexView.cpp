@@ -2,6 +2,7 @@
 
 #include "app/TarvexDoc.h"
 #include "browser/BrowserCommands.h"
+#include "browser/FoundColumnWidths.h"
 #include "browser/ListLabelEdit.h"
 #include "browser/win32/transfer/Clipboard.h"
 
@@ -67,12 +68,26 @@ void CTarvexView::MatchColumns() {
     const bool folderColumn = Control().ColumnCount() > kListColumnCount;
     if (folderColumn == rows_.ShowsFound())
         return;
-    if (rows_.ShowsFound())
+    if (rows_.ShowsFound()) {
+        folderWidths_.clear();
+        for (int index = 0; index < kListColumnCount; ++index)
+            folderWidths_.push_back(Control().ColumnWidth(index));
         InsertColumn(static_cast<int>(ListColumn::Folder), kFolderColumn);
-    else
+        // Room for a scroll bar, which thousands of results bring.
+        RECT client{};
+        GetClientRect(List(), &client);
+        SetColumnWidths(FoundColumnWidths(client.right - GetSystemMetrics(SM_CXVSCROLL)));
+    } else {
         Control().DeleteColumn(static_cast<int>(ListColumn::Folder));
+        SetColumnWidths(folderWidths_);  // as they were before the results
+    }
     header_.Attach(header_.Handle());  // the new column drawn as the others
     header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
+}
+
+void CTarvexView::SetColumnWidths(const std::vector<int>& widths) {
+    for (std::size_t index = 0; index < widths.size(); ++index)
+        Control().SetColumnWidth(static_cast<int>(index), widths[index]);
 }
 
 void CTarvexView::ShowFolder(RezFolder* folder) {
@@ -192,8 +207,7 @@ void CTarvexView::OnDoubleClick() {
 }
 
 std::vector<std::uint8_t> CTarvexView::SelectionPayload() const {
-    const ListSelection selection = rows_.MovableSelection(SelectedRows());
-    return EncodeSelectionPayload(selection.folders, selection.source, selection.entries);
+    return EncodePayload(rows_.MovableSelection(SelectedRows()));
 }
 
 void CTarvexView::CopySelectionPayload() {

@@ -108,6 +108,7 @@ class CTarvexView : public ControlPane, public ListDropView {
     void InsertColumn(int index, const ListColumnFormat& format);
     // Adds or takes away the Folder column as the rows have it, with the sort arrow.
     void MatchColumns();
+    void SetColumnWidths(const std::vector<int>& widths);
     void ShowRows();
     void OnDisplayInfo(LVITEMA& item);
     int ImageOf(int row);
@@ -130,5 +131,7 @@ class CTarvexView : public ControlPane, public ListDropView {
     std::unique_ptr<DropTargetRegistration> dropTarget_;
     // The row drawn drop-highlighted; the owner-data control keeps no such state itself.
     int highlightedRow_ = -1;
+    // The folder's columns as wide as they were when the results came, to be so again after.
+    std::vector<int> folderWidths_;
     ListPictures pictures_;
 };

@@ -92,12 +92,16 @@ TEST_F(FoundRowsTest, CommandsTakeEachRowWithTheFolderThatHoldsIt) {
     EXPECT_EQ(items[4].folder, root);
     EXPECT_EQ(items[4].entry, EntryOf(*root, "ZED.DTX"));
 
-    // A payload carries the entries of one folder: the first selected entry's.
-    const ListSelection movable = rows.MovableSelection({0, 2, 1, 3});
+    // A payload carries every entry by its own folder, the first selected entry's first.
+    const PayloadItems movable = rows.MovableSelection({0, 2, 1, 3});
     EXPECT_EQ(movable.folders, (std::vector<RezFolder*>{walls}));
     EXPECT_EQ(movable.source, textures);
-    EXPECT_EQ(movable.entries, (std::vector<const RezEntry*>{EntryOf(*textures, "SKY.DTX"),
-                                                             EntryOf(*textures, "WALL.DTX")}));
+    ASSERT_EQ(movable.groups.size(), 2u);
+    EXPECT_EQ(movable.groups[0].source, textures);
+    EXPECT_EQ(movable.groups[0].entries, (std::vector<RezEntry*>{EntryOf(*textures, "SKY.DTX"),
+                                                                 EntryOf(*textures, "WALL.DTX")}));
+    EXPECT_EQ(movable.groups[1].source, walls);
+    EXPECT_EQ(movable.groups[1].entries, (std::vector<RezEntry*>{EntryOf(*walls, "BRICK.DTX")}));
 
     // Enter and a double click go to the row's folder; drops land only on folder rows.
     for (int row : {0, 2}) {

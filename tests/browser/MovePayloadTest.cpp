@@ -111,6 +111,38 @@ TEST_F(MovePayloadTest, AListPayloadMovesFoldersAndEntriesIntoTheTarget) {
     EXPECT_EQ(host.viewUpdates, 1);
 }
 
+TEST_F(MovePayloadTest, EntriesOfFurtherFoldersFollowAZeroAndTheirFolderAndMoveFromThere) {
+    RezEntry* m1 = &maps->entries.front();
+    const PayloadItems found{{}, skins, {{skins, {SkinEntry(0), SkinEntry(2)}}, {maps, {m1}}}};
+    const Bytes payload = EncodePayload(found);
+    Bytes expected = {9, 0, 0, 0, 0, 0, 0, 0, 3, 0, 0, 0};
+    for (const ItemSerial* serial : {&skins->serial, &SkinEntry(0)->serial, &SkinEntry(2)->serial})
+        PutLittleEndian(expected, Expected(*serial), 8);
+    PutLittleEndian(expected, 0, 8);
+    PutLittleEndian(expected, Expected(maps->serial), 8);
+    PutLittleEndian(expected, Expected(m1->serial), 8);
+    EXPECT_EQ(payload, expected);
+    // Into one of their own folders: its entries go to its tail, the others join them.
+    EXPECT_EQ(Apply(payload, skins), PayloadVerdict::Moved);
+    EXPECT_EQ(EntryNames(*skins), (std::vector<std::string>{"b.dtx", "a.dtx", "c.dtx", "m1.dat"}));
+    EXPECT_TRUE(maps->entries.empty());
+    EXPECT_EQ(host.viewUpdates, 1);
+}
+
+TEST_F(MovePayloadTest, AFurtherFolderIsCheckedAsTheSourceIs) {
+    RezEntry* m1 = &maps->entries.front();
+    RezEntry* same = &AddEntry(dm, "A.DTX");
+    doc.SetModified(false);
+    ExpectRefused(EncodePayload({{}, skins, {{skins, {SkinEntry(0)}}, {maps, {SkinEntry(1)}}}}),
+                  empty, PayloadVerdict::Gone);
+    ExpectRefused(EncodePayload({{}, skins, {{skins, {SkinEntry(0)}}, {nullptr, {m1}}}}), empty,
+                  PayloadVerdict::NullFolder);
+    ExpectRefused(EncodePayload({{}, skins, {{skins, {SkinEntry(0)}}, {dm, {same}}}}), empty,
+                  PayloadVerdict::NameTaken);
+    const Bytes whole = EncodePayload({{}, skins, {{skins, {SkinEntry(0)}}, {maps, {m1}}}});
+    ExpectRefused(Bytes(whole.begin(), whole.end() - 8), empty, PayloadVerdict::Malformed);
+}
+
 TEST_F(MovePayloadTest, ATreePayloadMovesItsFolderAndANullTargetIsTheRoot) {
     EXPECT_EQ(Apply(EncodeFolderPayload(dm), nullptr), PayloadVerdict::Moved);
     EXPECT_EQ(dm->parent, doc.Root());

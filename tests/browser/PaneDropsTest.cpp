@@ -155,6 +155,25 @@ TEST_F(PaneDropsTest, ADragWhoseNamesTheTargetHoldsShowsNoDrop) {
     EXPECT_EQ(artDm->parent, art);
 }
 
+TEST_F(PaneDropsTest, FoundEntriesOfSeveralFoldersDropEachFromItsOwnFolder) {
+    RezEntry inDm;
+    inDm.name = "f.dat";
+    dm->entries.push_back(inDm);
+    RezEntry* e = &maps->entries.front();
+    FakeTransfer drag = FakeTransfer::Payload(
+        EncodePayload({{}, maps, {{maps, {e}}, {dm, {&dm->entries.front()}}}}));
+    RezEntry same;
+    same.name = "F.DAT";
+    art->entries.push_back(same);
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 3}, false), DropEffect::None);  // Art holds F.DAT
+    art->entries.clear();
+    EXPECT_EQ(treeDrops.DragOver(drag, {0, 2}, false), DropEffect::Move);  // DM, f.dat's own
+    EXPECT_EQ(treeDrops.Drop(drag, {0, 3}, false, kAnySource), DropEffect::Move);
+    EXPECT_EQ(EntryNames(*art), (std::vector<std::string>{"e.dat", "f.dat"}));
+    EXPECT_TRUE(maps->entries.empty());
+    EXPECT_TRUE(dm->entries.empty());
+}
+
 TEST_F(PaneDropsTest, ARefusedPasteKeepsThePayloadAndSaysWhy) {
     RezEntry same;
     same.name = "e.DAT";

@@ -97,11 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         DecodeMovePayload(payload.data(), payload.size(), model.doc.Folders(), &decoded);
     fuzz::Expect(move.has_value() == (decoded == PayloadVerdict::Moved), "verdict matches");
     if (move) {
-        for (const RezEntry* entry : move->entries) {
-            bool inSource = false;
-            for (const RezEntry& own : move->source->entries)
-                inSource = inSource || &own == entry;
-            fuzz::Expect(inSource, "entries resolve in their source folder");
+        for (const MovedEntries& group : move->groups) {
+            for (const RezEntry* entry : group.entries) {
+                bool inSource = false;
+                for (const RezEntry& own : group.source->entries)
+                    inSource = inSource || &own == entry;
+                fuzz::Expect(inSource, "entries resolve in their own folder");
+            }
         }
     }
 

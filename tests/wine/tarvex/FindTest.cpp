@@ -2,6 +2,8 @@
 // sort, Enter to a row's folder, leaving the results, and Delete on found rows.
 #include "TarvexWindow.h"
 
+#include <functional>
+
 #include "resources/tarvex/resource.h"
 #include "support/ModalScript.h"
 
@@ -87,6 +89,56 @@ TEST_F(Find, NavigatingLeavesTheResultsAndDeleteKeepsThemWithoutTheDeletedRows) 
     EXPECT_EQ(ListColumn(0), (Texts{"WALLS", "BRICK.DTX"}));
     EXPECT_EQ(EntryNames(Root()), Texts{"README.TXT"});
     EXPECT_TRUE(EntryNames(textures).empty());
+}
+
+TEST_F(Find, InA720PixelWindowTheResultsColumnsFitAndTheFolderKeepsItsWidthsAfter) {
+    SetWindowPos(Frame().Handle(), nullptr, 0, 0, 720, 480, SWP_NOZORDER | SWP_NOMOVE);
+    Pump();
+    const auto widths = [this] {
+        std::vector<int> each;
+        for (int index = 0; index < ColumnCount(); ++index)
+            each.push_back(ListView_GetColumnWidth(List(), index));
+        return each;
+    };
+    ListView_SetColumnWidth(List(), 0, 170);  // as the user left it
+    const std::vector<int> before = widths();
+    RunFind("*.dtx");
+    RECT client{}, folder{};
+    GetClientRect(List(), &client);
+    ASSERT_TRUE(Header_GetItemRect(ListView_GetHeader(List()), 4, &folder));
+    EXPECT_LE(folder.right, client.right);
+    EXPECT_GE(folder.right - folder.left, 100);
+    TreeView_SelectItem(Tree(), ItemOf(textures));
+    EXPECT_EQ(widths(), before);
+}
+
+TEST_F(Find, EveryNavigationLeavesTheResultsThoughItsFolderIsTheTreesSelection) {
+    TreeView_SelectItem(Tree(), ItemOf(textures));
+    TreeView_SelectItem(Tree(), ItemOf(walls));
+    ASSERT_TRUE(Run(ID_GO_BACK));
+    TreeView_SelectItem(Tree(), ItemOf(walls));  // the newest visit: Forward still leads here
+    HWND edit = Frame().Location().Edit();
+    HWND combo = Frame().Location().Combo();
+    const std::function<void()> navigations[] = {
+        [this] { ASSERT_TRUE(Run(ID_GO_FORWARD)); },
+        [edit] {
+            SetWindowTextA(edit, "Untitled\\TEXTURES\\WALLS");
+            SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+        },
+        [combo] {
+            SendMessageA(combo, CB_SETCURSEL, SendMessageA(combo, CB_GETCOUNT, 0, 0) - 1, 0);
+            SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(ID_LOCATION_COMBO, CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+        },
+    };
+    for (const std::function<void()>& navigate : navigations) {
+        RunFind("*.dtx");
+        ASSERT_TRUE(Frame().List().Rows().ShowsFound());
+        navigate();
+        EXPECT_EQ(TreeView_GetSelection(Tree()), ItemOf(walls));
+        EXPECT_EQ(Frame().List().Rows().ShownFolder(), walls);
+        EXPECT_EQ(ListColumn(0), Texts{"BRICK.DTX"});
+    }
 }
 
 }  // namespace

@@ -422,6 +422,29 @@ TEST_F(Transfer, CutOfListRowsMovesOnlyWhenPastedIntoTheTreesFolder) {
     EXPECT_TRUE(art->entries.empty());
 }
 
+TEST_F(Transfer, FoundRowsOfSeveralFoldersMoveEachFromItsOwnByCutAndPasteAndByADrag) {
+    AddEntry(*art, "a.dtx", 1);
+    AddEntry(*maps, "m.dtx", 2);
+    AddEntry(*Root(), "r.dtx", 3);
+    ModelChanged();
+    Frame().ActivatePane(Frame().List());
+    Frame().List().ShowFound({"*.dtx"});
+    SelectRows({RowNamed("a.dtx"), RowNamed("m.dtx")});
+    ASSERT_TRUE(Run(ID_EDIT_CUT));
+    ShowInList(dm);
+    ASSERT_TRUE(Run(ID_EDIT_PASTE));
+    EXPECT_EQ(EntryNames(dm), (std::vector<std::string>{"a.dtx", "m.dtx"}));
+    EXPECT_TRUE(art->entries.empty());
+    EXPECT_TRUE(maps->entries.empty());
+
+    Frame().List().ShowFound({"*.dtx"});
+    SelectRows({RowNamed("m.dtx"), RowNamed("r.dtx")});
+    ListDrags(Tree(), ItemPoint(art));
+    EXPECT_EQ(EntryNames(art), (std::vector<std::string>{"m.dtx", "r.dtx"}));
+    EXPECT_EQ(EntryNames(dm), std::vector<std::string>{"a.dtx"});
+    EXPECT_TRUE(Root()->entries.empty());
+}
+
 TEST_F(Transfer, ACutThatPasteRefusesStaysOnTheClipboardAndTheUserIsToldWhy) {
     AddEntry(*art, "skin.dtx", 5);
     AddEntry(*dm, "SKIN.DTX", 7);
