@@ -7,9 +7,9 @@
 
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
-#include "platform/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextCase.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include "app/DocumentHost.h"
 #include "app/FolderReadAhead.h"
 #include "archive/ArchiveJob.h"
-#include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/BinaryFile.h"
+#include "platform/filesystem/FileSystem.h"
 
 // Shown when a command finds nothing selected in the active pane.
 inline constexpr const char* kNoSelection = "No selection in active frame!";

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 const char kPathSeparator = '\\';
 
