@@ -10,7 +10,7 @@
 #include "app/CommandSteps.h"
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextCase.h"
 #include "platform/TimeText.h"

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "app/FolderReadAhead.h"
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 #include "archive/RezTree.h"
 #include "archive/TypeNames.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 class CTarvexDoc;
 

@@ -4,7 +4,7 @@
 #include <istream>
 
 #include "archive/ArchivePaths.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

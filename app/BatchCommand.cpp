@@ -1,7 +1,7 @@
 #include "app/BatchCommand.h"
 
-#include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

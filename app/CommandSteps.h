@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 #include "platform/UserPrompts.h"
 
 // Shown when a command finds nothing selected in the active pane.

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "archive/ArchiveJob.h"
-#include "archive/ProgressSink.h"
 #include "platform/NameCodec.h"
+#include "platform/ProgressSink.h"
 #include "platform/Settings.h"
 #include "platform/UserPrompts.h"
 

@@ -12,9 +12,9 @@
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
 #include "archive/OrderedPool.h"
-#include "archive/OutputFolder.h"
-#include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/filesystem/FileSystem.h"
+#include "platform/filesystem/OutputFolder.h"
 #include "thumbs/GlintraDoc.h"
 #include "thumbs/TexturePicture.h"
 

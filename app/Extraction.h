@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "app/ArchiveItems.h"
-#include "archive/BinaryFile.h"
-#include "archive/ProgressSink.h"
+#include "platform/filesystem/BinaryFile.h"
+#include "platform/ProgressSink.h"
 #include "archive/RezTree.h"
 
 class CTarvexDoc;

@@ -16,7 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 class FolderReadAhead {
     struct Node;

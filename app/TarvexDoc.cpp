@@ -2,8 +2,8 @@
 
 #include <ctime>
 
-#include "platform/FileSystem.h"
 #include "platform/Format.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

@@ -4,14 +4,8 @@
 // and each file by its name alone.
 #include <string>
 
-#include "archive/BinaryFile.h"
 #include "archive/EntryName.h"
-
-#ifndef _WIN32
-// Opens a regular file relative to an open folder (AT_FDCWD: the working folder); -1 for
-// anything else or on failure.
-int OpenRegularFile(int folder, const char* path);
-#endif
+#include "platform/filesystem/BinaryFile.h"
 
 class DiskFileOpener {
   public:

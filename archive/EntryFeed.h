@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "archive/BinaryFile.h"
 #include "archive/RezTree.h"
+#include "platform/filesystem/BinaryFile.h"
 
 // One piece of one entry's data. An entry comes as one piece, or as several of a buffer's
 // length when it is larger.

@@ -10,8 +10,8 @@
 #include "archive/JobGate.h"
 #include "archive/RezLoader.h"
 #include "archive/RezSaver.h"
-#include "archive/WorkerPriority.h"
 #include "platform/Format.h"
+#include "platform/WorkerPriority.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "archive/ArchiveJob.h"
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 #include "platform/UserPrompts.h"
 
 // What a worker needs from the program that starts it.

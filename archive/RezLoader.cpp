@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "archive/ArchivePaths.h"
-#include "archive/BinaryFile.h"
 #include "archive/RezRecords.h"
 #include "platform/Format.h"
+#include "platform/filesystem/BinaryFile.h"
 
 namespace {
 

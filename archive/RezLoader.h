@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "archive/ProgressSink.h"
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
+#include "platform/ProgressSink.h"
 #include "platform/UserPrompts.h"
 
 // Fills header and folders (passed in empty) from the archive at path. Failures are shown

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "archive/BinaryFile.h"
 #include "archive/RezFormat.h"
 #include "archive/RezTree.h"
+#include "platform/filesystem/BinaryFile.h"
 
 // True when the first 8 bytes carry one of the creator tags archives are known to start with.
 bool HasCreatorTag(const char* textBlock);

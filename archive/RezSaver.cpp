@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "archive/ArchivePaths.h"
-#include "archive/BinaryFile.h"
 #include "archive/EntryFeed.h"
-#include "archive/FileReplace.h"
 #include "archive/RezRecords.h"
 #include "archive/TextBlock.h"
 #include "platform/Format.h"
 #include "platform/TextCase.h"
+#include "platform/filesystem/BinaryFile.h"
+#include "platform/filesystem/FileReplace.h"
 
 namespace {
 

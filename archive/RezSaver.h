@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "archive/ArchiveJob.h"
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 #include "platform/UserPrompts.h"
 
 // Writes *job.folders to job.path, reading stored entries from job.sourcePath. On success the

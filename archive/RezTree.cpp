@@ -12,6 +12,14 @@ std::uint64_t ItemSerial::Next() {
     return ++last;
 }
 
+bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor) {
+    for (const RezFolder* up = folder; up; up = up->parent) {
+        if (up == ancestor)
+            return true;
+    }
+    return false;
+}
+
 FolderList& FolderList::operator=(FolderList&& other) noexcept {
     if (this != &other) {
         // Our folders go first, while the pool and the arena of their entries still stand.

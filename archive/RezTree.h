@@ -82,6 +82,9 @@ struct RezFolder {
     FolderNodes::iterator node_;  // this folder's place in its FolderList
 };
 
+// True when ancestor is folder itself or one of the folders above it.
+bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor);
+
 // The ordered folder list. Invariants: the root comes first; every folder stands after its
 // parent; every folder's subfolders list names its direct children.
 // Folders are referred to by pointer; a null folder means the root.

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/NameCollation.h"
+#include "platform/NameCollation.h"
 #include "platform/Settings.h"
 
 inline constexpr const char* kSettingsSection = "Settings";

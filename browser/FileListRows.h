@@ -14,8 +14,8 @@
 #include "app/ArchiveItems.h"
 #include "app/StatusTotals.h"
 #include "archive/RezTree.h"
-#include "browser/MovePayload.h"
-#include "browser/NameCollation.h"
+#include "app/MovePayload.h"
+#include "platform/NameCollation.h"
 
 enum class ListColumn { Name = 0, Size = 1, Type = 2, Modified = 3, Folder = 4 };
 inline constexpr int kListColumnCount = 4;

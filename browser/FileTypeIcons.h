@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/NameCollation.h"
+#include "platform/NameCollation.h"
 
 enum class IconSize { Small, Large };
 

@@ -15,11 +15,3 @@ std::vector<TreeFillItem> PlanTreeFill(FolderList& folders) {
     });
     return plan;
 }
-
-bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor) {
-    for (const RezFolder* up = folder; up; up = up->parent) {
-        if (up == ancestor)
-            return true;
-    }
-    return false;
-}

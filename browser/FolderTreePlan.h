@@ -19,6 +19,3 @@ struct TreeFillItem {
 // every folder's tree item and rebuilds its subfolder list from the parent links, in list
 // order.
 std::vector<TreeFillItem> PlanTreeFill(FolderList& folders);
-
-// True when ancestor is folder itself or one of the folders above it.
-bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor);

@@ -1,7 +1,7 @@
 #include "browser/PaneDrops.h"
 
+#include "app/DroppedPaths.h"
 #include "app/TarvexDoc.h"
-#include "browser/DroppedPaths.h"
 #include "browser/FileListRows.h"
 #include "browser/FolderTreePlan.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/MoveNames.h"
+#include "app/MovePayload.h"
 #include "archive/RezTree.h"
-#include "browser/MovePayload.h"
 #include "browser/TransferData.h"
 
 class CTarvexDoc;

@@ -23,8 +23,8 @@ echo "== builds: the native tarvex and Tarvex.exe ($arch)"
 TARVEX_WINDOWS_ARCHS=$arch \
     TARVEX_WINDOWS_TARGETS="Tarvex tarvex_help_beside_program tarvex_screenshot_host" \
     bash "$root/scripts/build.sh"
-tarvex="$root/build/native/tools/tarvex/tarvex"
-tarvex_exe="$windows/app/win32/Tarvex.exe"
+tarvex="$root/build/native/programs/native/tarvex/tarvex"
+tarvex_exe="$windows/programs/tarvex/Tarvex.exe"
 
 work="$root/build/run-sample"
 rm -rf "$work"

@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
     g++ cmake make pkg-config python3 python3-pefile nsis
-    clang libclang-rt-14-dev llvm
+    clang clang-format libclang-rt-14-dev llvm
     googletest libgtest-dev libgmock-dev libpng-dev
     g++-mingw-w64-i686 mingw-w64-tools binutils-mingw-w64-i686
     g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64

@@ -21,7 +21,7 @@
 #include "BenchTrees.h"
 #include "ChildRun.h"
 #include "archive/RezLoader.h"
-#include "platform/progress/ConsoleProgress.h"
+#include "platform/console/ConsoleProgress.h"
 
 namespace fs = std::filesystem;
 

@@ -13,11 +13,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/win32/TarvexApp.h"
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 #include "browser/win32/transfer/DataSource.h"
 #include "browser/win32/transfer/DropTargetAdaptor.h"
 #include "platform/win32/ui/MessageLoop.h"
+#include "programs/tarvex/TarvexApp.h"
 #include "resources/tarvex/resource.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingProgress.h"

@@ -9,7 +9,7 @@
 #   bash bench/window/run.sh
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-native=$root/build/native/tools/tarvex/tarvex
+native=$root/build/native/programs/native/tarvex/tarvex
 bench=$root/build/windows-x64/bench/window/window_bench.exe
 [ -e "$bench" ] || bench=$root/build/windows/bench/window/window_bench.exe
 for program in "$native" "$bench"; do

@@ -2,7 +2,7 @@
 
 #include "app/StatusTotals.h"
 #include "browser/win32/TarvexView.h"
-#include "platform/win32/ui/Scoped.h"
+#include "platform/win32/Scoped.h"
 #include "platform/win32/ui/StatusBar.h"
 
 namespace {

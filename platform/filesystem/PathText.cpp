@@ -1,4 +1,4 @@
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 std::string JoinPath(const std::string& a, const std::string& b) {
     if (a.empty())

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "AppTestHost.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 #include "support/LocalTimeZone.h"
 #include "support/UnregisteredTypeName.h"
 

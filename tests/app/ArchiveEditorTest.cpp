@@ -4,7 +4,7 @@
 
 #include "AppTestHost.h"
 #include "app/ArchiveEditor.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 #if !defined(_WIN32)
 #include "platform/posix/IconvNames.h"

@@ -4,7 +4,7 @@
 
 #include "AppTestHost.h"
 #include "app/BatchCommand.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 #include "support/RezContents.h"
 
 namespace {

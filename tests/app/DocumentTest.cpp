@@ -4,7 +4,7 @@
 
 #include "AppTestHost.h"
 #include "archive/ArchiveTestFiles.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "AppTestHost.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

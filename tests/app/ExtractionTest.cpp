@@ -6,7 +6,7 @@
 #include "app/ArchiveListing.h"
 #include "app/ItemNames.h"
 #include "archive/ArchiveTestFiles.h"
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "archive/ArchiveTestFiles.h"
-#include "archive/BinaryFile.h"
 #include "archive/DiskFileOpener.h"
+#include "platform/filesystem/BinaryFile.h"
 
 namespace {
 

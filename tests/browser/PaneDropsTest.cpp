@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/DroppedPaths.h"
+#include "app/DroppedPaths.h"
 #include "browser/PaneDropScene.h"
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "FuzzScratch.h"
 #include "app/AppTestHost.h"
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 // A progress window that shows nothing and is never cancelled.
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 
 class QuietProgress : public ProgressSink {
   public:

@@ -4,7 +4,7 @@
 #include <utility>
 #include <vector>
 
-#include "archive/ProgressSink.h"
+#include "platform/ProgressSink.h"
 
 class RecordingProgress : public ProgressSink {
   public:

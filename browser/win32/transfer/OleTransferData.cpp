@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 #include "platform/win32/DropList.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 
 const char kPathSeparator = '/';
 

@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "platform/FileSystem.h"
+#include "platform/filesystem/FileSystem.h"
 #include "platform/win32/Scoped.h"
 
 const char kPathSeparator = '\\';

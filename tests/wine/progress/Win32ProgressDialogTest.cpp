@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/progress/Win32ProgressDialog.h"
+#include "platform/win32/ui/Win32ProgressDialog.h"
 
 namespace {
 

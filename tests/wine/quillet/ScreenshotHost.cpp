@@ -9,7 +9,7 @@
 #include <string>
 
 #include "platform/win32/ui/MessageLoop.h"
-#include "stringedit/win32/QuilletApp.h"
+#include "programs/quillet/QuilletApp.h"
 #include "support/ScriptedPrompts.h"
 
 namespace {

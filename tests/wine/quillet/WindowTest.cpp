@@ -10,8 +10,8 @@
 
 #include "platform/win32/ui/FindTextDialog.h"
 #include "platform/win32/ui/MessageLoop.h"
+#include "programs/quillet/QuilletApp.h"
 #include "resources/quillet/resource.h"
-#include "stringedit/win32/QuilletApp.h"
 #include "support/FullPath.h"
 #include "support/ScriptedPrompts.h"
 

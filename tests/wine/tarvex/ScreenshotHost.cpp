@@ -7,8 +7,8 @@
 
 #include <commctrl.h>
 
-#include "app/win32/TarvexApp.h"
 #include "platform/win32/ui/MessageLoop.h"
+#include "programs/tarvex/TarvexApp.h"
 #include "resources/tarvex/resource.h"
 #include "support/MemorySettings.h"
 #include "support/RecordingProgress.h"

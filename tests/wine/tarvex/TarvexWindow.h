@@ -14,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/TarvexApp.h"
 #include "platform/win32/com/RegistryKeys.h"
 #include "platform/win32/ui/MessageLoop.h"
 #include "platform/win32/ui/RegistrySettings.h"
+#include "programs/tarvex/TarvexApp.h"
 #include "support/RecordingProgress.h"
 #include "support/ScratchFolder.h"
 #include "support/ScriptedPrompts.h"

@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "TarvexWindow.h"
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "resources/tarvex/resource.h"
 #include "support/OwnDesktop.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "TransferSupport.h"
-#include "browser/MovePayload.h"
+#include "app/MovePayload.h"
 #include "browser/win32/transfer/Clipboard.h"
 #include "support/OwnDesktop.h"
 

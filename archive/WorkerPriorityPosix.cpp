@@ -1,4 +1,0 @@
-#include "archive/WorkerPriority.h"
-
-// Raising a thread's priority needs privileges here; jobs keep the default.
-void RaiseCurrentThreadPriority() {}

@@ -1,6 +1,0 @@
-#include "browser/NameCollation.h"
-
-const NameCollation& PlatformNameCollation() {
-    static const AsciiNameCollation collation;
-    return collation;
-}

@@ -1,0 +1,6 @@
+#include "platform/NameCollation.h"
+
+const NameCollation& PlatformNameCollation() {
+    static const AsciiNameCollation collation;
+    return collation;
+}
