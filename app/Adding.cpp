@@ -10,10 +10,10 @@
 #include "app/CommandSteps.h"
 #include "app/TarvexDoc.h"
 #include "archive/ArchivePaths.h"
-#include "platform/filesystem/FileSystem.h"
 #include "platform/Format.h"
 #include "platform/TextCase.h"
 #include "platform/TimeText.h"
+#include "platform/filesystem/FileSystem.h"
 
 namespace {
 
@@ -81,10 +81,9 @@ bool LeadsBackUp(const std::string& link, const std::string& folder,
                  const std::vector<std::string>& ancestors) {
     if (IsInsideDirectory(folder, link))
         return true;
-    for (const std::string& ancestor : ancestors) {
+    for (const std::string& ancestor : ancestors)
         if (IsSameFile(ancestor, link))
             return true;
-    }
     return false;
 }
 

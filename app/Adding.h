@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "app/FolderReadAhead.h"
-#include "platform/ProgressSink.h"
 #include "archive/RezTree.h"
 #include "archive/TypeNames.h"
+#include "platform/ProgressSink.h"
 #include "platform/filesystem/FileSystem.h"
 
 class CTarvexDoc;

@@ -137,11 +137,10 @@ bool ArchiveEditor::Delete(const std::vector<std::string>& args, std::string& er
             editing.DeleteFolder(nullptr);  // the root stays, empty
             return true;
         }
-        if (item.entry) {
+        if (item.entry)
             editing.DeleteItems(item.folder, {}, {item.entry});
-        } else {
+        else
             folders.push_back(item.folder);
-        }
     }
     // Entries first: an entry of a folder named too goes before its folder does.
     editing.DeleteItems(nullptr, folders, {});
@@ -159,10 +158,9 @@ bool ArchiveEditor::Move(const std::vector<std::string>& args, std::string& erro
         return false;
     }
     std::vector<RezFolder*> folders;
-    for (const ArchiveItem& item : items) {
+    for (const ArchiveItem& item : items)
         if (!item.entry)
             folders.push_back(item.folder);
-    }
     const bool moved = doc_.Editing().MoveItems(folders, EntriesByFolder(items), target.folder);
     if (!moved)
         error =
@@ -208,11 +206,10 @@ std::optional<ScriptFailure> RunEditScript(ArchiveEditor& editor, std::istream& 
             continue;
         const std::optional<std::vector<std::string>> words = SplitScriptLine(line);
         std::string error;
-        if (!words) {
+        if (!words)
             error = "a double quote is not closed";
-        } else if (editor.Run(*words, error)) {
+        else if (editor.Run(*words, error))
             continue;
-        }
         return ScriptFailure{number, line, error};
     }
     return std::nullopt;

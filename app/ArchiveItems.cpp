@@ -19,18 +19,16 @@ std::vector<std::string> ArchivePathParts(const std::string& path) {
 }
 
 RezFolder* FindSubfolder(const RezFolder& parent, const std::string& name) {
-    for (RezFolder* sub : parent.subfolders) {
+    for (RezFolder* sub : parent.subfolders)
         if (EqualNoCase(sub->name, name))
             return sub;
-    }
     return nullptr;
 }
 
 RezEntry* FindEntry(RezFolder& folder, const std::string& name) {
-    for (RezEntry& entry : folder.entries) {
+    for (RezEntry& entry : folder.entries)
         if (EqualNoCase(ItemNameOf(entry), name))
             return &entry;
-    }
     return nullptr;
 }
 

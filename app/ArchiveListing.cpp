@@ -21,10 +21,9 @@ std::string ListArchive(const FolderList& folders, const NameCodec& names) {
     std::string text;
     folders.ForEach([&](const RezFolder& folder) {
         text += names.Shown(folders.FolderPath(&folder, true)) + "\\\n";
-        for (const RezEntry& entry : folder.entries) {
+        for (const RezEntry& entry : folder.entries)
             text += Format("  %10u  %s  %10u  %s\n", entry.size, UtcText(entry.time).c_str(),
                            entry.identifier, names.Shown(ItemNameOf(entry)).c_str());
-        }
     });
     text += Format("%u files, %llu bytes\n", folders.TotalEntryCount(),
                    static_cast<unsigned long long>(folders.TotalEntrySize()));

@@ -59,11 +59,10 @@ ExitStatus AddItemsAndSave(const CTarvexCommandLineInfo& info, CTarvexDoc& doc,
 BatchOutcome ProcessBatchCommand(const CTarvexCommandLineInfo& info, CTarvexDoc& doc) {
     BatchOutcome outcome;
     bool opened = true;
-    if (info.shellCommand == ShellOpen) {
+    if (info.shellCommand == ShellOpen)
         opened = doc.OpenDocument(info.fileName);
-    } else {
+    else
         opened = doc.NewDocument();
-    }
     std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
     SetUpProgress(*progress);
     // Batch work starts only once the load has ended and the document holds its result.

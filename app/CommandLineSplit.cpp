@@ -11,9 +11,8 @@ bool IsBlank(char c) {
 std::size_t CopyCharacter(const std::string& text, std::size_t i, std::string& out,
                           LeadByteTest isLeadByte) {
     out += text[i];
-    if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) {
+    if (isLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size())
         out += text[++i];
-    }
     return i + 1;
 }
 
@@ -42,9 +41,8 @@ std::size_t ReadArgument(const std::string& text, std::size_t i, std::string& ar
             continue;
         }
         arg.append(backslashes, '\\');
-        if (i >= text.size() || (!quoted && IsBlank(text[i]))) {
+        if (i >= text.size() || (!quoted && IsBlank(text[i])))
             break;
-        }
         i = CopyCharacter(text, i, arg, isLeadByte);
     }
     return i;
@@ -56,12 +54,10 @@ std::vector<std::string> SplitArguments(const std::string& arguments, LeadByteTe
     std::vector<std::string> args;
     std::size_t i = 0;
     for (;;) {
-        while (i < arguments.size() && IsBlank(arguments[i])) {
+        while (i < arguments.size() && IsBlank(arguments[i]))
             ++i;
-        }
-        if (i >= arguments.size()) {
+        if (i >= arguments.size())
             return args;
-        }
         std::string arg;
         i = ReadArgument(arguments, i, arg, isLeadByte);
         args.push_back(std::move(arg));
@@ -81,8 +77,7 @@ std::vector<std::string> SplitCommandLine(const std::string& commandLine, LeadBy
         i = CopyCharacter(commandLine, i, program, isLeadByte);
     }
     std::vector<std::string> words{program};
-    for (std::string& arg : SplitArguments(commandLine.substr(i), isLeadByte)) {
+    for (std::string& arg : SplitArguments(commandLine.substr(i), isLeadByte))
         words.push_back(std::move(arg));
-    }
     return words;
 }

@@ -13,25 +13,26 @@
 namespace {
 
 bool IsAtOrBelow(const RezFolder* folder, const RezFolder* ancestor) {
-    for (const RezFolder* up = folder; up; up = up->parent) {
+    for (const RezFolder* up = folder; up; up = up->parent)
         if (up == ancestor)
             return true;
-    }
     return false;
 }
 
 // Another subfolder of parent than except with that name, without regard to case.
 bool HasOtherSubfolderNamed(const RezFolder& parent, const std::string& name,
                             const RezFolder* except) {
-    return std::any_of(parent.subfolders.begin(), parent.subfolders.end(), [&](RezFolder* sub) {
-        return sub != except && EqualNoCase(sub->name, name);
-    });
+    return std::any_of(
+        parent.subfolders.begin(), parent.subfolders.end(),
+        [&](RezFolder* sub) { return sub != except && EqualNoCase(sub->name, name); });
 }
 
 bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const RezEntry* except) {
-    return std::any_of(folder.entries.begin(), folder.entries.end(), [&](const RezEntry& entry) {
-        return &entry != except && EqualNoCase(ItemNameOf(entry), name);
-    });
+    return std::any_of(
+        folder.entries.begin(), folder.entries.end(),
+        [&](const RezEntry& entry) {
+            return &entry != except && EqualNoCase(ItemNameOf(entry), name);
+        });
 }
 
 constexpr const char* kDeleteFilesQuestion = "Are you sure you wish to delete the selected files?";
@@ -61,9 +62,8 @@ void Editor::DeleteItems(RezFolder* current, const std::vector<RezFolder*>& fold
         // below one already deleted went with it.
         if (folder == current ||
             std::any_of(deleted.begin(), deleted.end(),
-                        [folder](RezFolder* gone) { return IsAtOrBelow(folder, gone); })) {
+                        [folder](RezFolder* gone) { return IsAtOrBelow(folder, gone); }))
             continue;
-        }
         doc_.Folders().DeleteFolder(folder);
         deleted.push_back(folder);
     }
@@ -79,36 +79,39 @@ void Editor::DeleteFolder(RezFolder* folder) {
 
 bool Editor::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
                                  const std::vector<const RezEntry*>& entries) {
-    return RunConfirmed(doc_.Host().Prompts(), folders.empty() && entries.empty(),
-                        kDeleteFilesQuestion, PromptButtons::OkCancel, [&] {
-                            DeleteItems(current, folders, entries);
-                            return true;
-                        });
+    return RunConfirmed(
+        doc_.Host().Prompts(), folders.empty() && entries.empty(), kDeleteFilesQuestion,
+        PromptButtons::OkCancel,
+        [&] {
+            DeleteItems(current, folders, entries);
+            return true;
+        });
 }
 
 bool Editor::DeleteFoundItems(const std::vector<ArchiveItem>& items) {
-    return RunConfirmed(doc_.Host().Prompts(), items.empty(), kDeleteFilesQuestion,
-                        PromptButtons::OkCancel, [&] {
-                            // The entries first, each from its own folder, while every folder still
-                            // stands.
-                            std::vector<RezFolder*> folders;
-                            for (const ArchiveItem& item : items) {
-                                if (const RezEntry* doomed = item.entry)
-                                    item.folder->entries.remove_if(
-                                        [doomed](const RezEntry& e) { return &e == doomed; });
-                                else
-                                    folders.push_back(item.folder);
-                            }
-                            DeleteItems(doc_.Root(), folders, {});
-                            return true;
-                        });
+    return RunConfirmed(
+        doc_.Host().Prompts(), items.empty(), kDeleteFilesQuestion, PromptButtons::OkCancel,
+        [&] {
+            // The entries first, each from its own folder, while every folder still
+            // stands.
+            std::vector<RezFolder*> folders;
+            for (const ArchiveItem& item : items)
+                if (const RezEntry* doomed = item.entry)
+                    item.folder->entries.remove_if(
+                        [doomed](const RezEntry& e) { return &e == doomed; });
+                else
+                    folders.push_back(item.folder);
+            DeleteItems(doc_.Root(), folders, {});
+            return true;
+        });
 }
 
 bool Editor::DeleteTreeSelection(RezFolder* selected) {
     return RunConfirmed(
         doc_.Host().Prompts(), !selected,
         "Are you sure you wish to delete the selected Folder and all the files there-in?",
-        PromptButtons::OkCancel, [&] {
+        PromptButtons::OkCancel,
+        [&] {
             DeleteFolder(selected);
             return true;
         });
@@ -166,21 +169,20 @@ std::optional<ArchiveItem> Editor::FindItemNamed(const std::string& path) const 
 RezFolder* Editor::FolderOfEntry(const RezEntry& entry) const {
     RezFolder* found = nullptr;
     doc_.Folders().ForEach([&](RezFolder& folder) {
-        for (const RezEntry& candidate : folder.entries) {
+        for (const RezEntry& candidate : folder.entries)
             if (&candidate == &entry)
                 found = &folder;
-        }
     });
     return found;
 }
 
 bool Editor::MoveItems(const std::vector<RezFolder*>& folders, RezFolder* source,
-                           const std::vector<RezEntry*>& entries, RezFolder* target) {
+                       const std::vector<RezEntry*>& entries, RezFolder* target) {
     return MoveItems(folders, {{source, entries}}, target);
 }
 
 bool Editor::MoveItems(const std::vector<RezFolder*>& folders, std::vector<MovedEntries> groups,
-                           RezFolder* target) {
+                       RezFolder* target) {
     target = doc_.Folders().Resolve(target);
     for (RezFolder* folder : folders) {
         // Into itself or below itself the folder list would no longer be a tree.
@@ -216,15 +218,15 @@ bool Editor::MoveItems(const std::vector<RezFolder*>& folders, std::vector<Moved
 }
 
 std::optional<std::string> Editor::MoveClash(const std::vector<RezFolder*>& folders,
-                                                 RezFolder* source,
-                                                 const std::vector<RezEntry*>& entries,
-                                                 RezFolder* target) const {
+                                             RezFolder* source,
+                                             const std::vector<RezEntry*>& entries,
+                                             RezFolder* target) const {
     return MoveClash(folders, {{source, entries}}, target);
 }
 
 std::optional<std::string> Editor::MoveClash(const std::vector<RezFolder*>& folders,
-                                                 std::vector<MovedEntries> groups,
-                                                 RezFolder* target) const {
+                                             std::vector<MovedEntries> groups,
+                                             RezFolder* target) const {
     for (MovedEntries& group : groups)
         group.source = doc_.Folders().Resolve(group.source);
     return MoveNames(folders, groups).ClashIn(*doc_.Folders().Resolve(target));

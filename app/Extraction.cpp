@@ -97,10 +97,11 @@ struct FileBatch {
     EntryResult WriteFile(const File& file, BinaryFile& archive) const {
         BinaryFile& from = file.source ? *file.source : archive;
         if (file.picture) {
-            return WritePicture(from, file.offset, file.size,
-                                [&](const char* bytes, std::size_t count) {
-                                    return output->WriteBytes(file.name, bytes, count);
-                                });
+            return WritePicture(
+                from, file.offset, file.size,
+                [&](const char* bytes, std::size_t count) {
+                    return output->WriteBytes(file.name, bytes, count);
+                });
         }
         const bool written = file.bytes
                                  ? output->WriteBytes(file.name, file.bytes, file.size)
@@ -346,7 +347,8 @@ EntryResult Extractor::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSi
     BinaryFile output;
     if (output_ == ExtractionOutput::Pictures) {
         return WritePicture(
-            *from, entry.dataPosition, entry.size, [&](const char* bytes, std::size_t count) {
+            *from, entry.dataPosition, entry.size,
+            [&](const char* bytes, std::size_t count) {
                 return output.Create(path) && output.Write(bytes, count) && output.Close();
             });
     }
@@ -403,9 +405,8 @@ bool Extractor::ExtractFolderInto(ExtractionQueue& queue, RezFolder* folder,
     }
 
     bool complete = true;
-    for (RezFolder* sub : folder->subfolders) {
+    for (RezFolder* sub : folder->subfolders)
         complete = ExtractFolderInto(queue, sub, target, progress) && complete;
-    }
     if (folder->entries.empty())
         return complete;
     auto output = std::make_shared<OutputFolder>();
@@ -468,9 +469,8 @@ bool Extractor::ExtractSelection(RezFolder* current, const std::vector<RezFolder
     }
 
     bool complete = true;
-    for (RezFolder* folder : folders) {
+    for (RezFolder* folder : folders)
         complete = ExtractArchive(folder, target, progress) && complete;
-    }
     if (entries.empty())
         return complete;
     BinaryFile archive;
@@ -497,10 +497,9 @@ bool Extractor::ExtractSelection(RezFolder* current, const std::vector<RezFolder
 bool Extractor::MakeDiskFolder(const std::string& base, RezFolder* folder, bool includeRoot,
                                std::string& path) {
     std::vector<const RezFolder*> chain;
-    for (const RezFolder* up = doc_.Folders().Resolve(folder); up; up = up->parent) {
+    for (const RezFolder* up = doc_.Folders().Resolve(folder); up; up = up->parent)
         if (up->parent || includeRoot)
             chain.push_back(up);
-    }
     path = base;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
         std::string name;
@@ -560,10 +559,13 @@ bool Extractor::ExtractListSelection(RezFolder* current, const std::vector<RezFo
                                      const std::vector<const RezEntry*>& entries,
                                      ProgressSink& progress) {
     return RunConfirmed(
-        doc_.Host().Prompts(), folders.empty() && entries.empty(), nullptr, PromptButtons::Ok, [&] {
-            return ExtractIntoChosen(progress, [&](const std::string& destination) {
-                return ExtractSelection(current, folders, entries, destination, progress);
-            });
+        doc_.Host().Prompts(), folders.empty() && entries.empty(), nullptr, PromptButtons::Ok,
+        [&] {
+            return ExtractIntoChosen(
+                progress,
+                [&](const std::string& destination) {
+                    return ExtractSelection(current, folders, entries, destination, progress);
+                });
         });
 }
 
@@ -571,9 +573,12 @@ bool Extractor::ExtractTreeSelection(RezFolder* selected, ProgressSink& progress
     return RunConfirmed(
         doc_.Host().Prompts(), !selected,
         "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
-        PromptButtons::YesNo, [&] {
-            return ExtractIntoChosen(progress, [&](const std::string& destination) {
-                return ExtractArchive(selected, destination, progress);
-            });
+        PromptButtons::YesNo,
+        [&] {
+            return ExtractIntoChosen(
+                progress,
+                [&](const std::string& destination) {
+                    return ExtractArchive(selected, destination, progress);
+                });
         });
 }

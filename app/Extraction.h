@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "app/ArchiveItems.h"
-#include "platform/filesystem/BinaryFile.h"
-#include "platform/ProgressSink.h"
 #include "archive/RezTree.h"
+#include "platform/ProgressSink.h"
+#include "platform/filesystem/BinaryFile.h"
 
 class CTarvexDoc;
 class OutputFolder;

@@ -111,10 +111,9 @@ const LayoutStrings& BuiltInLayoutStrings() {
       public:
         BuiltIn() {
             for (const LayoutRow& row : kLayouts) {
-                for (int t = 0; t < 4; ++t) {
+                for (int t = 0; t < 4; ++t)
                     if (row.folders[t])
                         strings_[LayoutStringId(t, row.category)] = row.folders[t];
-                }
             }
         }
         std::optional<std::string> Find(int stringId) const override {

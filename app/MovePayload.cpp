@@ -128,8 +128,8 @@ using LiveRecords = std::vector<std::pair<std::uint64_t, Record*>>;
 
 template <typename Record>
 void SortByReference(LiveRecords<Record>& live) {
-    std::sort(live.begin(), live.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(
+        live.begin(), live.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 // Looks every reference up among the live records.
@@ -243,9 +243,8 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
         return group.source == 0;
     };
     if (std::any_of(refs->folders.begin(), refs->folders.end(), isNull) ||
-        std::any_of(refs->groups.begin(), refs->groups.end(), hasNoSource)) {
+        std::any_of(refs->groups.begin(), refs->groups.end(), hasNoSource))
         return Refuse(PayloadVerdict::NullFolder, verdict);
-    }
 
     std::vector<std::uint64_t> named = refs->folders;
     named.insert(named.end(), entries.begin(), entries.end());
@@ -288,10 +287,9 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
 }
 
 bool MovesIntoItself(const ResolvedMove& move, const RezFolder* target) {
-    for (const RezFolder* folder : move.folders) {
+    for (const RezFolder* folder : move.folders)
         if (IsSelfOrAncestor(target, folder))
             return true;
-    }
     return false;
 }
 

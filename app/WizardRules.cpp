@@ -11,10 +11,9 @@ constexpr int kGameControls[] = {1036, 1038, 1039, 1040};
 
 template <std::size_t N>
 std::optional<int> IndexOf(const int (&controls)[N], int control) {
-    for (std::size_t i = 0; i < N; ++i) {
+    for (std::size_t i = 0; i < N; ++i)
         if (controls[i] == control)
             return static_cast<int>(i);
-    }
     return std::nullopt;
 }
 
@@ -50,10 +49,9 @@ void WizardChoices::SetChecked(int category, bool checked) {
 
 std::vector<int> WizardChoices::CategoriesToAsk() const {
     std::vector<int> categories;
-    for (MapPackCategory category : MapPackCategoryOrder()) {
+    for (MapPackCategory category : MapPackCategoryOrder())
         if (IsChecked(category) && CategoryBoxFor(gameType_, category).shown)
             categories.push_back(category);
-    }
     return categories;
 }
 

@@ -24,10 +24,9 @@ void OrderedPool::Stop() {
         // The jobs may use what the caller keeps until it returns.
         callerWaiting_ = true;
         done_.wait(lock, [&] {
-            for (std::size_t s = taken_; s < given_; ++s) {
+            for (std::size_t s = taken_; s < given_; ++s)
                 if (SlotOf(s).state != State::Done)
                     return false;
-            }
             return true;
         });
         stopping_ = true;

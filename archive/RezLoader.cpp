@@ -109,9 +109,8 @@ bool IndexReader::ReadDirectory(std::uint32_t position, std::uint32_t size, int 
                 return false;
             counter = (counter + 10) % 100;
             if (record.directorySize > 0) {
-                if (!ReadDirectory(record.directoryPosition, record.directorySize, depth + 1)) {
+                if (!ReadDirectory(record.directoryPosition, record.directorySize, depth + 1))
                     return false;
-                }
             }
         } else {
             entrySeen = true;

@@ -44,19 +44,18 @@ bool ReadKeys(RecordCursor& cursor, std::uint32_t count, std::vector<std::uint32
     if (count > kMostKeys)
         return false;
     keys.resize(count);
-    for (std::uint32_t& key : keys) {
+    for (std::uint32_t& key : keys)
         if (!cursor.ReadU32(key))
             return false;
-    }
     return true;
 }
 
 }  // namespace
 
 bool HasCreatorTag(const char* textBlock) {
-    return std::any_of(std::begin(kCreatorTags), std::end(kCreatorTags), [&](const char* tag) {
-        return std::memcmp(textBlock, tag, kTagLength) == 0;
-    });
+    return std::any_of(
+        std::begin(kCreatorTags), std::end(kCreatorTags),
+        [&](const char* tag) { return std::memcmp(textBlock, tag, kTagLength) == 0; });
 }
 
 // The header's words in file order; the sorted flag follows them as one byte.
@@ -180,9 +179,8 @@ bool ReadEntryRecord(RecordCursor& cursor, EntryRecord& record) {
         !cursor.ReadU32(record.time) || !cursor.ReadU32(record.identifier) ||
         !cursor.ReadBytes(typeField, 4) || !cursor.ReadU32(keyCount) ||
         !cursor.ReadString(record.baseName) || !cursor.ReadString(record.description) ||
-        !ReadKeys(cursor, keyCount, record.keys)) {
+        !ReadKeys(cursor, keyCount, record.keys))
         return false;
-    }
     const std::size_t codeLength = std::find(typeField, typeField + 4, '\0') - typeField;
     record.typeCode.assign(std::make_reverse_iterator(typeField + codeLength),
                            std::make_reverse_iterator(typeField));

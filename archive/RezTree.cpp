@@ -13,10 +13,9 @@ std::uint64_t ItemSerial::Next() {
 }
 
 bool IsSelfOrAncestor(const RezFolder* folder, const RezFolder* ancestor) {
-    for (const RezFolder* up = folder; up; up = up->parent) {
+    for (const RezFolder* up = folder; up; up = up->parent)
         if (up == ancestor)
             return true;
-    }
     return false;
 }
 
@@ -79,19 +78,16 @@ RezFolder* FolderList::FindFolderByPath(const std::string& path, bool includeRoo
         trimmed.erase(0, 1);
     const size_t slash = trimmed.rfind('\\');
     const std::string last = slash == std::string::npos ? trimmed : trimmed.substr(slash + 1);
-    for (const auto& node : nodes_) {
-        if (EqualNoCase(node->name, last) && FolderPath(node.get(), includeRoot) == trimmed) {
+    for (const auto& node : nodes_)
+        if (EqualNoCase(node->name, last) && FolderPath(node.get(), includeRoot) == trimmed)
             return node.get();
-        }
-    }
     return nullptr;
 }
 
 RezFolder* FolderList::FindFolderByTreeItem(std::uintptr_t treeItem) const {
-    for (const auto& node : nodes_) {
+    for (const auto& node : nodes_)
         if (node->treeItem == treeItem)
             return node.get();
-    }
     return nullptr;
 }
 
@@ -122,10 +118,9 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
     newParent = Resolve(newParent);
     if (!folder || folder == Root() || !newParent)
         return false;
-    for (const RezFolder* up = newParent; up; up = up->parent) {
+    for (const RezFolder* up = newParent; up; up = up->parent)
         if (up == folder)
             return false;
-    }
     auto& siblings = folder->parent->subfolders;
     siblings.erase(std::find(siblings.begin(), siblings.end(), folder));
     folder->parent = newParent;
@@ -141,13 +136,11 @@ bool FolderList::MoveFolder(RezFolder* folder, RezFolder* newParent) {
     };
     visit(visit, folder);
     auto pos = std::next(newParent->node_);
-    for (RezFolder* f : preorder) {
-        if (f->node_ == pos) {
+    for (RezFolder* f : preorder)
+        if (f->node_ == pos)
             ++pos;  // already in place
-        } else {
+        else
             nodes_.splice(pos, nodes_, f->node_);
-        }
-    }
     return true;
 }
 
@@ -165,10 +158,9 @@ void FolderList::RenameItem(RezEntry& entry, const std::string& name) {
 
 std::uint64_t FolderList::TotalEntrySize() const {
     std::uint64_t total = 0;
-    for (const auto& node : nodes_) {
+    for (const auto& node : nodes_)
         for (const RezEntry& entry : node->entries)
             total += entry.size;
-    }
     return total;
 }
 

@@ -195,10 +195,9 @@ std::string TypeNameFor(const std::string& typeCode, const std::string& name) {
                         {"DTX", "Texture"},
                         {"LTO", "Module"},
                         {"SPR", "Sprite"}};
-    for (const auto& known : kEngineTypes) {
+    for (const auto& known : kEngineTypes)
         if (EqualNoCase(typeCode, known.code))
             return known.name;
-    }
     return ShellTypeName(name);
 }
 

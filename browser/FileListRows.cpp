@@ -48,17 +48,17 @@ class SortKeys {
     void Sort(KeyKind kind, bool ascending) {
         const char* folded = folded_.data();
         auto before = [kind, folded](const Key& a, const Key& b) {
-            if (kind == KeyKind::Text) {
+            if (kind == KeyKind::Text)
                 return std::string_view(folded + a.offset, a.length) <
                        std::string_view(folded + b.offset, b.length);
-            }
             return a.number < b.number;
         };
         if (ascending) {
             std::stable_sort(keys_.begin(), keys_.end(), before);
         } else {
-            std::stable_sort(keys_.begin(), keys_.end(),
-                             [&before](const Key& a, const Key& b) { return before(b, a); });
+            std::stable_sort(
+                keys_.begin(), keys_.end(),
+                [&before](const Key& a, const Key& b) { return before(b, a); });
         }
     }
 
@@ -348,10 +348,9 @@ ListSelection FileListRows::SplitSelection(const std::vector<int>& selectedRows)
 PayloadItems FileListRows::MovableSelection(const std::vector<int>& selectedRows) const {
     const std::vector<ArchiveItem> selected = SelectedItems(selectedRows);
     PayloadItems items;
-    for (const ArchiveItem& item : selected) {
+    for (const ArchiveItem& item : selected)
         if (!item.entry)
             items.folders.push_back(item.folder);
-    }
     items.groups = EntriesByFolder(selected);
     // The results have no folder of their own: the first entry's folder is the source.
     items.source = ShowsFound() && !items.groups.empty() ? items.groups.front().source : shown_;

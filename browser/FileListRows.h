@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "app/ArchiveItems.h"
+#include "app/MovePayload.h"
 #include "app/StatusTotals.h"
 #include "archive/RezTree.h"
-#include "app/MovePayload.h"
 #include "platform/NameCollation.h"
 
 enum class ListColumn { Name = 0, Size = 1, Type = 2, Modified = 3, Folder = 4 };

@@ -30,10 +30,9 @@ void FileTypeIcons::ResetIcons() {
 
 int FileTypeIcons::IconIndexFor(std::string_view key) {
     std::string lower = collation_.LowerCase(key);
-    for (size_t i = 0; i < keys_.size(); ++i) {
+    for (size_t i = 0; i < keys_.size(); ++i)
         if (!pictureSlot_[i] && keys_[i] == lower)
             return static_cast<int>(i);
-    }
     // The shell decides by the text after the last dot; the file need not exist.
     const bool small = images_.AppendShellIcon(lower, IconSize::Small);
     const bool large = images_.AppendShellIcon(lower, IconSize::Large);

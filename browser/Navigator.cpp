@@ -83,10 +83,9 @@ void Navigator::Clear() {
 }
 
 int Navigator::ItemIndexOf(const std::string& text) const {
-    for (size_t i = 0; i < items_.size(); ++i) {
+    for (size_t i = 0; i < items_.size(); ++i)
         if (items_[i].text == text)
             return static_cast<int>(i);
-    }
     return -1;
 }
 

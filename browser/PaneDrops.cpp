@@ -81,10 +81,9 @@ bool PayloadDrag::MayDrop(const CTarvexDoc& doc, TransferData& data, RezFolder* 
         return false;
     // Only the tree's payload has no source folder.
     const bool fromTree = move_->source == nullptr;
-    for (const RezFolder* folder : move_->folders) {
+    for (const RezFolder* folder : move_->folders)
         if (fromTree && folder->parent == target)
             return false;
-    }
     return !names_->ClashIn(*target);
 }
 

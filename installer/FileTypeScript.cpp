@@ -58,9 +58,8 @@ std::vector<std::string> KeysDeepestFirst(const std::vector<ShellKeyValue>& tabl
     std::vector<std::string> keys;
     for (const ShellKeyValue& entry : table) {
         for (std::string key = entry.key; !key.empty();) {
-            if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+            if (std::find(keys.begin(), keys.end(), key) == keys.end())
                 keys.push_back(key);
-            }
             const size_t slash = key.rfind('\\');
             key.resize(slash == std::string::npos ? 0 : slash);
         }
@@ -96,9 +95,8 @@ int main(int argc, char** argv) {
         "\n"
         "; ACTION KEY for each of those keys and the keys made on the way, children first.\n"
         "!macro TarvexFileTypeKeysDeepestFirst ACTION\n";
-    for (const std::string& key : KeysDeepestFirst(table)) {
+    for (const std::string& key : KeysDeepestFirst(table))
         script += "    !insertmacro ${ACTION} " + NsisString(key, programText) + "\n";
-    }
     script += "!macroend\n";
 
     std::ofstream out(argv[2], std::ios::binary);

@@ -11,9 +11,8 @@ std::string Format(const char* format, ...) {
     const int length = std::vsnprintf(nullptr, 0, format, copy);
     va_end(copy);
     std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
-    if (length > 0) {
+    if (length > 0)
         std::vsnprintf(text.data(), text.size() + 1, format, args);
-    }
     va_end(args);
     return text;
 }

@@ -8,9 +8,8 @@ namespace {
 // Every path followed by one blank.
 std::string PathList(const std::vector<std::string>& paths, LeadByteTest isLeadByte) {
     std::string list;
-    for (const std::string& path : paths) {
+    for (const std::string& path : paths)
         list += QuoteArgument(path, isLeadByte) + " ";
-    }
     return list;
 }
 
@@ -32,9 +31,8 @@ std::string QuoteArgument(const std::string& text, LeadByteTest isLeadByte) {
         }
         backslashes = 0;
         quoted += c;
-        if (isLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size()) {
+        if (isLeadByte(static_cast<unsigned char>(c)) && i + 1 < text.size())
             quoted += text[++i];  // a trail byte is no backslash and no quote
-        }
     }
     quoted.append(backslashes, '\\');  // doubled before the closing quote
     return quoted + "\"";
@@ -43,9 +41,8 @@ std::string QuoteArgument(const std::string& text, LeadByteTest isLeadByte) {
 std::optional<std::string> CommandParameters(unsigned offset,
                                              const std::vector<std::string>& selection,
                                              LeadByteTest isLeadByte) {
-    if (!IsUsableSelection(selection)) {
+    if (!IsUsableSelection(selection))
         return std::nullopt;
-    }
     const std::string& path = selection.front();
     switch (offset) {
         case kAddToRez:

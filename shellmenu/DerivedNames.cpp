@@ -25,9 +25,8 @@ bool HasArchiveEnding(const std::string& path, LeadByteTest isLeadByte) {
 }
 
 std::string ExtractFolder(const std::string& path, LeadByteTest isLeadByte) {
-    if (EndsWithNoCase(path, "~.REZ", isLeadByte)) {
+    if (EndsWithNoCase(path, "~.REZ", isLeadByte))
         return path.substr(0, path.size() - 5) + ".Rez";
-    }
     return WithoutExtension(path, isLeadByte);
 }
 

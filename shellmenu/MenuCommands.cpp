@@ -26,9 +26,8 @@ std::string MenuName(const std::string& name) {
     std::string shown;
     for (char c : name) {
         shown += c;
-        if (c == '&') {
+        if (c == '&')
             shown += '&';
-        }
     }
     return shown;
 }
@@ -48,20 +47,17 @@ bool FlagsAddEntries(unsigned flags) {
 }  // namespace
 
 bool IsUsableSelection(const std::vector<std::string>& selection) {
-    for (const std::string& path : selection) {
-        if (path.empty()) {
+    for (const std::string& path : selection)
+        if (path.empty())
             return false;
-        }
-    }
     return !selection.empty();
 }
 
 MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
                   const DirectoryTest& isDirectory, LeadByteTest isLeadByte) {
     MenuPlan plan;
-    if (selection.empty() || !FlagsAddEntries(flags)) {
+    if (selection.empty() || !FlagsAddEntries(flags))
         return plan;
-    }
     if (selection.size() != 1) {
         plan.entries.push_back(Entry(kAddToRez));
         plan.identifiersUsed = kAddToRez + 1;
@@ -70,18 +66,16 @@ MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
     const std::string& path = selection.front();
     if (HasArchiveEnding(path, isLeadByte) && !isDirectory(path)) {
         const std::string folder = ExtractFolder(path, isLeadByte);
-        if (!folder.empty()) {
+        if (!folder.empty())
             plan.entries.push_back(Entry(kExtractAsk));
-        }
         plan.entries.push_back(NamedEntry(kExtractToNamed, folder));
         plan.identifiersUsed = kExtractToNamed + 1;
         return plan;
     }
     plan.entries.push_back(Entry(kAddToRez));
     const std::string name = ShortName(path, isLeadByte);
-    if (!name.empty()) {
+    if (!name.empty())
         plan.entries.push_back(NamedEntry(kAddToNamed, name));
-    }
     plan.identifiersUsed = kAddToNamed + 1;
     return plan;
 }
@@ -89,19 +83,15 @@ MenuPlan PlanMenu(const std::vector<std::string>& selection, unsigned flags,
 std::optional<std::string> CommandString(unsigned offset, CommandText kind,
                                          const std::vector<std::string>& selection,
                                          LeadByteTest isLeadByte) {
-    if (offset >= kMenuOffsetCount) {
+    if (offset >= kMenuOffsetCount)
         return kUnknownCommand;
-    }
     const CommandInfo& command = kCommands[offset];
-    if (kind == CommandText::Verb) {
+    if (kind == CommandText::Verb)
         return command.verb;
-    }
-    if (offset != kAddToNamed && offset != kExtractToNamed) {
+    if (offset != kAddToNamed && offset != kExtractToNamed)
         return command.help;
-    }
-    if (!IsUsableSelection(selection)) {
+    if (!IsUsableSelection(selection))
         return std::nullopt;
-    }
     const std::string& path = selection.front();
     const std::string named = offset == kAddToNamed ? ArchiveBase(path, isLeadByte) + ".Rez"
                                                     : ExtractFolder(path, isLeadByte);

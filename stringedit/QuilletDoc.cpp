@@ -30,9 +30,8 @@ bool CQuilletDoc::LoadStringTable(const std::string& path) {
         const StringBlock block = DecodeStringBlock(bytes);
         for (int k = 0; k < kStringsPerBlock; ++k) {
             const int id = (b - 1) * kStringsPerBlock + k;
-            if (id < kStringTableSize && !block[k].empty()) {
+            if (id < kStringTableSize && !block[k].empty())
                 texts[id] = EscapeText(codePage_.FromUtf16(block[k]));
-            }
         }
     }
     module_.Close();
@@ -48,9 +47,8 @@ bool CQuilletDoc::WriteStringTable() {
         StringBlock block;
         for (int k = 0; k < kStringsPerBlock; ++k) {
             const int id = (b - 1) * kStringsPerBlock + k;
-            if (id < kStringTableSize && !texts_[id].empty()) {
+            if (id < kStringTableSize && !texts_[id].empty())
                 block[k] = codePage_.ToUtf16(UnescapeText(texts_[id]));
-            }
         }
         if (!EncodeStringBlock(block, blocks[b - 1]))
             return false;
@@ -82,10 +80,9 @@ void CQuilletDoc::SetText(int id, const std::string& text) {
 const std::vector<int>& CQuilletDoc::Rows() const {
     if (!rowsValid_) {
         rows_.clear();
-        for (int id = 0; id < kStringTableSize; ++id) {
+        for (int id = 0; id < kStringTableSize; ++id)
             if (!texts_[id].empty())
                 rows_.push_back(id);
-        }
         rowsValid_ = true;
     }
     return rows_;
@@ -141,9 +138,8 @@ bool CQuilletDoc::Contains(const std::string& entry, const std::string& text) co
 
 int CQuilletDoc::FindString(const std::string& text, bool forward) const {
     const int step = forward ? 1 : -1;
-    for (int id = currentId_ + step; IsStringId(id); id += step) {
+    for (int id = currentId_ + step; IsStringId(id); id += step)
         if (!texts_[id].empty() && Contains(texts_[id], text))
             return id;
-    }
     return -1;
 }

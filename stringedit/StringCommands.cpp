@@ -12,10 +12,9 @@ long long ParseTypedId(const std::string& text) {
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
         negative = text[i++] == '-';
     long long value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
         if (value < 100000000000000000LL)  // 18 digits stay exact
             value = value * 10 + (text[i] - '0');
-    }
     return negative ? -value : value;
 }
 
@@ -31,9 +30,8 @@ bool RenumberTypedId(CQuilletDoc& doc, UserPrompts& prompts, int id, const std::
         return false;
     if (!doc.Text(static_cast<int>(newId)).empty() &&
         prompts.Ask(Format("String ID: %i already exists. Overwrite?", static_cast<int>(newId)),
-                    PromptButtons::OkCancel) != PromptAnswer::Ok) {
+                    PromptButtons::OkCancel) != PromptAnswer::Ok)
         return false;
-    }
     return doc.RenumberString(doc.IdToRow(id), static_cast<int>(newId));
 }
 

@@ -17,10 +17,9 @@ std::string EscapeText(const std::string& raw) {
     shown.reserve(raw.size());
     for (char c : raw) {
         char letter = 0;
-        for (const Escape& e : kEscapes) {
+        for (const Escape& e : kEscapes)
             if (e.code == c)
                 letter = e.letter;
-        }
         if (letter != 0) {
             shown += '\\';
             shown += letter;
@@ -37,10 +36,9 @@ std::string UnescapeText(const std::string& shown) {
     for (size_t i = 0; i < shown.size(); ++i) {
         char code = 0;
         if (shown[i] == '\\' && i + 1 < shown.size()) {
-            for (const Escape& e : kEscapes) {
+            for (const Escape& e : kEscapes)
                 if (e.letter == shown[i + 1])
                     code = e.code;
-            }
         }
         if (code != 0) {
             raw += code;

@@ -40,19 +40,17 @@ char32_t DecodeUtf8(const std::string& text, size_t& i) {
     int trail = 0;
     char32_t c = 0;
     char32_t least = 0;
-    if ((lead & 0xE0) == 0xC0) {
+    if ((lead & 0xE0) == 0xC0)
         trail = 1, c = lead & 0x1F, least = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
+    else if ((lead & 0xF0) == 0xE0)
         trail = 2, c = lead & 0x0F, least = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
+    else if ((lead & 0xF8) == 0xF0)
         trail = 3, c = lead & 0x07, least = 0x10000;
-    } else {
+    else
         return kReplacement;
-    }
     for (int k = 0; k < trail; ++k) {
-        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80) {
+        if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80)
             return kReplacement;
-        }
         c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
     }
     if (c < least || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
@@ -74,11 +72,10 @@ std::string Utf8CodePage::FromUtf16(const std::u16string& text) const {
     for (size_t i = 0; i < text.size(); ++i) {
         char32_t c = text[i];
         if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-            text[i + 1] <= 0xDFFF) {
+            text[i + 1] <= 0xDFFF)
             c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
-        } else if (c >= 0xD800 && c <= 0xDFFF) {
+        else if (c >= 0xD800 && c <= 0xDFFF)
             c = kReplacement;
-        }
         AppendUtf8(out, c);
     }
     return out;

@@ -39,8 +39,7 @@ void DecodeColourBlock(const uint8_t* block, uint32_t pixels[16]) {
     }
     for (int row = 0; row < 4; ++row) {
         uint8_t indices = block[4 + row];
-        for (int column = 0; column < 4; ++column) {
+        for (int column = 0; column < 4; ++column)
             pixels[row * 4 + column] = colours[(indices >> (2 * column)) & 3];
-        }
     }
 }

@@ -8,9 +8,8 @@ constexpr std::array<uint32_t, 256> MakeTable() {
     std::array<uint32_t, 256> table{};
     for (uint32_t n = 0; n < 256; ++n) {
         uint32_t c = n;
-        for (int k = 0; k < 8; ++k) {
+        for (int k = 0; k < 8; ++k)
             c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-        }
         table[n] = c;
     }
     return table;
@@ -22,8 +21,7 @@ constexpr std::array<uint32_t, 256> kTable = MakeTable();
 
 uint32_t Crc32(uint32_t crc, const uint8_t* bytes, size_t size) {
     crc = ~crc;
-    for (size_t i = 0; i < size; ++i) {
+    for (size_t i = 0; i < size; ++i)
         crc = kTable[(crc ^ bytes[i]) & 0xFF] ^ (crc >> 8);
-    }
     return ~crc;
 }

@@ -17,9 +17,8 @@ void SourceSpan(int i, int count, int size, int& first, int& last) {
 
 RgbImage FittedImage(const CGlintraDoc& texture, int maxSize) {
     RgbImage image;
-    if (!texture.HasPixels() || maxSize <= 0) {
+    if (!texture.HasPixels() || maxSize <= 0)
         return image;
-    }
     int width = texture.Width();
     int height = texture.Height();
     ThumbnailRect rect = PlaceThumbnail(width, height, maxSize, maxSize);

@@ -23,9 +23,8 @@ void Write16(uint8_t* p, uint16_t value) {
 }
 
 void Write32(uint8_t* p, uint32_t value) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
         p[i] = static_cast<uint8_t>(value >> (8 * i));
-    }
 }
 
 template <size_t N>
@@ -80,26 +79,23 @@ bool CGlintraDoc::Serialize(ByteReader& in, uint32_t fileLength) {
     ReadArea(in, header_);
     bool ok = true;
     try {
-        if (Version() == kVersionPalettised) {
+        if (Version() == kVersionPalettised)
             ok = ReadPalettised(in);
-        } else if (Version() == kVersionTrueColour) {
+        else if (Version() == kVersionTrueColour)
             ok = ReadTrueColour(in);
-        }
     } catch (const std::bad_alloc&) {
         FreeImage();
     }
-    if (!ok) {
+    if (!ok)
         FreeImage();
-    }
     return !in.Failed();
 }
 
 bool CGlintraDoc::ImageFits() const {
     int32_t width = Width();
     int32_t height = Height();
-    if (width <= 0 || height <= 0) {
+    if (width <= 0 || height <= 0)
         return false;
-    }
     // The file's length does not bound the image: what it lacks reads as zero, so the cap alone
     // keeps a short hostile file from asking for unbounded memory.
     return static_cast<uint64_t>(width) * static_cast<uint64_t>(height) <= kMaxPixels;
@@ -114,21 +110,18 @@ void CGlintraDoc::AllocateRows(int bitsPerPixel) {
 bool CGlintraDoc::ReadPalettised(ByteReader& in) {
     ReadArea(in, palettisedExtra_);
     ReadArea(in, colourTable_);
-    if (!ImageFits()) {
+    if (!ImageFits())
         return false;
-    }
     // The file packs rows tightly; bitmap rows start on 4-byte boundaries.
     AllocateRows(8);
     auto width = static_cast<size_t>(Width());
     bool more = true;
-    for (size_t row = 0; more && row < static_cast<size_t>(Height()); ++row) {
+    for (size_t row = 0; more && row < static_cast<size_t>(Height()); ++row)
         more = in.Read(&pixels_[row * rowStride_], width) == width;
-    }
     if (Flags() & kFlagAlphaBlock) {
         alpha_.assign(width * static_cast<size_t>(Height()) / 2, 0);
-        if (more) {
+        if (more)
             in.Read(alpha_.data(), alpha_.size());
-        }
     }
     DescribeBitmap(8);
     return true;
@@ -136,18 +129,16 @@ bool CGlintraDoc::ReadPalettised(ByteReader& in) {
 
 bool CGlintraDoc::ReadTrueColour(ByteReader& in) {
     ReadArea(in, trueColourExtra_);
-    if (!ImageFits()) {
+    if (!ImageFits())
         return false;
-    }
     if (PixelFormat() < kFirstBlockFormat) {
         AllocateRows(32);
         in.Read(pixels_.data(), pixels_.size());
     } else {
         // Blocks are 4 pixels wide and rows of blocks cannot be split, so other widths are
         // refused; a partial last row of blocks is read whole and cut to the height.
-        if (Width() % 4 != 0) {
+        if (Width() % 4 != 0)
             return false;
-        }
         AllocateRows(32);
         ReadBlocks(in, PixelFormat() == kFirstBlockFormat ? 0 : 8);
     }
@@ -169,17 +160,15 @@ void CGlintraDoc::ReadBlocks(ByteReader& in, size_t skippedBytes) {
             // Past the end of the file the blocks are zero, which decode to the zero (black)
             // pixels the rows already hold: a short file costs no decoding beyond its end.
             std::fill(block, block + blockBytes, 0);
-            if (in.Read(block, blockBytes) == 0) {
+            if (in.Read(block, blockBytes) == 0)
                 return;
-            }
             std::copy(block, block + skippedBytes,
                       blockAlpha_.data() + (blockRow * blocksAcross + across) * skippedBytes);
             DecodeColourBlock(block + skippedBytes, colours);
             for (size_t y = 0; y < rows; ++y) {
                 uint8_t* row = &pixels_[(blockRow * 4 + y) * rowStride_ + across * 16];
-                for (size_t x = 0; x < 4; ++x) {
+                for (size_t x = 0; x < 4; ++x)
                     Write32(row + x * 4, colours[y * 4 + x]);
-                }
             }
         }
     }

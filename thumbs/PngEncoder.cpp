@@ -12,9 +12,8 @@ constexpr uint8_t kColourTypeRgb = 2;
 constexpr uint8_t kColourTypeRgba = 6;
 
 void AppendBigEndian(std::vector<uint8_t>& out, uint32_t value) {
-    for (int shift = 24; shift >= 0; shift -= 8) {
+    for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<uint8_t>(value >> shift));
-    }
 }
 
 void AppendChunk(std::vector<uint8_t>& out, const char type[4], const std::vector<uint8_t>& data) {
@@ -28,13 +27,11 @@ void AppendChunk(std::vector<uint8_t>& out, const char type[4], const std::vecto
 }  // namespace
 
 std::vector<uint8_t> EncodePng(const PixelImage& image) {
-    if (image.width <= 0 || image.height <= 0 || (image.channels != 3 && image.channels != 4)) {
+    if (image.width <= 0 || image.height <= 0 || (image.channels != 3 && image.channels != 4))
         return {};
-    }
     const size_t rowBytes = static_cast<size_t>(image.width) * static_cast<size_t>(image.channels);
-    if (image.bytes.size() != rowBytes * static_cast<size_t>(image.height)) {
+    if (image.bytes.size() != rowBytes * static_cast<size_t>(image.height))
         return {};
-    }
     std::vector<uint8_t> header;
     AppendBigEndian(header, static_cast<uint32_t>(image.width));
     AppendBigEndian(header, static_cast<uint32_t>(image.height));

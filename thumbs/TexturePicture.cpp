@@ -30,31 +30,26 @@ void ApplyAlpha(const CGlintraDoc& texture, PixelImage& image) {
     if (format < kFirstBlockFormat) {
         for (size_t y = 0; y < height; ++y) {
             const uint8_t* row = &texture.PixelRows()[y * texture.RowStride()];
-            for (size_t x = 0; x < width; ++x) {
+            for (size_t x = 0; x < width; ++x)
                 rgba[(y * width + x) * 4 + 3] = row[x * 4 + 3];
-            }
         }
         return;
     }
-    if (format != kExplicitAlphaFormat && format != kInterpolatedAlphaFormat) {
+    if (format != kExplicitAlphaFormat && format != kInterpolatedAlphaFormat)
         return;
-    }
     const std::vector<uint8_t>& blocks = texture.BlockAlpha();
     const size_t blocksAcross = width / 4;
     uint8_t alpha[16];
     for (size_t block = 0; (block + 1) * kAlphaBlockBytes <= blocks.size(); ++block) {
         const uint8_t* bytes = &blocks[block * kAlphaBlockBytes];
-        if (format == kExplicitAlphaFormat) {
+        if (format == kExplicitAlphaFormat)
             DecodeExplicitAlpha(bytes, alpha);
-        } else {
+        else
             DecodeInterpolatedAlpha(bytes, alpha);
-        }
         const size_t top = block / blocksAcross * 4, left = block % blocksAcross * 4;
-        for (size_t y = top; y < std::min(top + 4, height); ++y) {
-            for (size_t x = left; x < left + 4; ++x) {
+        for (size_t y = top; y < std::min(top + 4, height); ++y)
+            for (size_t x = left; x < left + 4; ++x)
                 rgba[(y * width + x) * 4 + 3] = alpha[(y - top) * 4 + (x - left)];
-            }
-        }
     }
 }
 
@@ -62,9 +57,8 @@ void ApplyAlpha(const CGlintraDoc& texture, PixelImage& image) {
 
 PixelImage TexturePicture(const CGlintraDoc& texture) {
     PixelImage image;
-    if (!texture.HasPixels()) {
+    if (!texture.HasPixels())
         return image;
-    }
     image.width = texture.Width();
     image.height = texture.Height();
     image.channels = 4;
@@ -88,9 +82,8 @@ std::vector<uint8_t> TexturePngFile(const std::vector<uint8_t>& textureFile) {
     texture.Clear();
     MemoryReader reader(textureFile);
     if (textureFile.empty() ||
-        !texture.Serialize(reader, static_cast<uint32_t>(textureFile.size()))) {
+        !texture.Serialize(reader, static_cast<uint32_t>(textureFile.size())))
         return {};
-    }
     try {
         return EncodePng(TexturePicture(texture));
     } catch (const std::bad_alloc&) {

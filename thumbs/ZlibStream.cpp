@@ -46,7 +46,6 @@ void AppendZlibStored(std::vector<uint8_t>& out, const uint8_t* bytes, size_t si
         done += length;
     } while (done < size);
     const uint32_t adler = Adler32(bytes, size);
-    for (int shift = 24; shift >= 0; shift -= 8) {
+    for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<uint8_t>(adler >> shift));
-    }
 }

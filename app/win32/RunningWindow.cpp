@@ -31,18 +31,16 @@ bool HandOverArchive(const std::string& path) {
         DWORD_PTR taken = FALSE;
         if (SendMessageTimeoutA(window, WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&data),
                                 SMTO_ABORTIFHUNG | SMTO_BLOCK, kAnswerTimeout, &taken) &&
-            taken == TRUE) {
+            taken == TRUE)
             return true;
-        }
     }
     return false;
 }
 
 std::optional<std::string> HandedOverArchive(const COPYDATASTRUCT& data) {
     if (data.dwData != kHandOverTag || data.lpData == nullptr || data.cbData == 0 ||
-        data.cbData > kLongestPath) {
+        data.cbData > kLongestPath)
         return std::nullopt;
-    }
     std::string path(static_cast<const char*>(data.lpData), data.cbData);
     // Another program may send anything: a name ends at its first zero.
     path.resize(path.find('\0') == std::string::npos ? path.size() : path.find('\0'));

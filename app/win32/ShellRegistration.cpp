@@ -13,9 +13,8 @@ bool WriteKeys(HKEY root, const std::string& programPath) {
         ScopedKey key;
         if (RegCreateKeyExA(root, entry.key.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                             KEY_SET_VALUE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS ||
-            !SetStringValue(key.Get(), "", entry.value)) {
+            !SetStringValue(key.Get(), "", entry.value))
             return false;
-        }
     }
     return true;
 }

@@ -46,11 +46,10 @@ void Win32DocumentHost::JobFinished(std::unique_ptr<ArchiveJob> job) {
     ArchiveJob* posted = job.get();
     if (window != nullptr &&
         PostMessageA(window, kJobCompletedMessage, reinterpret_cast<WPARAM>(posted),
-                     reinterpret_cast<LPARAM>(&posted->header))) {
+                     reinterpret_cast<LPARAM>(&posted->header)))
         job.release();
-    } else {
+    else
         unposted_.Push(std::move(job));
-    }
 }
 
 std::vector<std::unique_ptr<ArchiveJob>> Win32DocumentHost::WaitForJobs() {
@@ -67,9 +66,8 @@ std::vector<std::unique_ptr<ArchiveJob>> Win32DocumentHost::WaitForJobs() {
     if (HWND window = mainWindow_.load()) {
         MSG message;
         while (
-            PeekMessageA(&message, window, kJobCompletedMessage, kJobCompletedMessage, PM_REMOVE)) {
+            PeekMessageA(&message, window, kJobCompletedMessage, kJobCompletedMessage, PM_REMOVE))
             jobs.push_back(TakeCompletedJob(message.wParam));
-        }
     }
     return jobs;
 }

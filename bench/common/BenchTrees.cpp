@@ -49,9 +49,8 @@ void MakeSmallFiles(const fs::path& tree) {
         for (int sub = 0; sub < 100; ++sub) {
             const fs::path folder = sub == 0 ? topPath : topPath / ("SUB" + std::to_string(sub));
             fs::create_directories(folder);
-            for (int i = 0; i < 10; ++i) {
+            for (int i = 0; i < 10; ++i)
                 filler.Write(folder / filler.FileName(index++), 16 + filler.Below(1485));
-            }
         }
     }
 }
@@ -68,17 +67,15 @@ void MakeMixedSizes(const fs::path& tree) {
     for (int f = 0; f < 60; ++f) {
         const fs::path folder = tree / "SMALL" / ("DIR" + std::to_string(f));
         fs::create_directories(folder);
-        for (int i = 0; i < 50; ++i) {
+        for (int i = 0; i < 50; ++i)
             filler.Write(folder / filler.FileName(index++), filler.Below(200 << 10));
-        }
     }
 }
 
 std::uint64_t TreeBytes(const fs::path& tree) {
     std::uint64_t total = 0;
-    for (const auto& item : fs::recursive_directory_iterator(tree)) {
+    for (const auto& item : fs::recursive_directory_iterator(tree))
         if (item.is_regular_file())
             total += item.file_size();
-    }
     return total;
 }

@@ -94,9 +94,8 @@ void TimeDrag(CMainFrame& frame) {
     // Folders of 1,000 entries under the pointer too, not only empty ones.
     HWND tree = frame.Tree().Tree();
     for (HTREEITEM item = TreeView_GetChild(tree, TreeView_GetRoot(tree)); item;
-         item = TreeView_GetNextSibling(tree, item)) {
+         item = TreeView_GetNextSibling(tree, item))
         TreeView_Expand(tree, item, TVE_EXPAND);
-    }
     UpdateWindow(frame.Handle());
     std::printf("drag %zu rows, one drag-over step   %12s %12s (target under 5 ms)\n",
                 entries.size(), "longest", "mean");

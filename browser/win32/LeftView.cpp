@@ -35,9 +35,8 @@ bool CLeftView::Create(HWND parent, PaneHost&) {
     Control().SetImageList(images_.Small());
     if (!treeHook_.Attach(Tree(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnTreeMessage(m, w, l, r);
-        })) {
+        }))
         return false;
-    }
     // Without OLE the tree still works, with no drops.
     dropTarget_ = std::make_unique<DropTargetRegistration>(Tree(), dropEvents_);
     return true;

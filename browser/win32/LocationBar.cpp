@@ -86,9 +86,8 @@ bool CLocationBar::Create(HWND parent, HIMAGELIST images) {
             if (message == WM_SIZE)
                 LayOut();
             return false;
-        })) {
+        }))
         return false;
-    }
     return editHook_.Attach(Edit(), [this](UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
         // Enter in the edit field goes to the typed path and nowhere else.
         if ((message == WM_KEYDOWN && wParam == VK_RETURN) ||

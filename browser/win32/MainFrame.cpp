@@ -44,9 +44,8 @@ bool CMainFrame::Create() {
     if (!FrameWindow::Create(splitter_) || !SetContextMenu(IDR_CONTEXT_MENU))
         return false;
     if (!location_.Create(Bars().Handle(), images_.Small()) ||
-        !Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_BREAK | RBBS_FIXEDBMP)) {
+        !Bars().AddBand(location_.Handle(), location_.BandSize(), RBBS_BREAK | RBBS_FIXEDBMP))
         return false;
-    }
     dropTarget_ = std::make_unique<DropTargetRegistration>(Handle(), dropEvents_);
     SetMinimumSize({kMinimumTrackWidth, kMinimumTrackHeight});
     SetWideMenuPrompts(true);

@@ -8,10 +8,9 @@ bool RecentFileMenu::Attach(IconMenu& menu, HMENU file) {
     menu_ = &menu;
     file_ = file;
     const int count = GetMenuItemCount(file);
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         if (GetMenuItemID(file, i) == ID_FILE_MRU_FILE1)
             position_ = i;
-    }
     return position_ >= 0;
 }
 

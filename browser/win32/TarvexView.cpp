@@ -39,9 +39,8 @@ bool CTarvexView::Create(HWND parent, PaneHost&) {
     header_.Attach(list.Header());
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnListMessage(m, w, l, r);
-        })) {
+        }))
         return false;
-    }
     // Without OLE the list still works, with no drops.
     dropTarget_ = std::make_unique<DropTargetRegistration>(List(), dropEvents_);
     rows_.SetSortColumn(static_cast<int>(ListColumn::Name), true);
@@ -224,10 +223,9 @@ void CTarvexView::SetRowDropHighlight(int row, bool on) {
         highlightedRow_ = row;
     else if (row == highlightedRow_)
         highlightedRow_ = -1;
-    for (int changed : {before, highlightedRow_}) {
+    for (int changed : {before, highlightedRow_})
         if (changed >= 0)
             Control().RedrawItems(changed, changed);
-    }
     UpdateWindow(List());
 }
 

@@ -70,10 +70,9 @@ PromptAnswer LastButton(PromptButtons buttons) {
 
 std::optional<PromptAnswer> ParsePromptAnswer(const std::string& text) {
     std::string word;
-    for (char c : text) {
+    for (char c : text)
         if (!std::isspace(static_cast<unsigned char>(c)))
             word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
     if (word == "y" || word == "yes")
         return PromptAnswer::Yes;
     if (word == "n" || word == "no")
@@ -168,8 +167,7 @@ std::string ConsolePrompts::ChooseSaveFile(const FileDialogOptions& options) {
     std::error_code ignored;
     if (options.rules.promptOverwrite && !path.empty() && std::filesystem::exists(path, ignored) &&
         Ask(path + " already exists.\nDo you want to replace it?", PromptButtons::YesNo) !=
-            PromptAnswer::Yes) {
+            PromptAnswer::Yes)
         return {};
-    }
     return path;
 }

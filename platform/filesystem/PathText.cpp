@@ -9,10 +9,9 @@ std::string JoinPath(const std::string& a, const std::string& b) {
 }
 
 std::string PathLeaf(const std::string& path) {
-    for (size_t i = path.size(); i > 0; --i) {
+    for (size_t i = path.size(); i > 0; --i)
         if (IsPathSeparator(path[i - 1]))
             return path.substr(i);
-    }
     return path;
 }
 
@@ -32,9 +31,8 @@ bool IsInsideDirectory(const std::string& inner, const std::string& outer) {
 }
 
 std::string PathParent(const std::string& path) {
-    for (size_t i = path.size(); i > 0; --i) {
+    for (size_t i = path.size(); i > 0; --i)
         if (IsPathSeparator(path[i - 1]))
             return path.substr(0, i - 1);
-    }
     return {};
 }

@@ -52,9 +52,8 @@ bool IconvNames::Convert(iconv_t converter, const std::string& from, std::string
     char* out = output.data();
     std::size_t outLeft = output.size();
     if (iconv(converter, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1) ||
-        iconv(converter, nullptr, nullptr, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+        iconv(converter, nullptr, nullptr, &out, &outLeft) == static_cast<std::size_t>(-1))
         return false;
-    }
     output.resize(output.size() - outLeft);
     to = std::move(output);
     return true;

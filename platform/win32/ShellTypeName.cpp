@@ -1,7 +1,7 @@
 #include "platform/ShellTypeName.h"
 
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include <map>
 #include <mutex>
@@ -12,14 +12,16 @@
 std::string ShellTypeName(const std::string& fileName) {
     const size_t slash = fileName.find_last_of("\\/");
     const size_t dot = fileName.rfind('.');
-    const std::string key = (dot == std::string::npos || (slash != std::string::npos && dot < slash))
-                                ? std::string()
-                                : UpperCase(fileName.substr(dot));
+    const std::string key =
+        (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+            ? std::string()
+            : UpperCase(fileName.substr(dot));
     static std::mutex lock;
     static std::map<std::string, std::string> known;
     std::lock_guard<std::mutex> guard(lock);
     auto found = known.find(key);
-    if (found != known.end()) return found->second;
+    if (found != known.end())
+        return found->second;
     SHFILEINFOA info = {};
     const std::string probe = "file" + key;
     SHGetFileInfoA(probe.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,

@@ -25,9 +25,8 @@ void WriteError(const std::string& text) {
                             nullptr);
     }
     DWORD written;
-    if (error != nullptr && error != INVALID_HANDLE_VALUE) {
+    if (error != nullptr && error != INVALID_HANDLE_VALUE)
         WriteFile(error, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
-    }
 }
 
 }  // namespace

@@ -49,25 +49,21 @@ bool IsWindowsNt() {
 
 HRESULT RegisterCravel() {
     const auto module = WholeModulePath();
-    if (!module) {
+    if (!module)
         return SELFREG_E_CLASS;
-    }
     const std::string clsid = GuidString(CLSID_ShellMenu);
     HRESULT result = WriteRegistryTable(kClassRows, clsid, *module);
-    if (SUCCEEDED(result)) {
+    if (SUCCEEDED(result))
         result = WriteRegistryTable(kHandlerRows, clsid, clsid);
-    }
-    if (SUCCEEDED(result) && IsWindowsNt()) {
+    if (SUCCEEDED(result) && IsWindowsNt())
         result = WriteRegistryTable(kApprovalRows, clsid, "");
-    }
     return result;
 }
 
 HRESULT UnregisterCravel() {
     const std::string clsid = GuidString(CLSID_ShellMenu);
     const HRESULT result = DeleteRegistryKeys(HKEY_CLASSES_ROOT, kRemovedKeys, clsid);
-    if (SUCCEEDED(result) && IsWindowsNt()) {
+    if (SUCCEEDED(result) && IsWindowsNt())
         DeleteRegistryValues(kApprovalRows, clsid);  // a value already gone is no failure
-    }
     return result;
 }

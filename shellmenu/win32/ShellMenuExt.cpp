@@ -46,13 +46,11 @@ CShellMenuExt::CShellMenuExt() : bitmap_(LoadMenuBitmap()) {}
 
 HRESULT CShellMenuExt::Create(IUnknown* outer, REFIID iid, void** object) {
     return Guarded([&]() -> HRESULT {
-        if (outer) {
+        if (outer)
             return CLASS_E_NOAGGREGATION;
-        }
         auto* menu = new (std::nothrow) CShellMenuExt;
-        if (!menu) {
+        if (!menu)
             return E_OUTOFMEMORY;
-        }
         menu->AddRef();
         HRESULT result = menu->QueryInterface(iid, object);
         menu->Release();
@@ -61,9 +59,8 @@ HRESULT CShellMenuExt::Create(IUnknown* outer, REFIID iid, void** object) {
 }
 
 STDMETHODIMP CShellMenuExt::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
+    if (!object)
         return E_POINTER;
-    }
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IShellExtInit)) {
         *object = static_cast<IShellExtInit*>(this);
     } else if (IsEqualIID(iid, IID_IContextMenu)) {
@@ -82,9 +79,8 @@ STDMETHODIMP_(ULONG) CShellMenuExt::AddRef() {
 
 STDMETHODIMP_(ULONG) CShellMenuExt::Release() {
     const LONG count = InterlockedDecrement(&references_);
-    if (count == 0) {
+    if (count == 0)
         delete this;
-    }
     return count;
 }
 
@@ -92,9 +88,8 @@ STDMETHODIMP CShellMenuExt::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKE
     return Guarded([&]() -> HRESULT {
         data_.Reset();
         selection_.clear();
-        if (!data) {
+        if (!data)
             return E_FAIL;
-        }
         data->AddRef();
         data_.Reset(data);
         return ReadDroppedFiles(*data, selection_);
@@ -104,9 +99,8 @@ STDMETHODIMP CShellMenuExt::Initialize(PCIDLIST_ABSOLUTE, IDataObject* data, HKE
 STDMETHODIMP CShellMenuExt::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT,
                                              UINT flags) {
     return Guarded([&]() -> HRESULT {
-        if (!menu) {
+        if (!menu)
             return MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0);
-        }
         const MenuPlan plan = PlanMenu(selection_, flags, IsDirectory);
         for (size_t i = 0; i < plan.entries.size(); ++i) {
             const UINT position = index + static_cast<UINT>(i);
@@ -121,14 +115,12 @@ STDMETHODIMP CShellMenuExt::QueryContextMenu(HMENU menu, UINT index, UINT firstI
 
 STDMETHODIMP CShellMenuExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
     return Guarded([&]() -> HRESULT {
-        if (!info) {
+        if (!info)
             return E_INVALIDARG;
-        }
         // A verb given by name is none of Cravel's entries: failing lets the shell offer it to
         // the next handler.
-        if (!IS_INTRESOURCE(info->lpVerb)) {
+        if (!IS_INTRESOURCE(info->lpVerb))
             return E_FAIL;
-        }
         const unsigned offset = LOWORD(reinterpret_cast<UINT_PTR>(info->lpVerb));
         if (offset < kMenuOffsetCount && !IsUsableSelection(selection_)) {
             if ((info->fMask & CMIC_MASK_FLAG_NO_UI) == 0)
@@ -136,14 +128,12 @@ STDMETHODIMP CShellMenuExt::InvokeCommand(CMINVOKECOMMANDINFO* info) {
             return E_FAIL;
         }
         const auto parameters = CommandParameters(offset, selection_);
-        if (!parameters) {
+        if (!parameters)
             return E_FAIL;
-        }
         const auto server = RegisteredServerPath(CLSID_ShellMenu);
         const auto program = server ? TarvexBeside(*server) : std::nullopt;
-        if (!program) {
+        if (!program)
             return E_FAIL;
-        }
         const auto started = reinterpret_cast<INT_PTR>(
             ShellExecuteA(nullptr, nullptr, program->path.c_str(), parameters->c_str(),
                           program->folder.c_str(), SW_SHOW));
@@ -155,24 +145,20 @@ STDMETHODIMP CShellMenuExt::GetCommandString(UINT_PTR id, UINT type, UINT*, CHAR
     return Guarded([&]() -> HRESULT {
         const bool verb = type == GCS_VERBA || type == GCS_VERBW;
         const bool help = type == GCS_HELPTEXTA || type == GCS_HELPTEXTW;
-        if (!verb && !help) {
+        if (!verb && !help)
             return S_OK;
-        }
-        if (!name || size == 0) {
+        if (!name || size == 0)
             return E_INVALIDARG;
-        }
         const unsigned offset =
             id < kMenuOffsetCount ? static_cast<unsigned>(id) : kMenuOffsetCount;
         const auto text =
             CommandString(offset, verb ? CommandText::Verb : CommandText::HelpText, selection_);
-        if (!text) {
+        if (!text)
             return E_FAIL;
-        }
-        if (type == GCS_VERBW || type == GCS_HELPTEXTW) {
+        if (type == GCS_VERBW || type == GCS_HELPTEXTW)
             CopyWide(*text, reinterpret_cast<wchar_t*>(name), size);
-        } else {
+        else
             lstrcpynA(name, CutToBuffer(*text, size).c_str(), static_cast<int>(size));
-        }
         return S_OK;
     });
 }

@@ -56,9 +56,8 @@ bool CQuilletView::Create(HWND parent, PaneHost& host) {
     headerBinding_.Bind(Control().Header(), *this);
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnListMessage(m, w, l, r);
-        })) {
+        }))
         return false;
-    }
     OnDocumentChanged();
     return true;
 }
@@ -149,9 +148,8 @@ void CQuilletView::StartEdit(int row) {
 
 bool CQuilletView::OnNotify(NMHDR& header, LRESULT& result) {
     if (header.hwndFrom == Control().Header()) {
-        if (header.code == HDN_ENDTRACKA || header.code == HDN_ENDTRACKW) {
+        if (header.code == HDN_ENDTRACKA || header.code == HDN_ENDTRACKW)
             PostMessageA(List(), kFitTextColumn, 0, 0);  // once the divider has moved
-        }
         return false;
     }
     if (header.hwndFrom != List())

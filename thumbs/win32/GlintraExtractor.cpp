@@ -12,9 +12,8 @@ GlintraExtractor::GlintraExtractor(IUnknown* outer)
 
 HRESULT GlintraExtractor::Create(IUnknown* outer, REFIID iid, void** object) {
     // An aggregated object hands its own IUnknown to the outer one, and nothing else.
-    if (outer && !IsEqualIID(iid, IID_IUnknown)) {
+    if (outer && !IsEqualIID(iid, IID_IUnknown))
         return CLASS_E_NOAGGREGATION;
-    }
     return Guarded([&] {
         auto* extractor = new GlintraExtractor(outer);
         IUnknown& inner = extractor->inner_;
@@ -26,9 +25,8 @@ HRESULT GlintraExtractor::Create(IUnknown* outer, REFIID iid, void** object) {
 }
 
 STDMETHODIMP GlintraExtractor::Inner::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
+    if (!object)
         return E_POINTER;
-    }
     if (IsEqualIID(iid, IID_IUnknown)) {
         // Not aggregated, the object answers for IUnknown with its IPersistFile.
         *object = owner_.controlling_ == this
@@ -54,9 +52,8 @@ STDMETHODIMP_(ULONG) GlintraExtractor::Inner::AddRef() {
 
 STDMETHODIMP_(ULONG) GlintraExtractor::Inner::Release() {
     LONG count = InterlockedDecrement(&owner_.references_);
-    if (count == 0) {
+    if (count == 0)
         delete &owner_;
-    }
     return count;
 }
 
@@ -91,9 +88,8 @@ STDMETHODIMP GlintraExtractor::GetCurFile(LPOLESTR*) {
 STDMETHODIMP GlintraExtractor::Load(LPCOLESTR fileName, DWORD) {
     return Guarded([&] {
         fileName_[0] = '\0';
-        if (!fileName) {
+        if (!fileName)
             return E_INVALIDARG;
-        }
         // A name that does not fit the buffer is refused rather than cut to another file's name.
         if (WideCharToMultiByte(CP_THREAD_ACP, 0, fileName, -1, fileName_, kFileNameBytes, nullptr,
                                 nullptr) == 0) {
@@ -107,18 +103,16 @@ STDMETHODIMP GlintraExtractor::Load(LPCOLESTR fileName, DWORD) {
 STDMETHODIMP GlintraExtractor::GetLocation(LPWSTR, DWORD, DWORD*, const SIZE* size, DWORD,
                                            DWORD* flags) {
     return Guarded([&] {
-        if (!size) {
+        if (!size)
             return E_INVALIDARG;
-        }
         requestedSize_ = *size;
         return flags && (*flags & IEIFLAG_ASYNC) ? E_PENDING : S_OK;
     });
 }
 
 STDMETHODIMP GlintraExtractor::Extract(HBITMAP* bitmap) {
-    if (!bitmap) {
+    if (!bitmap)
         return E_POINTER;
-    }
     *bitmap = nullptr;
     return Guarded([&] {
         lastBitmap_ =
@@ -130,41 +124,35 @@ STDMETHODIMP GlintraExtractor::Extract(HBITMAP* bitmap) {
 }
 
 STDMETHODIMP GlintraExtractor::GetDateStamp(FILETIME* stamp) {
-    if (!stamp) {
+    if (!stamp)
         return E_POINTER;
-    }
     return Guarded([&] {
         const ScopedHandle file(CreateFileA(fileName_, GENERIC_READ, FILE_SHARE_READ, nullptr,
                                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         FILETIME created, accessed, written;
-        if (!file || !GetFileTime(file.Get(), &created, &accessed, &written)) {
+        if (!file || !GetFileTime(file.Get(), &created, &accessed, &written))
             return E_FAIL;
-        }
         *stamp = written;
         return S_OK;
     });
 }
 
 STDMETHODIMP GlintraExtractor::GetInfoTip(DWORD, WCHAR** tip) {
-    if (!tip) {
+    if (!tip)
         return E_POINTER;
-    }
     *tip = nullptr;
     return Guarded([&] {
         std::string text;
-        if (!GlintraApp().InfoTip(fileName_, text)) {
+        if (!GlintraApp().InfoTip(fileName_, text))
             return E_FAIL;
-        }
         IMalloc* allocator = nullptr;
-        if (FAILED(SHGetMalloc(&allocator)) || !allocator) {
+        if (FAILED(SHGetMalloc(&allocator)) || !allocator)
             return E_FAIL;
-        }
         auto characters = static_cast<int>(text.size() + 1);
         auto* wide = static_cast<WCHAR*>(allocator->Alloc(text.size() * 2 + 2));
         allocator->Release();
-        if (!wide) {
+        if (!wide)
             return E_OUTOFMEMORY;
-        }
         MultiByteToWideChar(CP_THREAD_ACP, 0, text.c_str(), characters, wide, characters);
         *tip = wide;
         return S_OK;

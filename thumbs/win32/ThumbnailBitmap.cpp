@@ -13,15 +13,13 @@ static_assert(sizeof(BITMAPINFOHEADER) == CGlintraDoc::kBitmapHeaderBytes);
 }  // namespace
 
 void DrawTexture(const CGlintraDoc& texture, HDC target) {
-    if (!texture.HasPixels()) {
+    if (!texture.HasPixels())
         return;
-    }
     const auto* info = reinterpret_cast<const BITMAPINFO*>(texture.BitmapInfo().data());
     const ScopedBitmap image(CreateDIBitmap(target, &info->bmiHeader, CBM_INIT,
                                             texture.PixelRows().data(), info, DIB_RGB_COLORS));
-    if (!image) {
+    if (!image)
         return;
-    }
     const MemoryDC source(CreateCompatibleDC(target));
     const SelectedObject selected(source.Get(), image.Get());
     SetStretchBltMode(target, HALFTONE);
@@ -39,13 +37,11 @@ void DrawTexture(const CGlintraDoc& texture, HDC target) {
 }
 
 HBITMAP MakeThumbnail(CGlintraDoc& texture, int width, int height) {
-    if (width <= 0 || height <= 0 || width > kLargestThumbnail || height > kLargestThumbnail) {
+    if (width <= 0 || height <= 0 || width > kLargestThumbnail || height > kLargestThumbnail)
         return nullptr;
-    }
     const MemoryDC memory(CreateCompatibleDC(nullptr));
-    if (!memory) {
+    if (!memory)
         return nullptr;
-    }
     HBITMAP bitmap =
         CreateBitmap(width, height, static_cast<UINT>(GetDeviceCaps(memory.Get(), PLANES)),
                      static_cast<UINT>(GetDeviceCaps(memory.Get(), BITSPIXEL)), nullptr);

@@ -101,7 +101,6 @@ void CWizardDlg::UpdateButtons() {
     const WORD defaultButton = buttons.next ? kNext : kFinish;
     SendMessageA(Handle(), DM_SETDEFID, defaultButton, 0);
     HWND focus = GetFocus();
-    if (focus == nullptr || !IsWindowEnabled(focus) || !IsWindowVisible(focus)) {
+    if (focus == nullptr || !IsWindowEnabled(focus) || !IsWindowVisible(focus))
         SendMessageA(Handle(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(defaultButton)), TRUE);
-    }
 }

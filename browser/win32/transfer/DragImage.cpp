@@ -12,9 +12,8 @@ void AttachDragImage(IDataObject* data, HWND from, POINT at) {
     ComPtr<IDragSourceHelper> helper;
     if (SUCCEEDED(CoCreateInstance(CLSID_DragDropHelper, nullptr, CLSCTX_INPROC_SERVER,
                                    IID_IDragSourceHelper,
-                                   reinterpret_cast<void**>(helper.Receive())))) {
+                                   reinterpret_cast<void**>(helper.Receive()))))
         helper->InitializeFromWindow(from, &at, data);
-    }
 }
 
 DropImage::DropImage() {

@@ -73,10 +73,9 @@ void file_replace::RemoveUnusedTemporaries(const std::string& target) {
     if (!listing)
         return;
     std::vector<std::string> found;
-    while (const dirent* item = readdir(listing)) {
+    while (const dirent* item = readdir(listing))
         if (IsTemporaryName(leaf, item->d_name))
             found.push_back(folder + "/" + item->d_name);
-    }
     closedir(listing);
     for (const std::string& path : found)
         RemoveIfUnused(path);

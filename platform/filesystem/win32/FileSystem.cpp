@@ -60,9 +60,8 @@ bool ListDirectory(const std::string& path, std::vector<DirectoryItem>& items) {
 
 std::optional<FileStatus> ReadFileStatus(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) {
+    if (path.empty() || !GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data))
         return std::nullopt;
-    }
     return StatusOf(data.dwFileAttributes, data.nFileSizeHigh, data.nFileSizeLow,
                     data.ftLastWriteTime);
 }

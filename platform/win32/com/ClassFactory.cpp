@@ -13,9 +13,8 @@ CClassFactory::~CClassFactory() {
 }
 
 STDMETHODIMP CClassFactory::QueryInterface(REFIID iid, void** object) {
-    if (!object) {
+    if (!object)
         return E_POINTER;
-    }
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
         *object = static_cast<IClassFactory*>(this);
         AddRef();
@@ -31,16 +30,14 @@ STDMETHODIMP_(ULONG) CClassFactory::AddRef() {
 
 STDMETHODIMP_(ULONG) CClassFactory::Release() {
     LONG count = InterlockedDecrement(&references_);
-    if (count == 0) {
+    if (count == 0)
         delete this;
-    }
     return count;
 }
 
 STDMETHODIMP CClassFactory::CreateInstance(IUnknown* outer, REFIID iid, void** object) {
-    if (!object) {
+    if (!object)
         return E_POINTER;
-    }
     *object = nullptr;
     return create_(outer, iid, object);
 }
@@ -51,18 +48,15 @@ STDMETHODIMP CClassFactory::LockServer(BOOL) {
 
 HRESULT GetClassObject(const ComClass* classes, size_t count, REFCLSID clsid, REFIID iid,
                        void** object) {
-    if (!object) {
+    if (!object)
         return E_POINTER;
-    }
     *object = nullptr;
     for (size_t i = 0; i < count; ++i) {
-        if (!IsEqualCLSID(clsid, *classes[i].clsid)) {
+        if (!IsEqualCLSID(clsid, *classes[i].clsid))
             continue;
-        }
         auto* factory = new (std::nothrow) CClassFactory(classes[i].create);
-        if (!factory) {
+        if (!factory)
             return E_OUTOFMEMORY;
-        }
         factory->AddRef();
         HRESULT result = factory->QueryInterface(iid, object);
         factory->Release();  // the caller's reference, if any, keeps it alive

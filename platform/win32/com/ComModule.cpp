@@ -30,9 +30,8 @@ std::string ModulePath() {
 std::optional<std::string> WholeModulePath() {
     std::string path = ModulePath();
     // A path that fills the whole buffer was cut (or lost its terminator).
-    if (path.empty() || path.size() >= MAX_PATH) {
+    if (path.empty() || path.size() >= MAX_PATH)
         return std::nullopt;
-    }
     return path;
 }
 
@@ -54,8 +53,7 @@ std::string GuidString(REFGUID guid) {
     int length = StringFromGUID2(guid, wide, 40);
     // The text is ASCII: narrowing each character is exact.
     std::string text;
-    for (int i = 0; i + 1 < length; ++i) {
+    for (int i = 0; i + 1 < length; ++i)
         text += static_cast<char>(wide[i]);
-    }
     return text;
 }

@@ -21,20 +21,17 @@ class Tokenizer {
 
     // False on an unterminated quoted string.
     bool Next(Token& token) {
-        while (pos_ < text_.size() && IsSpace(text_[pos_])) {
+        while (pos_ < text_.size() && IsSpace(text_[pos_]))
             ++pos_;
-        }
         token = {};
-        if (pos_ >= text_.size()) {
+        if (pos_ >= text_.size())
             return true;
-        }
         char c = text_[pos_];
         // A brace directly followed by text opens a name such as a class identifier.
         if (c == '{' && pos_ + 1 < text_.size() && !IsSpace(text_[pos_ + 1])) {
             token.kind = Token::kWord;
-            while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '=') {
+            while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '=')
                 token.text += text_[pos_++];
-            }
             return true;
         }
         if (c == '{' || c == '}' || c == '=') {
@@ -60,9 +57,8 @@ class Tokenizer {
         }
         token.kind = Token::kWord;
         while (pos_ < text_.size() && !IsSpace(text_[pos_]) && text_[pos_] != '{' &&
-               text_[pos_] != '}' && text_[pos_] != '=' && text_[pos_] != '\'') {
+               text_[pos_] != '}' && text_[pos_] != '=' && text_[pos_] != '\'')
             token.text += text_[pos_++];
-        }
         return true;
     }
 
@@ -78,17 +74,14 @@ class Parser {
     explicit Parser(const std::string& script) : tokens_(script) {}
 
     bool Parse(std::vector<ScriptRoot>& roots) {
-        if (!Advance()) {
+        if (!Advance())
             return false;
-        }
         while (current_.kind != Token::kEnd) {
             ScriptRoot root;
-            if (current_.kind != Token::kWord || !(root.root = RootKey(current_.text))) {
+            if (current_.kind != Token::kWord || !(root.root = RootKey(current_.text)))
                 return Fail("unknown root key '" + current_.text + "'");
-            }
-            if (!Advance() || !Expect("{") || !ParseKeys(root.keys, nullptr)) {
+            if (!Advance() || !Expect("{") || !ParseKeys(root.keys, nullptr))
                 return false;
-            }
             roots.push_back(std::move(root));
         }
         return true;
@@ -119,44 +112,38 @@ class Parser {
     }
 
     bool Advance() {
-        if (!tokens_.Next(current_)) {
+        if (!tokens_.Next(current_))
             return Fail("unterminated quoted text");
-        }
         return true;
     }
 
     bool Expect(const char* punct) {
-        if (!IsPunct(punct)) {
+        if (!IsPunct(punct))
             return Fail(std::string("expected '") + punct + "' before '" + current_.text + "'");
-        }
         return Advance();
     }
 
     bool Fail(const std::string& reason) {
-        if (error.empty()) {
+        if (error.empty())
             error = reason;
-        }
         return false;
     }
 
     // Keys (and, inside a key, named values) up to the closing brace.
     bool ParseKeys(std::vector<ScriptKey>& keys, std::vector<ScriptValue>* values) {
         while (!IsPunct("}")) {
-            if (current_.kind == Token::kEnd) {
+            if (current_.kind == Token::kEnd)
                 return Fail("missing '}'");
-            }
             if (values && IsKeyword("val")) {
                 ScriptValue value;
-                if (!Advance() || !TakeName(value.name) || !Expect("=") || !ParseValue(value)) {
+                if (!Advance() || !TakeName(value.name) || !Expect("=") || !ParseValue(value))
                     return false;
-                }
                 values->push_back(std::move(value));
                 continue;
             }
             ScriptKey key;
-            if (!ParseKey(key)) {
+            if (!ParseKey(key))
                 return false;
-            }
             keys.push_back(std::move(key));
         }
         return Advance();
@@ -172,26 +159,22 @@ class Parser {
             if (!Advance())
                 return false;
         }
-        if (!TakeName(key.name)) {
+        if (!TakeName(key.name))
             return false;
-        }
         if (IsPunct("=")) {
             ScriptValue value;
-            if (!Advance() || !ParseValue(value)) {
+            if (!Advance() || !ParseValue(value))
                 return false;
-            }
             key.values.push_back(std::move(value));
         }
-        if (IsPunct("{")) {
+        if (IsPunct("{"))
             return Advance() && ParseKeys(key.subkeys, &key.values);
-        }
         return true;
     }
 
     bool TakeName(std::string& name) {
-        if (current_.kind != Token::kWord && current_.kind != Token::kQuoted) {
+        if (current_.kind != Token::kWord && current_.kind != Token::kQuoted)
             return Fail("expected a name before '" + current_.text + "'");
-        }
         name = current_.text;
         return Advance();
     }
@@ -199,22 +182,18 @@ class Parser {
     bool ParseValue(ScriptValue& value) {
         bool isString = IsKeyword("s");
         value.isNumber = IsKeyword("d");
-        if (!isString && !value.isNumber) {
+        if (!isString && !value.isNumber)
             return Fail("unknown value type '" + current_.text + "'");
-        }
-        if (!Advance()) {
+        if (!Advance())
             return false;
-        }
-        if (current_.kind != Token::kWord && current_.kind != Token::kQuoted) {
+        if (current_.kind != Token::kWord && current_.kind != Token::kQuoted)
             return Fail("expected value data");
-        }
         value.text = current_.text;
         if (value.isNumber) {
             char* end = nullptr;
             unsigned long number = std::strtoul(value.text.c_str(), &end, 0);
-            if (value.text.empty() || *end != '\0' || number > 0xFFFFFFFFul) {
+            if (value.text.empty() || *end != '\0' || number > 0xFFFFFFFFul)
                 return Fail("bad number '" + value.text + "'");
-            }
             value.number = static_cast<DWORD>(number);
         }
         return Advance();
@@ -225,52 +204,42 @@ class Parser {
 };
 
 bool SetValue(HKEY key, const ScriptValue& value) {
-    if (!value.isNumber) {
+    if (!value.isNumber)
         return SetStringValue(key, value.name, value.text);
-    }
     return RegSetValueExA(key, value.name.empty() ? nullptr : value.name.c_str(), 0, REG_DWORD,
                           reinterpret_cast<const BYTE*>(&value.number),
                           sizeof value.number) == ERROR_SUCCESS;
 }
 
 HRESULT RegisterKey(HKEY parent, const ScriptKey& entry) {
-    if (entry.forceRemove) {
+    if (entry.forceRemove)
         DeleteKeyTree(parent, entry.name);
-    }
     ScopedKey key;
     if (RegCreateKeyExA(parent, entry.name.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                        KEY_READ | KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
+                        KEY_READ | KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
         return SELFREG_E_CLASS;
-    }
     HRESULT result = S_OK;
-    for (const ScriptValue& value : entry.values) {
-        if (!SetValue(key.Get(), value)) {
+    for (const ScriptValue& value : entry.values)
+        if (!SetValue(key.Get(), value))
             result = SELFREG_E_CLASS;
-        }
-    }
-    for (size_t i = 0; i < entry.subkeys.size() && SUCCEEDED(result); ++i) {
+    for (size_t i = 0; i < entry.subkeys.size() && SUCCEEDED(result); ++i)
         result = RegisterKey(key.Get(), entry.subkeys[i]);
-    }
     return result;
 }
 
 bool UnregisterKey(HKEY parent, const ScriptKey& entry) {
-    if (entry.forceRemove || (!entry.noRemove && entry.subkeys.empty())) {
+    if (entry.forceRemove || (!entry.noRemove && entry.subkeys.empty()))
         return DeleteKeyTree(parent, entry.name);
-    }
     ScopedKey key;
     LONG opened = RegOpenKeyExA(parent, entry.name.c_str(), 0, KEY_READ | KEY_WRITE, key.Receive());
-    if (opened != ERROR_SUCCESS) {
+    if (opened != ERROR_SUCCESS)
         return opened == ERROR_FILE_NOT_FOUND;
-    }
     bool ok = true;
-    for (const ScriptKey& subkey : entry.subkeys) {
+    for (const ScriptKey& subkey : entry.subkeys)
         ok = UnregisterKey(key.Get(), subkey) && ok;
-    }
     key.Reset();
-    if (!entry.noRemove && KeyHasNoSubkeys(parent, entry.name)) {
+    if (!entry.noRemove && KeyHasNoSubkeys(parent, entry.name))
         ok = DeleteKeyTree(parent, entry.name) && ok;
-    }
     return ok;
 }
 
@@ -327,9 +296,8 @@ HRESULT RegisterScript(const std::vector<ScriptRoot>& roots) {
     for (const ScriptRoot& root : roots) {
         for (const ScriptKey& key : root.keys) {
             HRESULT result = RegisterKey(root.root, key);
-            if (FAILED(result)) {
+            if (FAILED(result))
                 return result;
-            }
         }
     }
     return S_OK;
@@ -337,11 +305,9 @@ HRESULT RegisterScript(const std::vector<ScriptRoot>& roots) {
 
 HRESULT UnregisterScript(const std::vector<ScriptRoot>& roots) {
     bool ok = true;
-    for (const ScriptRoot& root : roots) {
-        for (const ScriptKey& key : root.keys) {
+    for (const ScriptRoot& root : roots)
+        for (const ScriptKey& key : root.keys)
             ok = UnregisterKey(root.root, key) && ok;
-        }
-    }
     return ok ? S_OK : SELFREG_E_CLASS;
 }
 
@@ -350,14 +316,12 @@ HRESULT RunScriptResource(HINSTANCE module, int resourceId, const ScriptReplacem
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), "REGISTRY");
     HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
     const char* text = loaded ? static_cast<const char*>(LockResource(loaded)) : nullptr;
-    if (!text) {
+    if (!text)
         return SELFREG_E_CLASS;
-    }
     std::string script(text, SizeofResource(module, found));
     std::vector<ScriptRoot> roots;
     std::string error;
-    if (!ParseRegistrationScript(ExpandScript(script, replacements), roots, error)) {
+    if (!ParseRegistrationScript(ExpandScript(script, replacements), roots, error))
         return SELFREG_E_CLASS;
-    }
     return doRegister ? RegisterScript(roots) : UnregisterScript(roots);
 }

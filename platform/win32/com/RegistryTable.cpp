@@ -12,9 +12,8 @@ HRESULT WriteRegistryTable(const RegistryRow* rows, const std::string& keyArgume
         std::string keyName = Format(row->keyPattern, keyArgument.c_str());
         ScopedKey key;
         if (RegCreateKeyExA(row->root, keyName.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS) {
+                            KEY_WRITE, nullptr, key.Receive(), nullptr) != ERROR_SUCCESS)
             return SELFREG_E_CLASS;
-        }
         SetStringValue(key.Get(), row->valueName ? Format(row->valueName, keyArgument.c_str()) : "",
                        Format(row->dataPattern, dataArgument.c_str()));
     }
@@ -26,9 +25,8 @@ bool DeleteRegistryValues(const RegistryRow* rows, const std::string& keyArgumen
     for (const RegistryRow* row = rows; row->root; ++row) {
         ScopedKey key;
         if (RegOpenKeyExA(row->root, Format(row->keyPattern, keyArgument.c_str()).c_str(), 0,
-                          KEY_SET_VALUE, key.Receive()) != ERROR_SUCCESS) {
+                          KEY_SET_VALUE, key.Receive()) != ERROR_SUCCESS)
             continue;  // no key, no value
-        }
         const std::string name = row->valueName ? Format(row->valueName, keyArgument.c_str()) : "";
         LONG deleted = RegDeleteValueA(key.Get(), name.empty() ? nullptr : name.c_str());
         ok = ok && (deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND);
@@ -38,10 +36,8 @@ bool DeleteRegistryValues(const RegistryRow* rows, const std::string& keyArgumen
 
 HRESULT DeleteRegistryKeys(HKEY root, const char* const* keyPatterns,
                            const std::string& keyArgument) {
-    for (const char* const* pattern = keyPatterns; *pattern; ++pattern) {
-        if (RegDeleteKeyA(root, Format(*pattern, keyArgument.c_str()).c_str()) != ERROR_SUCCESS) {
+    for (const char* const* pattern = keyPatterns; *pattern; ++pattern)
+        if (RegDeleteKeyA(root, Format(*pattern, keyArgument.c_str()).c_str()) != ERROR_SUCCESS)
             return SELFREG_E_CLASS;
-        }
-    }
     return S_OK;
 }

@@ -35,11 +35,10 @@ void ReportCurrentException() noexcept {
     reporting = true;
     try {
         const std::string text = CurrentExceptionText();
-        if (Reporter()) {
+        if (Reporter())
             Reporter()(text);
-        } else {
+        else
             MessageBoxA(GetActiveWindow(), text.c_str(), nullptr, MB_OK | MB_ICONERROR);
-        }
     } catch (...) {
         // Nothing is left to report with.
     }

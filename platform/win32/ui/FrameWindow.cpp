@@ -53,9 +53,8 @@ bool FrameWindow::Create(Pane& root) {
     HICON icon = LoadIconA(instance, MAKEINTRESOURCEA(resourceId_));
     const std::string className = title_ + "Frame";
     if (!CreateOfClass(className.c_str(), icon, 0, title_.c_str(),
-                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, nullptr)) {
+                       WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, nullptr, nullptr))
         return false;
-    }
     if (!CreateBars() || !root.Create(Handle(), *this))
         return false;
     root_ = &root;
@@ -80,9 +79,8 @@ bool FrameWindow::Create(Pane& root) {
 bool FrameWindow::CreateBars() {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!rebar_.Create(Handle()) || !toolbar_.Create(rebar_.Handle(), instance, resourceId_) ||
-        !rebar_.AddBand(toolbar_.Handle(), toolbar_.IdealSize()) || !status_.Create(Handle())) {
+        !rebar_.AddBand(toolbar_.Handle(), toolbar_.IdealSize()) || !status_.Create(Handle()))
         return false;
-    }
     rebar_.onHeightChange = [this] { Layout(); };
     toolbar_.onHotItem = [this](UINT command) { ShowPrompt(command); };
     status_.ShowKeyIndicators();
@@ -143,10 +141,9 @@ void FrameWindow::RemoveModelessDialog(HWND dialog) {
 }
 
 bool FrameWindow::PreTranslateMessage(MSG& message) {
-    for (HWND dialog : modeless_) {
+    for (HWND dialog : modeless_)
         if (IsDialogMessageA(dialog, &message))
             return true;
-    }
     // With one pane there is nowhere for F6 to go; the key stays with the control.
     if (message.message == WM_KEYDOWN && message.wParam == VK_F6 &&
         IsChild(Handle(), message.hwnd) && LeafPanes().size() > 1) {
@@ -252,9 +249,8 @@ LRESULT FrameWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_MENUCHAR:
             if (menu_.OnMenuChar(static_cast<char>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam),
-                                 result)) {
+                                 result))
                 return result;
-            }
             break;
         case WM_CONTEXTMENU:
             if (contextMenu_ != 0) {

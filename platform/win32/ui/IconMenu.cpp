@@ -53,10 +53,9 @@ bool IconMenu::Load(HINSTANCE instance, int menuId, HIMAGELIST images,
     images_ = images;
     toolbar_ = toolbar;
     const int count = GetMenuItemCount(menu_.Get());
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
         if (HMENU popup = GetSubMenu(menu_.Get(), i))
             ConvertPopup(popup);
-    }
     return true;
 }
 
@@ -153,10 +152,9 @@ std::string IconMenu::ItemText(HMENU popup, UINT position) const {
 }
 
 const IconMenu::Item* IconMenu::ItemOf(ULONG_PTR data) const {
-    for (const auto& item : items_) {
+    for (const auto& item : items_)
         if (reinterpret_cast<ULONG_PTR>(item.get()) == data)
             return item.get();
-    }
     return nullptr;
 }
 

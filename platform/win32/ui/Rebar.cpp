@@ -37,9 +37,8 @@ int Rebar::BandOf(HWND child) const {
         band.cbSize = REBARBANDINFOA_V3_SIZE;
         band.fMask = RBBIM_CHILD;
         if (SendMessageA(hwnd_, RB_GETBANDINFOA, index, reinterpret_cast<LPARAM>(&band)) &&
-            band.hwndChild == child) {
+            band.hwndChild == child)
             return index;
-        }
     }
     return -1;
 }
@@ -69,10 +68,9 @@ bool Rebar::IsBandShown(HWND child) const {
 
 bool Rebar::AnyBandShown() const {
     const int count = BandCount();
-    for (int index = 0; index < count; ++index) {
+    for (int index = 0; index < count; ++index)
         if ((BandStyle(index) & RBBS_HIDDEN) == 0)
             return true;
-    }
     return false;
 }
 

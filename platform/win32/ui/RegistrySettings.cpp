@@ -13,15 +13,13 @@ bool ReadValue(const std::string& key, const std::string& name, DWORD type,
                std::vector<BYTE>& data) {
     ScopedKey handle;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, handle.Receive()) !=
-        ERROR_SUCCESS) {
+        ERROR_SUCCESS)
         return false;
-    }
     DWORD actual = 0, size = 0;
     if (RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &actual, nullptr, &size) !=
             ERROR_SUCCESS ||
-        actual != type) {
+        actual != type)
         return false;
-    }
     data.assign(size + 1, 0);
     const bool ok = RegQueryValueExA(handle.Get(), name.c_str(), nullptr, &actual, data.data(),
                                      &size) == ERROR_SUCCESS;
@@ -33,9 +31,8 @@ bool WriteValue(const std::string& key, const std::string& name, DWORD type, con
                 DWORD size) {
     ScopedKey handle;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        handle.Receive(), nullptr) != ERROR_SUCCESS) {
+                        handle.Receive(), nullptr) != ERROR_SUCCESS)
         return false;
-    }
     return RegSetValueExA(handle.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
                           size) == ERROR_SUCCESS;
 }
@@ -60,9 +57,8 @@ std::string RegistrySettings::GetString(const std::string& section, const std::s
 
 int RegistrySettings::GetInt(const std::string& section, const std::string& name, int fallback) {
     std::vector<BYTE> data;
-    if (!ReadValue(KeyOf(section), name, REG_DWORD, data) || data.size() != sizeof(DWORD)) {
+    if (!ReadValue(KeyOf(section), name, REG_DWORD, data) || data.size() != sizeof(DWORD))
         return fallback;
-    }
     DWORD value;
     memcpy(&value, data.data(), sizeof(value));
     return static_cast<int>(value);

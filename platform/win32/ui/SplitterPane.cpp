@@ -4,9 +4,8 @@
 
 bool SplitterPane::Create(HWND parent, PaneHost& host) {
     if (!CreateOfClass("TarvexSplitter", nullptr, 0, nullptr,
-                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, parent, nullptr)) {
+                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, parent, nullptr))
         return false;
-    }
     if (!left_.Create(Handle(), host) || !right_.Create(Handle(), host)) {
         DestroyWindow(Handle());
         return false;

@@ -22,9 +22,8 @@ Win32ProgressDialog::Win32ProgressDialog() : Win32ProgressDialog(CLSID_ProgressD
 
 Win32ProgressDialog::Win32ProgressDialog(const CLSID& classId) {
     if (FAILED(CoCreateInstance(classId, nullptr, CLSCTX_INPROC_SERVER, IID_IProgressDialog,
-                                reinterpret_cast<void**>(dialog_.Receive())))) {
+                                reinterpret_cast<void**>(dialog_.Receive()))))
         dialog_.Reset();
-    }
 }
 
 Win32ProgressDialog::~Win32ProgressDialog() {

@@ -13,10 +13,9 @@ constexpr size_t kMultipleNamesBuffer = 64 * 1024;
 // "Name|*.ext||" with NULs for the bars, as the dialogs want it.
 std::string DialogFilter(const std::string& filter) {
     std::string converted = filter;
-    for (char& c : converted) {
+    for (char& c : converted)
         if (c == '|')
             c = '\0';
-    }
     return converted + std::string(2, '\0');
 }
 

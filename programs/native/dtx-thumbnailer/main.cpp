@@ -24,9 +24,8 @@ int Usage() {
 int ParseSize(const std::string& text) {
     char* end = nullptr;
     long size = std::strtol(text.c_str(), &end, 10);
-    if (text.empty() || *end != '\0' || size < 1 || size > kLargestSize) {
+    if (text.empty() || *end != '\0' || size < 1 || size > kLargestSize)
         return 0;
-    }
     return static_cast<int>(size);
 }
 
@@ -40,18 +39,16 @@ bool Load(CGlintraDoc& texture, const std::string& path) {
 
 int PrintInfo(const std::string& input) {
     CGlintraDoc texture;
-    if (!Load(texture, input)) {
+    if (!Load(texture, input))
         return 1;
-    }
     std::printf("%s\n", InfoTipText(texture).c_str());
     return 0;
 }
 
 int MakeThumbnail(const std::string& input, const std::string& output, int size) {
     CGlintraDoc texture;
-    if (!Load(texture, input)) {
+    if (!Load(texture, input))
         return 1;
-    }
     RgbImage image = FittedImage(texture, size);
     if (image.rgb.empty()) {
         std::fprintf(stderr, "dtx-thumbnailer: %s holds no image that can be shown\n",
@@ -70,17 +67,15 @@ int MakeThumbnail(const std::string& input, const std::string& output, int size)
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::string(argv[1]) == "--info") {
+    if (argc == 3 && std::string(argv[1]) == "--info")
         return PrintInfo(argv[2]);
-    }
     int size = kDefaultSize;
     int first = 1;
     if (argc > 2 && std::string(argv[1]) == "-s") {
         size = ParseSize(argv[2]);
         first = 3;
     }
-    if (size == 0 || argc - first != 2) {
+    if (size == 0 || argc - first != 2)
         return Usage();
-    }
     return MakeThumbnail(argv[first], argv[first + 1], size);
 }

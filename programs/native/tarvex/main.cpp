@@ -161,10 +161,9 @@ int Find(CTarvexDoc& doc, const Options& options) {
     if (options.words.size() < 3)
         return Failed("find takes an archive and at least one pattern");
     std::vector<std::string> patterns;
-    for (auto word = options.words.begin() + 2; word != options.words.end(); ++word) {
+    for (auto word = options.words.begin() + 2; word != options.words.end(); ++word)
         if (!doc.Host().Names().ToArchive(*word, patterns.emplace_back()))
             return Failed("the archive's code page cannot hold the pattern " + *word);
-    }
     doc.OpenDocument(options.words[1]);
     doc.FinishJobs();
     if (doc.LastOpenFailed())

@@ -15,10 +15,9 @@
 namespace {
 
 std::string WindowsPath(std::string path) {
-    for (char& c : path) {
+    for (char& c : path)
         if (c == '/')
             c = '\\';
-    }
     return path;
 }
 
@@ -55,9 +54,8 @@ class Started {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == process_.dwProcessId && IsWindowVisible(window) &&
-                (!takingArchives || GetPropA(window, "Tarvex.TakesArchives") != nullptr)) {
+                (!takingArchives || GetPropA(window, "Tarvex.TakesArchives") != nullptr))
                 return window;
-            }
         }
         return nullptr;
     }
@@ -75,9 +73,8 @@ class Started {
 int TarvexWindows() {
     int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "TarvexFrame", nullptr); window;
-         window = FindWindowExA(nullptr, window, "TarvexFrame", nullptr)) {
+         window = FindWindowExA(nullptr, window, "TarvexFrame", nullptr))
         count += IsWindowVisible(window) ? 1 : 0;
-    }
     return count;
 }
 
@@ -94,9 +91,8 @@ DWORD RunToEnd(const std::string& arguments) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
+                        &startup, &process))
         return ~DWORD(0);
-    }
     DWORD code = ~DWORD(0);
     if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);
