@@ -192,7 +192,7 @@ bool Editor::MoveItems(const std::vector<RezFolder*>& folders, std::vector<Moved
     // Each moved entry's place and folder, so that thousands move in one pass.
     std::unordered_map<const RezEntry*, std::pair<EntryList::iterator, RezFolder*>> places;
     for (MovedEntries& group : groups) {
-        group.source = folders_.Resolve(group.source);
+        group.source = doc_.Folders().Resolve(group.source);
         for (auto at = group.source->entries.begin(); at != group.source->entries.end(); ++at)
             places.emplace(&*at, std::pair{at, group.source});
     }

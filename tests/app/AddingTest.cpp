@@ -245,8 +245,9 @@ TEST_F(AddingTest, SubfoldersAreFoundWithoutRegardToCaseAndPathsAreCreatedFromTh
     // Every folder stands after its parent.
     std::vector<const RezFolder*> seen;
     doc.Folders().ForEach([&](const RezFolder& f) {
-        if (f.parent)
+        if (f.parent) {
             EXPECT_NE(std::find(seen.begin(), seen.end(), f.parent), seen.end());
+        }
         seen.push_back(&f);
     });
 }

@@ -47,6 +47,5 @@ using support::ReadWholeFile;
 
 // Entry names of a folder in list order.
 inline std::vector<std::string> EntryNames(const RezFolder& folder) {
-    return support::Collect(
-        folder.entries, [](const RezEntry& entry) { return entry.name.str(); });
+    return support::Collect(folder.entries, [](const RezEntry& entry) { return entry.name.str(); });
 }

@@ -128,8 +128,9 @@ TEST_F(EditingTest, MovingPutsFoldersThenEntriesIntoTheTargetAndKeepsTheListATre
     EXPECT_EQ(doc.Folders().FolderPath(deep, false), "T\\A\\Deep");
     std::vector<const RezFolder*> seen;
     doc.Folders().ForEach([&](const RezFolder& f) {
-        if (f.parent)
+        if (f.parent) {
             EXPECT_NE(std::find(seen.begin(), seen.end(), f.parent), seen.end()) << f.name;
+        }
         seen.push_back(&f);
     });
     EXPECT_TRUE(doc.IsModified());

@@ -28,9 +28,10 @@ std::string FileName(int i) {
 // Every 37th file is too large to be read with its neighbours.
 std::string Content(const std::string& folder, int i) {
     std::string text = folder + " file " + std::to_string(i) + "\n";
-    if (i % 37 == 5)
+    if (i % 37 == 5) {
         while (text.size() < 70000)
             text += std::to_string(text.size()) + " ";
+    }
     return text;
 }
 
@@ -43,9 +44,10 @@ struct ExtractionPoolTest : ::testing::Test {
     std::string out;
 
     void SetUp() override {
-        for (const std::string folder : {"", "A/", "B/"})
+        for (const std::string folder : {"", "A/", "B/"}) {
             for (int i = 0; i < kFiles; ++i)
                 dir.Write("src/" + folder + FileName(i), Content(folder, i));
+        }
         doc.SetBatchFlag(true);
         doc.Adding().AddFolder(dir.Path("src"), nullptr, true, progress);
         doc.SetBatchFlag(false);
@@ -65,15 +67,18 @@ struct ExtractionPoolTest : ::testing::Test {
     // The regular files below out, as relative paths.
     std::set<std::string> FilesWritten() const {
         std::set<std::string> files;
-        for (const auto& item : fs::recursive_directory_iterator(out))
+        for (const auto& item : fs::recursive_directory_iterator(out)) {
             if (item.is_regular_file() && !item.is_symlink())
                 files.insert(fs::relative(item.path(), out).generic_string());
+        }
         return files;
     }
     void ExpectFolderWritten(const std::string& folder, std::set<int> except = {}) {
-        for (int i = 0; i < kFiles; ++i)
-            if (except.count(i) == 0)
+        for (int i = 0; i < kFiles; ++i) {
+            if (except.count(i) == 0) {
                 ASSERT_EQ(ReadWholeFile(OutPath(folder + FileName(i))), Content(folder, i)) << i;
+            }
+        }
     }
 };
 

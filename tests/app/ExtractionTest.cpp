@@ -39,9 +39,10 @@ struct ExtractionTest : ::testing::Test {
         return doc.Folders().FindFolderByPath(path, false);
     }
     RezEntry* Entry(RezFolder* folder, const std::string& name) {
-        for (RezEntry& entry : folder->entries)
+        for (RezEntry& entry : folder->entries) {
             if (entry.name == name)
                 return &entry;
+        }
         return nullptr;
     }
 };
@@ -273,18 +274,21 @@ TEST(ExtractionOfOtherWriters, EntriesWithDescriptionsAndKeysListAndExtractWhole
 
 TEST(ItemNames, RefusesEverythingThatIsNotOneItemInside) {
     for (NameRules rules : {NameRules::Posix, NameRules::Windows}) {
-        for (const char* bad :
-             {"", ".", "..", "a/b", "a\\b", "/abs", "\\abs", "C:", "c:x.txt", "..\\..\\x", "../x"})
+        for (const char* bad : {"", ".", "..", "a/b", "a\\b", "/abs", "\\abs", "C:", "c:x.txt",
+                                "..\\..\\x", "../x"}) {
             EXPECT_FALSE(IsSafeItemName(bad, rules)) << bad;
-        for (const char* good : {"FILE.DAT", "...x", "a..b", "Maps.rez", "x y"})
+        }
+        for (const char* good : {"FILE.DAT", "...x", "a..b", "Maps.rez", "x y"}) {
             EXPECT_TRUE(IsSafeItemName(good, rules)) << good;
+        }
     }
     for (const char* device : {"CON", "nul", "Aux.txt", "COM1", "lpt9.dat", "CON .x", "conin$"}) {
         EXPECT_FALSE(IsSafeItemName(device, NameRules::Windows)) << device;
         EXPECT_TRUE(IsSafeItemName(device, NameRules::Posix)) << device;
     }
-    for (const char* windowsOnly : {"a:b", "trailing.", "trailing ", "tab\tname"})
+    for (const char* windowsOnly : {"a:b", "trailing.", "trailing ", "tab\tname"}) {
         EXPECT_FALSE(IsSafeItemName(windowsOnly, NameRules::Windows)) << windowsOnly;
+    }
     EXPECT_TRUE(IsSafeItemName("COM10", NameRules::Windows));
     EXPECT_TRUE(IsSafeItemName("CONSOLE", NameRules::Windows));
 }

@@ -17,9 +17,10 @@ namespace {
 
 // "R/a/b" with the platform's separator.
 std::string P(std::string path) {
-    for (char& c : path)
+    for (char& c : path) {
         if (c == '/')
             c = kPathSeparator;
+    }
     return path;
 }
 
@@ -204,9 +205,10 @@ TEST_F(FolderReadAheadTest, EqualNamesKeepTheirListedOrderInALargeFolder) {
     for (const DirectoryItem& item : readAhead.Take(root).items)
         sizes.push_back(item.status->size);
     std::vector<std::uint64_t> expected;
-    for (std::uint64_t i = 0; i < 60; ++i)
+    for (std::uint64_t i = 0; i < 60; ++i) {
         if (i % 3 != 0)
             expected.push_back(i);
+    }
     for (std::uint64_t i = 0; i < 60; i += 3)
         expected.push_back(i);
     EXPECT_EQ(sizes, expected);

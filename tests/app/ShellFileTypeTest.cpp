@@ -24,8 +24,9 @@ TEST(ShellFileType, OnlyTheShellsOpenCommandHandsItsArchiveOver) {
     using Args = std::vector<std::string>;
     for (const Args& args :
          {Args{"C:\\a.rez"}, Args{"/dde"}, Args{"/dde", ""}, Args{"/dde", "a.rez", "b.rez"},
-          Args{"a.rez", "/dde"}, Args{"/DDE", "a.rez"}, Args{"/X", "a.rez"}})
+          Args{"a.rez", "/dde"}, Args{"/DDE", "a.rez"}, Args{"/X", "a.rez"}}) {
         EXPECT_EQ(HandOverPath(args), std::nullopt) << args.size();
+    }
 }
 
 TEST(ShellFileType, HelpFileLiesBesideTheProgramTheIconNames) {

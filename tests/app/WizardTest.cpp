@@ -94,9 +94,10 @@ TEST(WizardRules, BoxesShownHiddenAndRelabelledPerGameType) {
                            "New Weapon Models",   "New Attribute Files",  "Singleplayer Maps",
                            "DeathMatch Maps",     "Team Assault Maps",    "Cooperative Maps",
                            "DoomsDay Maps"};
-    for (int game : {0, 1, 3})
+    for (int game : {0, 1, 3}) {
         for (int i = 0; i < 10; ++i)
             EXPECT_EQ(CategoryBoxFor(game, all[i]).text, texts[i]) << game << " " << all[i];
+    }
     EXPECT_EQ(CategoryBoxFor(2, 1063).text, "'Evac' Maps");
     EXPECT_EQ(CategoryBoxFor(2, 1064).text, "'OverRun' Maps");
     EXPECT_EQ(CategoryBoxFor(2, 1062).text, "Team Assault Maps");

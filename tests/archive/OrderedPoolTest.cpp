@@ -48,8 +48,9 @@ TEST(OrderedPool, ResultsComeBackInTheOrderGivenWhateverOrderJobsFinishIn) {
     EXPECT_TRUE(pool.Full());
     // The second job finishes first: the oldest is still running.
     gates.Open(1);
-    while (finished.load() < 1)
+    while (finished.load() < 1) {
         std::this_thread::yield();
+    }
     EXPECT_FALSE(pool.OldestDone());
     gates.Open(3);
     gates.Open(2);
@@ -81,8 +82,9 @@ TEST(OrderedPool, EndingWaitsForTheJobsGivenAndSlotsAreReused) {
     {
         OrderedPool pool(3, 2);
         for (int i = 0; i < 50; ++i) {
-            if (pool.Full())
+            if (pool.Full()) {
                 EXPECT_TRUE(pool.TakeOldest());
+            }
             pool.Give([&] {
                 ++ran;
                 return true;

@@ -327,8 +327,9 @@ TEST_F(RezLoader, EveryTruncationAndByteChangeOfAnArchiveEndsCleanly) {
             FolderList list;
             if (Load(dir.Path("m.rez"), list)) {
                 list.ForEach([&](const RezFolder& folder) {
-                    for (const RezEntry& entry : folder.entries)
+                    for (const RezEntry& entry : folder.entries) {
                         EXPECT_LE(std::uint64_t(entry.dataPosition) + entry.size, changed.size());
+                    }
                 });
             }
         }

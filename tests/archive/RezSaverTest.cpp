@@ -41,8 +41,9 @@ struct RezSaver : ArchiveFixture {
         document.ForEach([&](const RezFolder& folder) {
             text += folder.name + "@" + std::to_string(folder.directoryPosition) + "+" +
                     std::to_string(folder.directorySize) + ":";
-            for (const RezEntry& entry : folder.entries)
+            for (const RezEntry& entry : folder.entries) {
                 text += entry.name + "@" + std::to_string(entry.dataPosition) + ",";
+            }
             text += ";";
         });
         return text;
@@ -53,8 +54,9 @@ struct RezSaver : ArchiveFixture {
         const std::string bytes = ReadAll(path);
         std::vector<std::string> data;
         folders.ForEach([&](const RezFolder& folder) {
-            for (const RezEntry& entry : folder.entries)
+            for (const RezEntry& entry : folder.entries) {
                 data.push_back(bytes.substr(entry.dataPosition, entry.size));
+            }
         });
         return data;
     }

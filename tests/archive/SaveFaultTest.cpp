@@ -103,18 +103,20 @@ struct SaveFault : ArchiveFixture {
 
     std::vector<std::string> TemporaryFiles() const {
         std::vector<std::string> found;
-        for (const std::string& name : dir.Files())
+        for (const std::string& name : dir.Files()) {
             if (name.find(".saving") != std::string::npos)
                 found.push_back(name);
+        }
         return found;
     }
 
     // The files of the folder other than the entries' disk files.
     std::vector<std::string> ArchiveFiles() const {
         std::vector<std::string> found;
-        for (const std::string& name : dir.Files())
+        for (const std::string& name : dir.Files()) {
             if (name.find(".dat") == std::string::npos && name.find(".dtx") == std::string::npos)
                 found.push_back(name);
+        }
         return found;
     }
 };

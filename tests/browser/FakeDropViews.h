@@ -64,9 +64,10 @@ class FakeList : public ListDropView {
     std::uintptr_t OwnerWindow() override { return 0x1157; }
     std::vector<int> Highlighted() const {
         std::vector<int> rows;
-        for (auto [row, on] : highlightedRows)
+        for (auto [row, on] : highlightedRows) {
             if (on)
                 rows.push_back(row);
+        }
         return rows;
     }
 };

@@ -30,9 +30,10 @@ struct FoundRowsTest : ::testing::Test {
         folder.entries.push_back(entry);
     }
     RezEntry* EntryOf(RezFolder& folder, const std::string& name) {
-        for (RezEntry& entry : folder.entries)
+        for (RezEntry& entry : folder.entries) {
             if (entry.name == name)
                 return &entry;
+        }
         return nullptr;
     }
     // Each row as "name in folder".

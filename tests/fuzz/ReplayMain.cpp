@@ -18,9 +18,10 @@ int main(int argc, char** argv) {
         if (!fuzz::fs::is_directory(argv[i], error))
             continue;  // a target without regression inputs has no folder for them
         std::vector<fuzz::fs::path> inputs;
-        for (const auto& item : fuzz::fs::directory_iterator(argv[i]))
+        for (const auto& item : fuzz::fs::directory_iterator(argv[i])) {
             if (item.is_regular_file())
                 inputs.push_back(item.path());
+        }
         std::sort(inputs.begin(), inputs.end());
         for (const fuzz::fs::path& input : inputs) {
             std::printf("%s\n", input.c_str());

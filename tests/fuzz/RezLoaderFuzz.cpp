@@ -13,9 +13,10 @@ namespace {
 // Names are worked out here rather than by the engine's helpers. Saving writes ASCII letters
 // in upper case...
 std::string Upper(std::string name) {
-    for (char& c : name)
+    for (char& c : name) {
         if (c >= 'a' && c <= 'z')
             c = static_cast<char>(c - 'a' + 'A');
+    }
     return name;
 }
 

@@ -69,10 +69,12 @@ TEST(MenuPlan, SeveralItemsGetAddToRezAlone) {
 
 TEST(MenuPlan, FlagsDecideWhetherEntriesAreAdded) {
     const Paths one = {"C:\\Docs\\notes.txt"};
-    for (unsigned flags : {0x1u, 0x8u, 0x9u})  // default only, no verbs
+    for (unsigned flags : {0x1u, 0x8u, 0x9u}) {  // default only, no verbs
         ExpectPlan(PlanMenu(one, flags, kDisk.Test()), {}, 0);
-    for (unsigned flags : {0x0u, 0x2u, 0x4u, 0x5u, 0x10u, 0x100u})
+    }
+    for (unsigned flags : {0x0u, 0x2u, 0x4u, 0x5u, 0x10u, 0x100u}) {
         EXPECT_EQ(PlanMenu(one, flags, kDisk.Test()).entries.size(), 2u) << flags;
+    }
 }
 
 TEST(MenuPlan, AnEmptySelectionAddsNothingAndAnUnreadablePathStillShowsTheEntries) {
@@ -96,8 +98,9 @@ TEST(MenuPlan, AmpersandInANameIsShownAsOne) {
 TEST(CommandStrings, VerbsAndHelpTexts) {
     const Paths folder = {"C:\\Maps\\Sounds"};
     const char* verbs[] = {"Add", "AddTo ", "Extract", "ExtractTo"};
-    for (unsigned offset = 0; offset < 4; ++offset)
+    for (unsigned offset = 0; offset < 4; ++offset) {
         EXPECT_EQ(CommandString(offset, CommandText::Verb, folder), verbs[offset]);
+    }
     EXPECT_EQ(CommandString(0, CommandText::HelpText, folder),
               "Add the selected item(s) to an Archive");
     EXPECT_EQ(CommandString(1, CommandText::HelpText, folder),

@@ -13,9 +13,10 @@ inline void LimitAddressSpace(std::uint64_t extraBytes) {
     std::ifstream status("/proc/self/status");
     std::string line;
     rlimit limit{RLIM_INFINITY, RLIM_INFINITY};
-    while (std::getline(status, line))
+    while (std::getline(status, line)) {
         if (line.rfind("VmSize:", 0) == 0)
             limit.rlim_cur = std::stoull(line.substr(7)) * 1024 + extraBytes;
+    }
     setrlimit(RLIMIT_AS, &limit);
 }
 #endif

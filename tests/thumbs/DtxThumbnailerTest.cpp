@@ -33,8 +33,9 @@ bool ReadPng(const std::string& path, Png& out) {
 
 bool Exists(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (file)
+    if (file) {
         std::fclose(file);
+    }
     return file != nullptr;
 }
 
@@ -48,13 +49,16 @@ class DtxThumbnailer : public testing::Test {
     int Run(const std::string& args, std::string* output = nullptr) {
         std::string command = std::string(DTX_THUMBNAILER) + " " + args + " 2>/dev/null";
         std::FILE* pipe = popen(command.c_str(), "r");
-        if (!pipe)
+        if (!pipe) {
             return -1;
+        }
         char buffer[256];
         size_t got;
-        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            if (output)
+        while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) {
+            if (output) {
                 output->append(buffer, got);
+            }
+        }
         int status = pclose(pipe);
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }

@@ -35,15 +35,17 @@ int Field16(const std::vector<uint8_t>& bytes, size_t at) {
 bool Load(CGlintraDoc& doc, const std::vector<uint8_t>& file, size_t* consumed = nullptr) {
     CountingReader reader(file);
     bool ok = doc.Serialize(reader, static_cast<uint32_t>(file.size()));
-    if (consumed)
+    if (consumed) {
         *consumed = reader.consumed;
+    }
     return ok;
 }
 
 std::vector<uint8_t> Ramp(size_t count) {
     std::vector<uint8_t> bytes(count);
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = 0; i < count; ++i) {
         bytes[i] = static_cast<uint8_t>(i * 7);
+    }
     return bytes;
 }
 
@@ -74,8 +76,9 @@ TEST(GlintraDoc, PalettisedWithAlphaConsumesTableIndicesAndAlpha) {
     EXPECT_EQ(Field32(info, 8), -32);
     EXPECT_EQ(Field16(info, 12), 1);
     EXPECT_EQ(Field16(info, 14), 8);
-    for (size_t at = 16; at < 40; ++at)
+    for (size_t at = 16; at < 40; ++at) {
         EXPECT_EQ(info[at], 0) << at;
+    }
     for (int i : {0, 1, 77, 255}) {
         uint32_t rgb = PaletteRgb(i);
         EXPECT_EQ(info[40 + 4 * i + 0], rgb & 0xFF) << i;  // blue
@@ -110,8 +113,9 @@ TEST(GlintraDoc, PalettisedRowsOfOddWidthStartOnFourByteBoundaries) {
 TEST(GlintraDoc, TrueColourPixelsAreBlueGreenRedWhateverTheCode) {
     for (uint8_t code : {0, 3}) {
         std::vector<uint8_t> data;
-        for (int i = 0; i < 6; ++i)
+        for (int i = 0; i < 6; ++i) {
             AppendPixel(data, 0x102030u * (i + 1), static_cast<uint8_t>(0xF0 + i));
+        }
         CGlintraDoc doc;
         ASSERT_TRUE(Load(doc, TrueColour(3, 2, code, data)));
         ASSERT_TRUE(doc.HasPixels()) << int(code);
@@ -221,8 +225,9 @@ TEST(GlintraDoc, CutAlphaBlockKeepsThePicture) {
     CGlintraDoc doc;
     ASSERT_TRUE(Load(doc, file));
     ASSERT_TRUE(doc.HasPixels());
-    for (int i = 0; i < 64; ++i)
+    for (int i = 0; i < 64; ++i) {
         EXPECT_EQ(doc.PixelRgb(i % 8, i / 8), PaletteRgb(indices[i])) << i;
+    }
     std::vector<uint8_t> alpha(32, 0xAB);
     alpha[31] = 0;
     EXPECT_EQ(doc.AlphaBlock(), alpha);
@@ -236,8 +241,9 @@ TEST(GlintraDoc, CutAlphaBlockKeepsThePicture) {
 
 TEST(GlintraDoc, ShortTrueColourFileIsBlackWhereItEnds) {
     std::vector<uint8_t> data;
-    for (int i = 0; i < 10; ++i)
+    for (int i = 0; i < 10; ++i) {
         AppendPixel(data, 0x010203u * uint32_t(i + 1));
+    }
     data.push_back(0x44);  // pixel 10: blue and green only
     data.push_back(0x55);
     CGlintraDoc doc;
@@ -255,8 +261,9 @@ TEST(GlintraDoc, HeaderAloneGivesABlackPicture) {
         ASSERT_TRUE(Load(doc, file));
         ASSERT_TRUE(doc.HasPixels()) << file.size();
         EXPECT_EQ(doc.PixelRows(), std::vector<uint8_t>(doc.RowStride() * 2, 0));
-        for (int x = 0; x < 4; ++x)
+        for (int x = 0; x < 4; ++x) {
             EXPECT_EQ(doc.PixelRgb(x, 1), 0u);
+        }
     }
 }
 
@@ -429,9 +436,11 @@ std::vector<HostileCase> HostileCases() {
 INSTANTIATE_TEST_SUITE_P(Files, GlintraDocHostile, testing::ValuesIn(HostileCases()),
                          [](const testing::TestParamInfo<HostileCase>& info) {
                              std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
+                             for (char& ch : name) {
+                                 if (!isalnum(static_cast<unsigned char>(ch))) {
                                      ch = '_';
+                                 }
+                             }
                              return name;
                          });
 
@@ -443,8 +452,9 @@ class EndlessFile : public ByteReader {
     explicit EndlessFile(std::vector<uint8_t> start) : start_(std::move(start)) {}
     size_t Read(void* destination, size_t size) override {
         auto* out = static_cast<uint8_t*>(destination);
-        for (size_t i = 0; i < size; ++i, ++position_)
+        for (size_t i = 0; i < size; ++i, ++position_) {
             out[i] = position_ < start_.size() ? start_[position_] : 0;
+        }
         return size;
     }
 
@@ -489,15 +499,18 @@ TEST(GlintraDoc, RandomlyDamagedFilesNeverBreakTheBuffers) {
             // Mostly the header, where sizes and codes live; the high bytes of the size stay,
             // so that every round is quick (the cap has a test of its own).
             size_t at = next() % 32;
-            if (at != 9 && at != 11)
+            if (at != 9 && at != 11) {
                 file[at] = static_cast<uint8_t>(next());
+            }
         }
-        if (next() % 3 == 0)
+        if (next() % 3 == 0) {
             file.resize(next() % (file.size() + 1));
+        }
         CGlintraDoc doc;
         Load(doc, file);
-        if (!doc.HasPixels())
+        if (!doc.HasPixels()) {
             continue;
+        }
         ASSERT_GT(doc.Width(), 0);
         ASSERT_GT(doc.Height(), 0);
         size_t bytesPerPixel = size_t(doc.BitsPerPixel() / 8);

@@ -40,10 +40,11 @@ TEST(IconPicture, SmallTextureIsCentredOnWhite) {
 TEST(IconPicture, WideTextureIsShrunkToTheWidthAndCentred) {
     // 8 x 4 into 4: two pixels of the texture to one, each pair of rows alike.
     std::vector<uint32_t> rgb;
-    for (int y = 0; y < 4; ++y)
+    for (int y = 0; y < 4; ++y) {
         for (uint32_t colour : {0x000000u, 0x020406u, 0x101010u, 0x101010u, 0xFF0000u, 0xFF0000u,
                                 0x00FF00u, 0x0000FFu})
             rgb.push_back(y < 2 ? colour : W);
+    }
     const IconPicture picture = PictureOf(TextureOf(8, 4, rgb), 4);
     EXPECT_EQ(picture.pixels,
               (std::vector<uint32_t>{W, W, W, W,                                          //

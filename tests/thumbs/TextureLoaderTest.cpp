@@ -60,14 +60,17 @@ TEST_F(TextureFiles, LoadsFileWithItsLength) {
 
 TEST_F(TextureFiles, ReadsLargeFilesAcrossManyBufferFills) {
     std::vector<uint8_t> indices(128 * 96);
-    for (size_t i = 0; i < indices.size(); ++i)
+    for (size_t i = 0; i < indices.size(); ++i) {
         indices[i] = static_cast<uint8_t>(i % 251);
+    }
     CGlintraDoc doc;
     ASSERT_TRUE(LoadTextureFile(doc, Write("big.dtx", Palettised(128, 96, indices))));
     ASSERT_TRUE(doc.HasPixels());
-    for (int y : {0, 31, 32, 95})
-        for (int x : {0, 1, 127})
+    for (int y : {0, 31, 32, 95}) {
+        for (int x : {0, 1, 127}) {
             EXPECT_EQ(doc.PixelRgb(x, y), PaletteRgb(indices[y * 128 + x])) << x << "," << y;
+        }
+    }
 }
 
 TEST_F(TextureFiles, MissingFileFailsAndLeavesTheDocumentCleared) {
@@ -129,8 +132,9 @@ TEST_F(TextureFiles, ThreadsNeverSeeAnotherThreadsTexture) {
         for (int i = 0; i < 200; ++i) {
             shared.LoadAndUse(paths[which], [&](CGlintraDoc* doc, bool loaded) {
                 for (int look = 0; look < 5; ++look) {
-                    if (!loaded || doc->Width() != expectedWidth || !doc->HasPixels())
+                    if (!loaded || doc->Width() != expectedWidth || !doc->HasPixels()) {
                         ++mismatches;
+                    }
                     std::this_thread::yield();
                 }
             });

@@ -29,9 +29,11 @@ CGlintraDoc LoadedDoc(const std::vector<uint8_t>& file, uint32_t length) {
 template <class Pick>
 CGlintraDoc TrueColourDoc(int width, int height, Pick pick) {
     std::vector<uint8_t> data;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
             AppendPixel(data, pick(x, y));
+        }
+    }
     auto file = TrueColour(width, height, 0, data);
     return LoadedDoc(file, static_cast<uint32_t>(file.size()));
 }
@@ -94,9 +96,11 @@ TEST(FittedImage, BoxesAreAveraged) {
     RgbImage image = FittedImage(doc, 2);
     ASSERT_EQ(image.width, 2);
     ASSERT_EQ(image.height, 2);
-    for (int y = 0; y < 2; ++y)
-        for (int x = 0; x < 2; ++x)
+    for (int y = 0; y < 2; ++y) {
+        for (int x = 0; x < 2; ++x) {
             EXPECT_EQ(RgbAt(image, x, y), 0x808080u);
+        }
+    }
 }
 
 TEST(FittedImage, SmallTextureIsNeverEnlargedOrPadded) {

@@ -162,8 +162,9 @@ class CravelMenu : public testing::Test {
     // Latin-1 text in the ANSI code page.
     static std::string Accented(const char* latin1) {
         std::wstring wide;
-        for (const char* c = latin1; *c; ++c)
+        for (const char* c = latin1; *c; ++c) {
             wide += static_cast<wchar_t>(static_cast<unsigned char>(*c));
+        }
         return Ansi(wide);
     }
 
@@ -305,8 +306,9 @@ TEST_F(CravelMenu, PathLongerThanMaxPathIsTakenWhole) {
 
 TEST_F(CravelMenu, FlagsForTheDefaultEntryOrNoVerbsAddNothing) {
     ContextMenu object({At("Docs\\README")});
-    for (UINT flags : {UINT(CMF_DEFAULTONLY), UINT(CMF_NOVERBS)})
+    for (UINT flags : {UINT(CMF_DEFAULTONLY), UINT(CMF_NOVERBS)}) {
         ExpectEntries(object.menu.Get(), flags, {}, 0);
+    }
     for (UINT flags : {UINT(CMF_EXPLORE), UINT(CMF_VERBSONLY), UINT(CMF_NORMAL | CMF_CANRENAME)}) {
         ExpectEntries(object.menu.Get(), flags,
                       {{kFirstId, "Add to &Rez"}, {kFirstId + 1, "&Add to README.rez"}}, 2);
@@ -349,16 +351,18 @@ TEST_F(CravelMenu, EveryEntryCarriesBitmap129AtTheCheckMarkSize) {
         HDC screen = GetDC(nullptr);
         GetDIBits(screen, from, 0, height, out.data(), &info, DIB_RGB_COLORS);
         ReleaseDC(nullptr, screen);
-        for (COLORREF& c : out)
+        for (COLORREF& c : out) {
             c &= 0xFFFFFF;  // 0x00RRGGBB
+        }
         return out;
     };
     const std::vector<COLORREF> got = pixels(bitmap);
     EXPECT_EQ(got, pixels(file));
     // A drawing on a white background, which the menu's AND leaves transparent.
     int drawn = 0;
-    for (COLORREF c : got)
+    for (COLORREF c : got) {
         drawn += c != 0xFFFFFF;
+    }
     EXPECT_EQ(got.front(), 0xFFFFFFu);
     EXPECT_GT(drawn, width * height / 2);
     DeleteObject(file);
@@ -375,10 +379,12 @@ std::string CommandString(IContextMenu* menu, UINT offset, UINT type, UINT size 
         menu->GetCommandString(offset, type, nullptr, reinterpret_cast<CHAR*>(buffer.data()), size),
         expected)
         << offset << " " << type;
-    if (buffer[0] == L'#')
+    if (buffer[0] == L'#') {
         return "<untouched>";
-    if (wide)
+    }
+    if (wide) {
         return Ansi(buffer.data());
+    }
     return reinterpret_cast<const char*>(buffer.data());
 }
 

@@ -21,8 +21,9 @@ void ExpectString(HKEY root, const std::string& key, const char* name, const std
 // How many subkeys and values a key has.
 std::pair<DWORD, DWORD> Contents(HKEY root, const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return {~DWORD(0), ~DWORD(0)};
+    }
     DWORD subkeys = 0, values = 0;
     RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values, nullptr,
                      nullptr, nullptr, nullptr);
@@ -42,8 +43,9 @@ class CravelRegistration : public testing::Test {
   protected:
     // Whatever a failed removal left goes too.
     void TearDown() override {
-        for (const char* key : {kClassKey.c_str(), kFileHandlerKey, kFolderHandlerKey})
+        for (const char* key : {kClassKey.c_str(), kFileHandlerKey, kFolderHandlerKey}) {
             DeleteKeyTree(HKEY_CLASSES_ROOT, key);
+        }
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kApprovalKey, 0, KEY_SET_VALUE, &key) == 0) {
             RegDeleteValueA(key, kClsidText);
@@ -73,8 +75,9 @@ TEST_F(CravelRegistration, Regsvr32WritesEveryKeyAndValueAndRemovesThemAll) {
     ASSERT_EQ(RunProgram("regsvr32.exe /u /s " + Quoted(DllPath())), 0u);
 
     for (const std::string& gone :
-         {kServerKey, kClassKey, std::string(kFileHandlerKey), std::string(kFolderHandlerKey)})
+         {kServerKey, kClassKey, std::string(kFileHandlerKey), std::string(kFolderHandlerKey)}) {
         EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, gone)) << gone;
+    }
     EXPECT_FALSE(ApprovalExists());
     EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "CLSID"));
 }

@@ -35,9 +35,10 @@ std::vector<std::string> RootNames(const std::string& archive) {
         if (folder.parent == folders.Root())
             names.push_back(folder.name + "\\");
     });
-    if (folders.Root())
+    if (folders.Root()) {
         for (const RezEntry& entry : folders.Root()->entries)
             names.push_back(entry.name);
+    }
     return names;
 }
 

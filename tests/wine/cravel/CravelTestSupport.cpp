@@ -9,9 +9,11 @@ namespace cravel_test {
 namespace {
 
 std::string Backslashed(std::string path) {
-    for (char& c : path)
-        if (c == '/')
+    for (char& c : path) {
+        if (c == '/') {
             c = '\\';
+        }
+    }
     return path;
 }
 
@@ -47,24 +49,27 @@ HRESULT CallExport(const char* name) {
 
 bool KeyExists(HKEY root, const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
+    }
     RegCloseKey(key);
     return true;
 }
 
 std::optional<RegistryValue> ReadValue(HKEY root, const std::string& keyName, const char* name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     RegistryValue value;
     char data[2048];
     DWORD size = sizeof data;
     LONG read =
         RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    if (read != ERROR_SUCCESS)
+    if (read != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     value.bytes.assign(data, size);
     return value;
 }
@@ -88,14 +93,17 @@ RegistryParents::RegistryParents() {
         {HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Shell Extensions"},
         {HKEY_LOCAL_MACHINE, kApprovalKey},
     };
-    for (const auto& [root, name] : parents)
-        if (!KeyExists(root, name))
+    for (const auto& [root, name] : parents) {
+        if (!KeyExists(root, name)) {
             created_.emplace_back(root, name);
+        }
+    }
 }
 
 RegistryParents::~RegistryParents() {
-    for (auto it = created_.rbegin(); it != created_.rend(); ++it)
+    for (auto it = created_.rbegin(); it != created_.rend(); ++it) {
         DeleteKeyTree(it->first, it->second);
+    }
 }
 
 DWORD RunProgram(const std::string& commandLine) {
@@ -105,12 +113,14 @@ DWORD RunProgram(const std::string& commandLine) {
     PROCESS_INFORMATION process{};
     ChildProcesses::Get();  // the job exists before the child, so the child is counted
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+                        &startup, &process)) {
         return ~DWORD(0);
+    }
     AwaitedByHand().insert(process.dwProcessId);
     DWORD code = ~DWORD(0);
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
         GetExitCodeProcess(process.hProcess, &code);
+    }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return code;
@@ -144,13 +154,15 @@ bool ChildProcesses::WaitForExits(int count) {
         DWORD message = 0;
         ULONG_PTR key = 0;
         LPOVERLAPPED data = nullptr;
-        if (!GetQueuedCompletionStatus(port_, &message, &key, &data, 30000))
+        if (!GetQueuedCompletionStatus(port_, &message, &key, &data, 30000)) {
             return false;
+        }
         const auto id = static_cast<DWORD>(reinterpret_cast<ULONG_PTR>(data));
         if ((message == JOB_OBJECT_MSG_EXIT_PROCESS ||
              message == JOB_OBJECT_MSG_ABNORMAL_EXIT_PROCESS) &&
-            AwaitedByHand().erase(id) == 0)
+            AwaitedByHand().erase(id) == 0) {
             --count;
+        }
     }
     return true;
 }

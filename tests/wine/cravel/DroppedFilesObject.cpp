@@ -43,8 +43,9 @@ STDMETHODIMP DroppedFilesObject::GetCanonicalFormatEtc(FORMATETC*, FORMATETC* ou
 
 STDMETHODIMP DroppedFilesObject::GetData(FORMATETC* format, STGMEDIUM* medium) {
     ++requests_;
-    if (!Serves(format))
+    if (!Serves(format)) {
         return DV_E_FORMATETC;
+    }
     // DROPFILES, then every path as wide text with its zero, then one more zero.
     std::wstring list;
     for (const std::string& path : paths_) {

@@ -20,8 +20,9 @@ struct ContextMenu {
         EXPECT_EQ(CoCreateInstance(kClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
                                    reinterpret_cast<void**>(init.Receive())),
                   S_OK);
-        if (!init)
+        if (!init) {
             return;
+        }
         initialized = init->Initialize(nullptr, &data, nullptr);
         init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(menu.Receive()));
     }

@@ -7,15 +7,17 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     char record[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("CRAVEL_RECORD", record, MAX_PATH) == 0)
+    if (GetEnvironmentVariableA("CRAVEL_RECORD", record, MAX_PATH) == 0) {
         return 2;
+    }
     char folder[MAX_PATH] = {};
     char self[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, folder);
     GetModuleFileNameA(nullptr, self, MAX_PATH);
     FILE* out = std::fopen(record, "ab");
-    if (!out)
+    if (!out) {
         return 3;
+    }
     std::fprintf(out, "%s\n%s\n%s\n", GetCommandLineA(), folder, self);
     std::fclose(out);
     return 0;

@@ -54,12 +54,14 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
         PressKey(VK_DOWN);  // Cravel's first entry
     }
     if (ticks == kTicksUntilDrawn) {
-        if (FILE* f = std::fopen((name + ".ready").c_str(), "w"))
+        if (FILE* f = std::fopen((name + ".ready").c_str(), "w")) {
             std::fclose(f);
+        }
     }
     gaveUp = gaveUp || ++allTicks > kTicksAtMost;
-    if (Exists(name + ".done") || gaveUp)
+    if (Exists(name + ".done") || gaveUp) {
         EndMenu();
+    }
 }
 
 LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -74,16 +76,19 @@ IContextMenu* CravelMenu(HMODULE dll, cravel_test::DroppedFilesObject& data) {
         0xF9411A21, 0x2B30, 0x4B62, {0x86, 0x9E, 0xFA, 0xFE, 0xCA, 0x39, 0x4F, 0xB3}};
     IClassFactory* factory = nullptr;
     if (!getClassObject ||
-        FAILED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
+        FAILED(getClassObject(clsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
         return nullptr;
+    }
     IShellExtInit* init = nullptr;
     factory->CreateInstance(nullptr, IID_IShellExtInit, reinterpret_cast<void**>(&init));
     factory->Release();
-    if (!init)
+    if (!init) {
         return nullptr;
+    }
     IContextMenu* menu = nullptr;
-    if (SUCCEEDED(init->Initialize(nullptr, &data, nullptr)))
+    if (SUCCEEDED(init->Initialize(nullptr, &data, nullptr))) {
         init->QueryInterface(IID_IContextMenu, reinterpret_cast<void**>(&menu));
+    }
     init->Release();
     return menu;
 }
@@ -91,12 +96,14 @@ IContextMenu* CravelMenu(HMODULE dll, cravel_test::DroppedFilesObject& data) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3)
+    if (argc != 3) {
         return 2;
+    }
     folder = argv[2];
     HMODULE dll = LoadLibraryA(argv[1]);
-    if (!dll)
+    if (!dll) {
         return 3;
+    }
     WNDCLASSA frameClass = {};
     frameClass.lpfnWndProc = FrameProc;
     frameClass.hInstance = GetModuleHandleA(nullptr);
@@ -114,8 +121,9 @@ int main(int argc, char** argv) {
         ticks = 0;
         cravel_test::DroppedFilesObject data({current.path});
         IContextMenu* cravel = CravelMenu(dll, data);
-        if (!cravel)
+        if (!cravel) {
             return 4;
+        }
         HMENU popup = CreatePopupMenu();
         AppendMenuA(popup, MF_STRING, 1, "&Open");
         AppendMenuA(popup, MF_SEPARATOR, 0, nullptr);

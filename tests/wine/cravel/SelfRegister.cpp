@@ -13,13 +13,15 @@ int main(int argc, char** argv) {
         version.dwOSVersionInfoSize = sizeof version;
         return GetVersionExA(&version) ? static_cast<int>(version.dwPlatformId) : 100;
     }
-    if (argc != 3)
+    if (argc != 3) {
         return 101;
+    }
     const bool doRegister = std::strcmp(argv[1], "register") == 0;
     HMODULE dll = LoadLibraryA(argv[2]);
     auto entry = reinterpret_cast<HRESULT(WINAPI*)()>(reinterpret_cast<void*>(
         GetProcAddress(dll, doRegister ? "DllRegisterServer" : "DllUnregisterServer")));
-    if (!entry)
+    if (!entry) {
         return 102;
+    }
     return entry() == S_OK ? 0 : 1;
 }

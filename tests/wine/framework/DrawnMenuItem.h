@@ -35,8 +35,9 @@ inline int ImagePixelsOf(const IconMenu& menu, HMENU popup, int position, COLORR
     draw.itemData = measure.itemData;
     EXPECT_TRUE(menu.OnDrawItem(draw));
     int count = 0;
-    for (int y = 0; y < draw.rcItem.bottom; ++y)
+    for (int y = 0; y < draw.rcItem.bottom; ++y) {
         for (int x = 0; x < 24; ++x)
             count += GetPixel(dc.Get(), x, y) == colour;
+    }
     return count;
 }

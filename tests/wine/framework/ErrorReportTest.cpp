@@ -30,12 +30,9 @@ TEST_F(ErrorReportTest, AFailingCommandIsReportedAndTheWindowGoesOn) {
     TestFrame frame;
     ASSERT_TRUE(frame.Create(pane));
     int runs = 0;
-    frame.Commands().Add(
-        ID_TEST_RED, [] { throw std::runtime_error("the disk is on fire"); });
-    frame.Commands().Add(
-        ID_TEST_GREEN, [&] { ++runs; });
-    frame.Commands().Add(
-        ID_TEST_BLUE, [] { throw 42; });
+    frame.Commands().Add(ID_TEST_RED, [] { throw std::runtime_error("the disk is on fire"); });
+    frame.Commands().Add(ID_TEST_GREEN, [&] { ++runs; });
+    frame.Commands().Add(ID_TEST_BLUE, [] { throw 42; });
     frame.Commands().Add(ID_TEST_YELLOW, [] { throw std::bad_alloc(); });
 
     EXPECT_EQ(SendMessageA(frame.Handle(), WM_COMMAND, ID_TEST_RED, 0), 0);

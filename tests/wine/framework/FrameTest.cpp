@@ -212,8 +212,9 @@ TEST_F(FrameTest, RightClickShowsThePopupDrawnWithTheToolbarImages) {
             drawn.push_back(reinterpret_cast<DRAWITEMSTRUCT*>(lParam)->itemID);
         // The menu is closed once it has been drawn and waits for the user.
         if ((message == WM_ENTERIDLE && wParam == MSGF_MENU && !drawn.empty()) ||
-            (message == WM_TIMER && ++ticks > 50))
+            (message == WM_TIMER && ++ticks > 50)) {
             EndMenu();
+        }
         return false;
     };
     const UINT_PTR timer = SetTimer(frame.Handle(), 1, 100, nullptr);

@@ -26,8 +26,9 @@ class ScratchKey : public testing::Test {
     std::string Key(const std::string& below) const { return base_ + "\\" + below; }
     bool Exists(const std::string& below) const {
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, Key(below).c_str(), 0, KEY_READ, &key))
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, Key(below).c_str(), 0, KEY_READ, &key)) {
             return false;
+        }
         RegCloseKey(key);
         return true;
     }
@@ -35,8 +36,9 @@ class ScratchKey : public testing::Test {
         char data[512] = {};
         DWORD size = sizeof data - 1;
         HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, Key(below).c_str(), 0, KEY_READ, &key))
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, Key(below).c_str(), 0, KEY_READ, &key)) {
             return "<no key>";
+        }
         LONG read =
             RegQueryValueExA(key, value, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
         RegCloseKey(key);
@@ -220,8 +222,9 @@ class Dummy final : public IUnknown {
     STDMETHODIMP_(ULONG) AddRef() override { return ++references_; }
     STDMETHODIMP_(ULONG) Release() override {
         ULONG count = --references_;
-        if (count == 0)
+        if (count == 0) {
             delete this;
+        }
         return count;
     }
 
@@ -231,8 +234,9 @@ class Dummy final : public IUnknown {
 };
 
 HRESULT CreateDummy(IUnknown* outer, REFIID iid, void** object) {
-    if (outer)
+    if (outer) {
         return CLASS_E_NOAGGREGATION;
+    }
     ++g_created;
     auto* dummy = new Dummy;
     dummy->AddRef();

@@ -17,8 +17,9 @@ template <class Interface>
 struct ComPtr {
     Interface* p = nullptr;
     ~ComPtr() {
-        if (p)
+        if (p) {
             p->Release();
+        }
     }
     Interface* operator->() const { return p; }
     void** Out() { return reinterpret_cast<void**>(&p); }
@@ -34,8 +35,9 @@ struct Pixels {
 Pixels ReadBitmap(HBITMAP bitmap) {
     Pixels pixels;
     BITMAP description{};
-    if (!bitmap || !GetObjectA(bitmap, sizeof description, &description))
+    if (!bitmap || !GetObjectA(bitmap, sizeof description, &description)) {
         return pixels;
+    }
     pixels.width = description.bmWidth;
     pixels.height = description.bmHeight;
     pixels.data.resize(size_t(pixels.width) * pixels.height);
@@ -88,15 +90,17 @@ void ExpectAllWhite(const Pixels& pixels, int width, int height) {
     ASSERT_EQ(pixels.width, width);
     ASSERT_EQ(pixels.height, height);
     int coloured = 0;
-    for (uint32_t pixel : pixels.data)
+    for (uint32_t pixel : pixels.data) {
         coloured += (pixel & 0xFFFFFF) != kWhite;
+    }
     EXPECT_EQ(coloured, 0);
 }
 
 std::vector<uint8_t> SolidTrueColour(int width, int height, uint32_t rgb) {
     std::vector<uint8_t> data;
-    for (int i = 0; i < width * height; ++i)
+    for (int i = 0; i < width * height; ++i) {
         AppendPixel(data, rgb);
+    }
     return TrueColour(width, height, 3, data);
 }
 
@@ -230,9 +234,11 @@ TEST(GlintraExtractor, GetLocationAnswersPendingOnlyForAsynchronousRequests) {
 TEST(GlintraExtractor, SmallPalettisedTextureIsCentredUnscaled) {
     ScratchFiles files;
     std::vector<uint8_t> indices(64 * 32);
-    for (int y = 0; y < 32; ++y)
-        for (int x = 0; x < 64; ++x)
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 64; ++x) {
             indices[y * 64 + x] = uint8_t(x * 4 + y);
+        }
+    }
     auto path = files.Write("pal64x32.dtx",
                             Palettised(64, 32, indices, 0x2, std::vector<uint8_t>(1024, 0)));
     Pixels pixels = Thumbnail(path, 96, 96);
@@ -250,13 +256,16 @@ TEST(GlintraExtractor, SmallPalettisedTextureIsCentredUnscaled) {
 TEST(GlintraExtractor, OddWidthRowsLineUp) {
     ScratchFiles files;
     std::vector<uint8_t> indices(7 * 3);
-    for (size_t i = 0; i < indices.size(); ++i)
+    for (size_t i = 0; i < indices.size(); ++i) {
         indices[i] = uint8_t(10 + i * 9);
+    }
     Pixels pixels = Thumbnail(files.Write("odd.dtx", Palettised(7, 3, indices)), 7, 3);
     ASSERT_EQ(pixels.width, 7);
-    for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 7; ++x)
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 7; ++x) {
             EXPECT_EQ(pixels.At(x, y), PaletteRgb(indices[y * 7 + x])) << x << "," << y;
+        }
+    }
 }
 
 TEST(GlintraExtractor, ColourBlocksAndTrueColourPixelsDrawExactly) {
@@ -274,8 +283,9 @@ TEST(GlintraExtractor, ColourBlocksAndTrueColourPixelsDrawExactly) {
     EXPECT_EQ(pixels.At(7, 7), 0xF8FCF8u);
 
     std::vector<uint8_t> data;
-    for (uint32_t rgb : {0x123456u, 0xABCDEFu, 0x010203u, 0xFEDCBAu})
+    for (uint32_t rgb : {0x123456u, 0xABCDEFu, 0x010203u, 0xFEDCBAu}) {
         AppendPixel(data, rgb, 0x00);
+    }
     pixels = Thumbnail(files.Write("rgb.dtx", TrueColour(2, 2, 0, data)), 4, 4);
     ASSERT_EQ(pixels.width, 4);
     EXPECT_EQ(pixels.At(1, 1), 0x123456u);
@@ -324,30 +334,35 @@ TEST(GlintraExtractor, ShortFilesDrawWhatTheyHoldAndBlackForTheRest) {
     // Five of sixteen 32-bit pixels, then the file ends.
     std::vector<uint8_t> data;
     const uint32_t held[5] = {0x102030u, 0x405060u, 0x708090u, 0xA0B0C0u, 0xD0E0F0u};
-    for (uint32_t rgb : held)
+    for (uint32_t rgb : held) {
         AppendPixel(data, rgb);
+    }
     Pixels pixels = Thumbnail(files.Write("cut.dtx", TrueColour(4, 4, 0, data)), 4, 4);
     ASSERT_EQ(pixels.width, 4);
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(pixels.At(i % 4, i / 4), i < 5 ? held[i] : 0u) << i;
+    }
 
     // An 8-bit texture whose alpha block is cut keeps its whole picture.
     std::vector<uint8_t> indices(16);
-    for (size_t i = 0; i < indices.size(); ++i)
+    for (size_t i = 0; i < indices.size(); ++i) {
         indices[i] = uint8_t(i * 13);
+    }
     pixels = Thumbnail(
         files.Write("alpha.dtx", Palettised(4, 4, indices, 0x2, std::vector<uint8_t>(3, 9))), 4, 4);
     ASSERT_EQ(pixels.width, 4);
-    for (int i = 0; i < 16; ++i)
+    for (int i = 0; i < 16; ++i) {
         EXPECT_EQ(pixels.At(i % 4, i / 4), PaletteRgb(indices[i])) << i;
+    }
 }
 
 TEST(GlintraExtractor, ColourBlocksOfAHeightNotAMultipleOfFourDrawTheirTopRows) {
     ScratchFiles files;
     // 8 x 6: two rows of two blocks, red, green, then blue, white; rows 6 and 7 are dropped.
     std::vector<uint8_t> blocks;
-    for (uint16_t colour : {0xF800, 0x07E0, 0x001F, 0xFFFF})
+    for (uint16_t colour : {0xF800, 0x07E0, 0x001F, 0xFFFF}) {
         Append(blocks, ColourBlock(colour, 0, 0, 0, 0, 0));
+    }
     Pixels pixels = Thumbnail(files.Write("six.dtx", TrueColour(8, 6, 4, blocks)), 8, 8);
     ASSERT_EQ(pixels.width, 8);
     for (int y = 0; y < 8; ++y) {
@@ -444,8 +459,9 @@ TEST(GlintraExtractor, ThreadsEachGetTheirOwnTexture) {
         for (int i = 0; i < 40; ++i) {
             Pixels pixels = Thumbnail(paths[which], 48, 48);
             if (pixels.width != 48 || pixels.At(24, 24) != expected ||
-                pixels.At(0, 0) != (which == 0 ? kWhite : 0x0000FFu))
+                pixels.At(0, 0) != (which == 0 ? kWhite : 0x0000FFu)) {
                 ++wrong;
+            }
         }
         CoUninitialize();
     };

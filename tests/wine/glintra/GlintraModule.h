@@ -20,9 +20,11 @@ inline constexpr CLSID kClsid = {
 // The DLL path with backslashes, as the module knows itself.
 inline std::string DllPath() {
     std::string path = GLINTRA_DLL;
-    for (char& c : path)
-        if (c == '/')
+    for (char& c : path) {
+        if (c == '/') {
             c = '\\';
+        }
+    }
     return path;
 }
 
@@ -49,8 +51,9 @@ Interface* CreateExtractor(REFIID iid) {
     IClassFactory* factory = nullptr;
     auto getClassObject = Export<GetClassObjectFunction>("DllGetClassObject");
     if (!getClassObject ||
-        FAILED(getClassObject(kClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
+        FAILED(getClassObject(kClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
         return nullptr;
+    }
     Interface* object = nullptr;
     factory->CreateInstance(nullptr, iid, reinterpret_cast<void**>(&object));
     factory->Release();

@@ -15,8 +15,9 @@ const char kTypeLibKey[] = "TypeLib\\{527493DE-F554-42BB-9CCE-9E7F17316077}";
 
 bool KeyExists(const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, name.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return false;
+    }
     RegCloseKey(key);
     return true;
 }
@@ -26,13 +27,15 @@ std::optional<std::string> Value(const std::string& keyName, const char* valueNa
     char data[1024] = {};
     DWORD size = sizeof data - 1, type = 0;
     HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, keyName.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     LONG read =
         RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
     RegCloseKey(key);
-    if (read != ERROR_SUCCESS || type != REG_SZ)
+    if (read != ERROR_SUCCESS || type != REG_SZ) {
         return std::nullopt;
+    }
     return std::string(data);
 }
 
@@ -43,8 +46,9 @@ DWORD RunRegsvr32(const std::string& options) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+                        &startup, &process)) {
         return DWORD(-1);
+    }
     WaitForSingleObject(process.hProcess, 60000);
     DWORD code = DWORD(-1);
     GetExitCodeProcess(process.hProcess, &code);
@@ -55,8 +59,9 @@ DWORD RunRegsvr32(const std::string& options) {
 
 void DeleteTree(HKEY root, const std::string& name) {
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, name.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) {
         return;
+    }
     char child[256];
     DWORD length = sizeof child;
     while (RegEnumKeyExA(key, 0, child, &length, nullptr, nullptr, nullptr, nullptr) ==
@@ -74,8 +79,9 @@ class GlintraRegistration : public testing::Test {
     void TearDown() override {
         // Leave the prefix as it was: unregistered, and no .dtx key we made.
         Export<NoArgumentFunction>("DllUnregisterServer")();
-        if (!dtxExisted_)
+        if (!dtxExisted_) {
             DeleteTree(HKEY_CLASSES_ROOT, ".dtx");
+        }
     }
 
   private:
@@ -116,8 +122,9 @@ TEST_F(GlintraRegistration, Regsvr32WritesTheScriptAndTheTypeLibrary) {
 
     for (const std::string& gone :
          {std::string("DivarAdozarez.Extractor.1"), std::string("DivarAdozarez.Extractor"),
-          kClassKey, std::string(kThumbnailKey), std::string(kTypeLibKey)})
+          kClassKey, std::string(kThumbnailKey), std::string(kTypeLibKey)}) {
         EXPECT_FALSE(KeyExists(gone)) << gone;
+    }
     EXPECT_TRUE(KeyExists("CLSID"));
     EXPECT_TRUE(KeyExists(".dtx"));
     EXPECT_EQ(Value(kInfoTipKey), kClsidText);  // never removed

@@ -55,9 +55,10 @@ Children ChildrenOf(HWND dialog) {
 }
 
 bool Shows(const Children& children, const std::string& text) {
-    for (const std::string& shown : children.texts)
+    for (const std::string& shown : children.texts) {
         if (shown == text)
             return true;
+    }
     return false;
 }
 

@@ -136,11 +136,13 @@ TEST_F(WindowTest, FailedOpenSaysSoAndKeepsTheTable) {
 
 TEST_F(WindowTest, CommandsAreAvailableAsTheDocumentAllows) {
     for (UINT never :
-         {ID_FILE_NEW, ID_FILE_SAVE_AS, ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE})
+         {ID_FILE_NEW, ID_FILE_SAVE_AS, ID_EDIT_UNDO, ID_EDIT_CUT, ID_EDIT_COPY, ID_EDIT_PASTE}) {
         EXPECT_FALSE(Enabled(never)) << never;
+    }
     for (UINT always : {ID_FILE_OPEN, ID_APP_EXIT, ID_EDIT_FIND, ID_EDIT_REPEAT, ID_APP_ABOUT,
-                        ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR})
+                        ID_VIEW_TOOLBAR, ID_VIEW_STATUS_BAR}) {
         EXPECT_TRUE(Enabled(always)) << always;
+    }
     EXPECT_FALSE(Enabled(ID_FILE_SAVE));
     EXPECT_FALSE(Enabled(ID_EDIT_INSERT));
     EXPECT_FALSE(Enabled(ID_EDIT_DELETE));

@@ -69,15 +69,17 @@ std::string ShortcutTarget(const std::string& link) {
         FAILED(shellLink->QueryInterface(IID_IPersistFile,
                                          reinterpret_cast<void**>(file.Receive()))) ||
         FAILED(file->Load(Wide(link).c_str(), STGM_READ)) ||
-        FAILED(shellLink->GetPath(target, MAX_PATH, nullptr, 0)))
+        FAILED(shellLink->GetPath(target, MAX_PATH, nullptr, 0))) {
         return "(no shortcut)";
+    }
     return target;
 }
 
 void ExpectInstalledFiles(const std::string& folder) {
     std::vector<std::string> expected = {kUninstaller};
-    for (const InstalledFile& file : InstalledFiles())
+    for (const InstalledFile& file : InstalledFiles()) {
         expected.push_back(file.name);
+    }
     std::vector<std::string> names = FolderNames(folder);
     std::sort(expected.begin(), expected.end());
     std::sort(names.begin(), names.end());
@@ -102,10 +104,11 @@ void ExpectShortcuts(const std::string& folder) {
 // only ones to load them; elsewhere it leaves them unregistered.
 void ExpectExtensions32(const std::string& folder) {
 #ifdef BUILT_CRAVEL32
-    if (Runs32BitPrograms())
+    if (Runs32BitPrograms()) {
         ExpectRegistered(Registration32(folder));
-    else
+    } else {
         ExpectRemoved(Registration32(folder));
+    }
 #else
     (void)folder;
 #endif
@@ -136,8 +139,9 @@ std::optional<VersionInfo> ReadVersionInfo(const std::string& path) {
     DWORD handle = 0;
     std::vector<char> data(GetFileVersionInfoSizeA(path.c_str(), &handle));
     if (data.empty() ||
-        !GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data()))
+        !GetFileVersionInfoA(path.c_str(), 0, static_cast<DWORD>(data.size()), data.data())) {
         return std::nullopt;
+    }
     VersionInfo info;
     VS_FIXEDFILEINFO* fixed = nullptr;
     WORD* translation = nullptr;
@@ -145,8 +149,9 @@ std::optional<VersionInfo> ReadVersionInfo(const std::string& path) {
     if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&fixed), &length) ||
         !VerQueryValueA(data.data(), "\\VarFileInfo\\Translation",
                         reinterpret_cast<void**>(&translation), &length) ||
-        length < 4)
+        length < 4) {
         return std::nullopt;
+    }
     info.fileVersionMs = fixed->dwFileVersionMS;
     info.fileVersionLs = fixed->dwFileVersionLS;
     char block[64];
@@ -156,8 +161,9 @@ std::optional<VersionInfo> ReadVersionInfo(const std::string& path) {
          {"CompanyName", "ProductName", "FileVersion", "ProductVersion", "OriginalFilename"}) {
         char* text = nullptr;
         if (VerQueryValueA(data.data(), (std::string(block) + name).c_str(),
-                           reinterpret_cast<void**>(&text), &length))
+                           reinterpret_cast<void**>(&text), &length)) {
             info.strings[name] = text;
+        }
     }
     return info;
 }
@@ -165,8 +171,9 @@ std::optional<VersionInfo> ReadVersionInfo(const std::string& path) {
 CLSID HandlerClass(const char* handlerKey) {
     CLSID clsid = CLSID_NULL;
     const auto text = StringValue(HKEY_CLASSES_ROOT, handlerKey);
-    if (!text || FAILED(CLSIDFromString(Wide(*text).c_str(), &clsid)))
+    if (!text || FAILED(CLSIDFromString(Wide(*text).c_str(), &clsid))) {
         ADD_FAILURE() << "no class named by " << handlerKey;
+    }
     return clsid;
 }
 
@@ -276,9 +283,11 @@ TEST_F(InstalledCopy, FilePropertiesShowTheToolSetVersion) {
     unsigned major = 0, minor = 0, patch = 0;
     ASSERT_EQ(std::sscanf(TARVEX_VERSION, "%u.%u.%u", &major, &minor, &patch), 3);
     std::vector<std::pair<std::string, std::string>> files = {{SetupProgram(), SETUP_FILE_NAME}};
-    for (const InstalledFile& file : InstalledFiles())
-        if (file.name.find(".chm") == std::string::npos)
+    for (const InstalledFile& file : InstalledFiles()) {
+        if (file.name.find(".chm") == std::string::npos) {
             files.emplace_back(Installed(file.name), file.builtName);
+        }
+    }
     for (const auto& [path, name] : files) {
         const auto info = ReadVersionInfo(path);
         ASSERT_TRUE(info.has_value()) << path;
@@ -299,8 +308,9 @@ TEST_F(InstalledCopy, ExplorerDrawsThumbnailsWithTheInstalledGlintra) {
     ComScope com;
     const std::string texture = ScratchFolder() + "\\WALL.DTX";
     std::vector<uint8_t> pixels;
-    for (int i = 0; i < 32 * 16; ++i)
+    for (int i = 0; i < 32 * 16; ++i) {
         dtx_test::AppendPixel(pixels, 0x3366CC);
+    }
     const std::vector<uint8_t> file = dtx_test::TrueColour(32, 16, 3, pixels);
     dtx_test::WriteFile(texture, file);
 
@@ -393,8 +403,9 @@ TEST_F(InstalledCopy, TarvexStartsFromItsFolderAndKeepsTheFileTypeAsInstalled) {
     const auto contents = ArchiveContents(*made);
     ASSERT_TRUE(contents.has_value()) << "not an archive";
     EXPECT_TRUE(*contents == expected) << "the archive holds other files or other bytes";
-    for (const auto& [name, data] : *contents)
+    for (const auto& [name, data] : *contents) {
         EXPECT_TRUE(expected.count(name)) << name << " is not the folder's";
+    }
 
     // Tarvex registers the type at every start: the very keys and values the setup wrote.
     ExpectRegistered(ArchiveFileType(DefaultInstallFolder()));
@@ -486,8 +497,9 @@ std::string Uninstalled::settingsBefore_;
 void ExpectOnlyTheUninstallersCopyPending() {
     char temp[MAX_PATH] = "";
     GetTempPathA(MAX_PATH, temp);
-    for (const std::string& path : PendingRenames())
+    for (const std::string& path : PendingRenames()) {
         EXPECT_EQ(path.find("\\??\\" + std::string(temp)), 0u) << path;
+    }
 }
 
 TEST_F(Uninstalled, QuietUninstallSucceeds) {

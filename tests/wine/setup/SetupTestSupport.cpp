@@ -34,18 +34,21 @@ class ProcessJob {
         for (;;) {
             JOBOBJECT_BASIC_ACCOUNTING_INFORMATION info{};
             if (!QueryInformationJobObject(job_.Get(), JobObjectBasicAccountingInformation, &info,
-                                           sizeof info, nullptr))
+                                           sizeof info, nullptr)) {
                 return false;
-            if (info.ActiveProcesses <= 1)
+            }
+            if (info.ActiveProcesses <= 1) {
                 return true;
+            }
             const DWORD waited = GetTickCount() - start;
             DWORD message = 0;
             ULONG_PTR key = 0;
             LPOVERLAPPED data = nullptr;
             if (waited >= kMinute ||
                 (!GetQueuedCompletionStatus(port_.Get(), &message, &key, &data, kMinute - waited) &&
-                 GetLastError() == WAIT_TIMEOUT))
+                 GetLastError() == WAIT_TIMEOUT)) {
                 return false;
+            }
         }
     }
 
@@ -67,9 +70,11 @@ class ProcessJob {
 };
 
 std::string Backslashed(std::string path) {
-    for (char& c : path)
-        if (c == '/')
+    for (char& c : path) {
+        if (c == '/') {
             c = '\\';
+        }
+    }
     return path;
 }
 
@@ -83,23 +88,27 @@ std::string KnownFolder(int id) {
 std::optional<std::pair<DWORD, std::string>> RawValue(HKEY root, const std::string& keyName,
                                                       const char* name, REGSAM view = 0) {
     ScopedKey key;
-    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ | view, key.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ | view, key.Receive()) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExA(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     std::string bytes(size, '\0');
     if (RegQueryValueExA(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(bytes.data()),
-                         &size) != ERROR_SUCCESS)
+                         &size) != ERROR_SUCCESS) {
         return std::nullopt;
+    }
     bytes.resize(size);
     return std::make_pair(type, bytes);
 }
 
 void AppendKeyTree(HKEY root, const std::string& keyName, std::string& text) {
     ScopedKey key;
-    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS)
+    if (RegOpenKeyExA(root, keyName.c_str(), 0, KEY_READ, key.Receive()) != ERROR_SUCCESS) {
         return;
+    }
     text += "[" + keyName + "]\n";
     for (DWORD i = 0;; ++i) {
         char name[512];
@@ -107,8 +116,9 @@ void AppendKeyTree(HKEY root, const std::string& keyName, std::string& text) {
         BYTE data[4096];
         DWORD size = sizeof data;
         if (RegEnumValueA(key.Get(), i, name, &length, nullptr, &type, data, &size) !=
-            ERROR_SUCCESS)
+            ERROR_SUCCESS) {
             break;
+        }
         text += std::string(name) + " " + std::to_string(type) + " " +
                 std::string(reinterpret_cast<char*>(data), size) + "\n";
     }
@@ -116,8 +126,9 @@ void AppendKeyTree(HKEY root, const std::string& keyName, std::string& text) {
         char name[512];
         DWORD length = sizeof name;
         if (RegEnumKeyExA(key.Get(), i, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-            ERROR_SUCCESS)
+            ERROR_SUCCESS) {
             break;
+        }
         AppendKeyTree(root, keyName + "\\" + name, text);
     }
 }
@@ -183,13 +194,15 @@ DWORD RunToTheEnd(const std::string& commandLine, DWORD creationFlags) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
     if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, creationFlags, nullptr,
-                        nullptr, &startup, &started))
+                        nullptr, &startup, &started)) {
         return ~DWORD(0);
+    }
     ScopedHandle process(started.hProcess), thread(started.hThread);
     DWORD code = ~DWORD(0);
     if (WaitForSingleObject(process.Get(), kMinute) == WAIT_OBJECT_0 &&
-        ProcessJob::Get().WaitUntilAlone())
+        ProcessJob::Get().WaitUntilAlone()) {
         GetExitCodeProcess(process.Get(), &code);
+    }
     return code;
 }
 
@@ -200,8 +213,9 @@ bool WaitForStartedProcesses() {
 bool Runs32BitPrograms() {
     static const bool runs = [] {
         char system[MAX_PATH] = "";
-        if (GetSystemWow64DirectoryA(system, MAX_PATH) == 0)
+        if (GetSystemWow64DirectoryA(system, MAX_PATH) == 0) {
             return false;
+        }
         std::string command = "\"";
         command.append(system).append("\\cmd.exe\" /c exit 7");
         // Without a console, which would leave its settings in the user's registry.
@@ -213,8 +227,9 @@ bool Runs32BitPrograms() {
 std::optional<std::string> StringValue(HKEY root, const std::string& key, const char* name,
                                        REGSAM view) {
     auto value = RawValue(root, key, name, view);
-    if (!value || value->first != REG_SZ)
+    if (!value || value->first != REG_SZ) {
         return std::nullopt;
+    }
     std::string& text = value->second;
     // Stored with its terminating zero.
     EXPECT_TRUE(!text.empty() && text.back() == '\0') << key << " " << (name ? name : "");
@@ -223,8 +238,9 @@ std::optional<std::string> StringValue(HKEY root, const std::string& key, const 
 
 std::optional<DWORD> DwordValue(HKEY root, const std::string& key, const char* name) {
     auto value = RawValue(root, key, name);
-    if (!value || value->first != REG_DWORD || value->second.size() != sizeof(DWORD))
+    if (!value || value->first != REG_DWORD || value->second.size() != sizeof(DWORD)) {
         return std::nullopt;
+    }
     DWORD number = 0;
     memcpy(&number, value->second.data(), sizeof number);
     return number;
@@ -233,8 +249,9 @@ std::optional<DWORD> DwordValue(HKEY root, const std::string& key, const char* n
 std::vector<std::string> MultiStringValue(HKEY root, const std::string& key, const char* name) {
     std::vector<std::string> strings;
     auto value = RawValue(root, key, name);
-    if (!value || value->first != REG_MULTI_SZ)
+    if (!value || value->first != REG_MULTI_SZ) {
         return strings;
+    }
     const std::string& bytes = value->second;
     for (size_t at = 0; at < bytes.size() && bytes[at] != '\0';) {
         strings.emplace_back(bytes.c_str() + at);
@@ -277,8 +294,9 @@ bool FileExists(const std::string& path) {
 
 std::optional<std::string> FileBytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in)
+    if (!in) {
         return std::nullopt;
+    }
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
@@ -303,12 +321,14 @@ std::vector<std::string> FolderNames(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    if (search == INVALID_HANDLE_VALUE) {
         return names;
+    }
     do {
         const std::string name = found.cFileName;
-        if (name != "." && name != "..")
+        if (name != "." && name != "..") {
             names.push_back(name);
+        }
     } while (FindNextFileA(search, &found));
     FindClose(search);
     return names;
@@ -321,8 +341,9 @@ bool SamePath(const std::string& a, const std::string& b) {
 std::string LoadedModulePath(const char* name) {
     HMODULE module = GetModuleHandleA(name);
     char path[MAX_PATH] = "";
-    if (module)
+    if (module) {
         GetModuleFileNameA(module, path, MAX_PATH);
+    }
     return path;
 }
 

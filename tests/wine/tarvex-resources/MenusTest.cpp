@@ -53,7 +53,7 @@ std::string Describe(HMENU menu, const std::string& indent = "") {
 
 std::string Describe(const std::vector<Item>& items, const std::string& indent = "") {
     std::string out;
-    for (const Item& item : items)
+    for (const Item& item : items) {
         if (item.text.empty())
             out += indent + "-\n";
         else if (!item.popup.empty())
@@ -61,6 +61,7 @@ std::string Describe(const std::vector<Item>& items, const std::string& indent =
                 indent + item.text + "{\n" + Describe(item.popup, indent + "  ") + indent + "}\n";
         else
             out += indent + item.text + "=" + std::to_string(item.id) + "\n";
+    }
     return out;
 }
 
@@ -232,9 +233,10 @@ Strip BitmapPixels(int id) {
 // Pixels of one image that are not the grey the toolbar makes transparent.
 int DrawnPixels(const Strip& strip, int image, int width) {
     int drawn = 0;
-    for (int y = 0; y < strip.height; ++y)
+    for (int y = 0; y < strip.height; ++y) {
         for (int x = image * width; x < (image + 1) * width; ++x)
             drawn += strip.At(x, y) != RGB(192, 192, 192);
+    }
     return drawn;
 }
 
@@ -250,9 +252,10 @@ TEST(Toolbars, OneDrawnImagePerButton) {
     EXPECT_EQ(DrawnPixels(location, 0, 46), 0);  // the label and the combo box show none
     EXPECT_EQ(DrawnPixels(location, 1, 46), 0);
     int green = 0;  // the Go button: an arrow in a green disc and the word
-    for (int y = 0; y < 16; ++y)
+    for (int y = 0; y < 16; ++y) {
         for (int x = 92; x < 138; ++x)
             green += GetGValue(location.At(x, y)) > 150 && GetRValue(location.At(x, y)) < 100;
+    }
     EXPECT_GT(green, 60);
 }
 

@@ -52,11 +52,12 @@ TEST(Strings, EveryCommandHasPromptAndTooltip) {
         while (!popups.empty()) {
             HMENU popup = popups.back();
             popups.pop_back();
-            for (int i = 0; i < GetMenuItemCount(popup); ++i)
+            for (int i = 0; i < GetMenuItemCount(popup); ++i) {
                 if (HMENU sub = GetSubMenu(popup, i))
                     popups.push_back(sub);
                 else if (GetMenuItemID(popup, i) != 0)
                     commands.insert(static_cast<int>(GetMenuItemID(popup, i)));
+            }
         }
         DestroyMenu(menu);
     }
@@ -116,9 +117,11 @@ TEST(Strings, EveryFolderLayoutCell) {
 // The messages are the code's own texts (tested with it); the table holds no second copy
 // that could drift from them, only the wizard's message that no code holds yet.
 TEST(Strings, MessagesAreNotCopiedFromTheCode) {
-    for (int id = 20000; id < 20100; ++id)
-        if (id != 20039)
+    for (int id = 20000; id < 20100; ++id) {
+        if (id != 20039) {
             EXPECT_FALSE(LoadedString(id).has_value()) << id << ": " << *LoadedString(id);
+        }
+    }
     EXPECT_EQ(LoadedString(20039), "No REZ file loaded to extract.");
 }
 

@@ -19,9 +19,10 @@ using Picture = std::vector<uint32_t>;  // 32 x 32, 0xRRGGBB, rows from the top
 
 std::vector<uint8_t> TextureOf(int width, int height, uint32_t (*colour)(int x, int y)) {
     std::vector<uint8_t> data;
-    for (int y = 0; y < height; ++y)
+    for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x)
             AppendPixel(data, colour(x, y));
+    }
     return TrueColour(width, height, 0, data);
 }
 
@@ -37,17 +38,19 @@ uint32_t Blocks(int x, int y) {
 
 Picture SmallPicture() {
     Picture picture(32 * 32, kWhite);
-    for (int y = 0; y < 2; ++y)
+    for (int y = 0; y < 2; ++y) {
         for (int x = 0; x < 4; ++x)
             picture[(15 + y) * 32 + 14 + x] = Small(x, y);
+    }
     return picture;
 }
 
 Picture BlocksPicture() {
     Picture picture(32 * 32);
-    for (int y = 0; y < 32; ++y)
+    for (int y = 0; y < 32; ++y) {
         for (int x = 0; x < 32; ++x)
             picture[y * 32 + x] = Blocks(2 * x, 2 * y);
+    }
     return picture;
 }
 
@@ -79,9 +82,10 @@ Picture ImageListPicture(HIMAGELIST list, int index) {
               DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     Picture picture;
-    for (int y = info.rcImage.top; y < info.rcImage.bottom; ++y)
+    for (int y = info.rcImage.top; y < info.rcImage.bottom; ++y) {
         for (int x = info.rcImage.left; x < info.rcImage.right; ++x)
             picture.push_back(all[static_cast<size_t>(y) * bitmap.bmWidth + x] & 0xFFFFFF);
+    }
     return picture;
 }
 

@@ -89,9 +89,10 @@ TEST_F(Navigation, BackForwardAndANewVisitThatDiscardsTheForwardOnes) {
 
 TEST_F(Navigation, GoToListsFourteenVisitsAroundTheCurrentOne) {
     // 24 visits: the root, then A, B, C, D six times over.
-    for (int round = 0; round < 6; ++round)
+    for (int round = 0; round < 6; ++round) {
         for (RezFolder* folder : folders)
             Visit(folder);
+    }
     ASSERT_EQ(Frame().Navigation().History().Visits().size(), 25u);
     for (int i = 0; i < 10; ++i)
         ASSERT_TRUE(Run(ID_GO_BACK));  // the current visit is the 15th of 25

@@ -15,9 +15,10 @@
 namespace {
 
 std::string WindowsPath(std::string path) {
-    for (char& c : path)
+    for (char& c : path) {
         if (c == '/')
             c = '\\';
+    }
     return path;
 }
 
@@ -54,8 +55,9 @@ class Started {
             DWORD owner = 0;
             GetWindowThreadProcessId(window, &owner);
             if (owner == process_.dwProcessId && IsWindowVisible(window) &&
-                (!takingArchives || GetPropA(window, "Tarvex.TakesArchives") != nullptr))
+                (!takingArchives || GetPropA(window, "Tarvex.TakesArchives") != nullptr)) {
                 return window;
+            }
         }
         return nullptr;
     }
@@ -73,8 +75,9 @@ class Started {
 int TarvexWindows() {
     int count = 0;
     for (HWND window = FindWindowExA(nullptr, nullptr, "TarvexFrame", nullptr); window;
-         window = FindWindowExA(nullptr, window, "TarvexFrame", nullptr))
+         window = FindWindowExA(nullptr, window, "TarvexFrame", nullptr)) {
         count += IsWindowVisible(window) ? 1 : 0;
+    }
     return count;
 }
 
@@ -91,8 +94,9 @@ DWORD RunToEnd(const std::string& arguments) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
+                        &startup, &process)) {
         return ~DWORD(0);
+    }
     DWORD code = ~DWORD(0);
     if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
         GetExitCodeProcess(process.hProcess, &code);

@@ -75,8 +75,9 @@ std::string TarvexWindow::TreeText(HTREEITEM item) {
 std::vector<std::string> TarvexWindow::TreeChildren(HTREEITEM parent) {
     std::vector<std::string> texts;
     for (HTREEITEM child = TreeView_GetChild(Tree(), parent); child;
-         child = TreeView_GetNextSibling(Tree(), child))
+         child = TreeView_GetNextSibling(Tree(), child)) {
         texts.push_back(TreeText(child));
+    }
     return texts;
 }
 

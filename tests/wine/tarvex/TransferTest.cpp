@@ -101,9 +101,10 @@ class Transfer : public TarvexWindow {
     }
     int RowNamed(const std::string& name) {
         const std::vector<std::string> names = ListColumn(0);
-        for (size_t row = 0; row < names.size(); ++row)
+        for (size_t row = 0; row < names.size(); ++row) {
             if (names[row] == name)
                 return static_cast<int>(row);
+        }
         ADD_FAILURE() << "no row " << name;
         return -1;
     }

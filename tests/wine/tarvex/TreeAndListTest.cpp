@@ -138,9 +138,10 @@ TEST_F(TreeAndList, TheArrowPointsUpOrDownOnTheSortColumnOnly) {
     auto at = [&](int x, int y) { return GetPixel(dc.Get(), x, y); };
     // Whether a pixel of the colour lies in row y from x0 to x1.
     auto inRow = [&](int y, int x0, int x1, COLORREF colour) {
-        for (int x = x0; x <= x1; ++x)
+        for (int x = x0; x <= x1; ++x) {
             if (at(x, y) == colour)
                 return true;
+        }
         return false;
     };
     const int middle = b / 2;
@@ -168,9 +169,10 @@ TEST_F(TreeAndList, TheArrowPointsUpOrDownOnTheSortColumnOnly) {
     EXPECT_FALSE(inRow(middle, r - 5 * w - 1, r - 4 * w - 1, light));
 
     ASSERT_TRUE(draw(2));  // no arrow elsewhere (Type: its title on the left)
-    for (int x = r - 6 * w; x < r - 2 * w; ++x)
+    for (int x = r - 6 * w; x < r - 2 * w; ++x) {
         for (int y = 2 * w - 2; y <= b - 2 * w + 1; ++y)
             ASSERT_EQ(at(x, y), GetSysColor(COLOR_BTNFACE)) << x << "," << y;
+    }
 }
 
 TEST_F(TreeAndList, TextsOfFolderAndEntryRows) {

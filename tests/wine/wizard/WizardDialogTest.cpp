@@ -198,55 +198,53 @@ TEST_F(WizardTest, TheTalonWarningComesOnceForEachClickOnTalon) {
 }
 
 TEST_F(WizardTest, ContentBoxesFollowTheGameEachTimeThePageIsShown) {
-    Driver::Run(
-        wizard,
-        [&] {
-            ClickButton(kNext);
-            ClickOn(GamePage, 1036);  // Shogo / Blood II
-            ClickButton(kNext);
-            EXPECT_EQ(ShownBoxes(), (std::vector<std::string>{
-                                        "1057 New Character Skins", "1058 New Character Models",
-                                        "1059 New Weapon Skins", "1060 New Weapon Models",
-                                        "1067 Singleplayer Maps", "1061 DeathMatch Maps"}));
-            Screenshot("wizard-content-lithtech1");
-            ClickButton(kBack);
-            ClickOn(GamePage, 1038);  // No One Lives Forever
-            ClickButton(kNext);
-            EXPECT_EQ(ShownBoxes(), (std::vector<std::string>{
-                                        "1057 New Character Skins", "1058 New Character Models",
-                                        "1059 New Weapon Skins", "1060 New Weapon Models",
-                                        "1069 New Attribute Files", "1067 Singleplayer Maps",
-                                        "1061 DeathMatch Maps", "1062 Team Assault Maps"}));
-            RECT assault;
-            GetWindowRect(Control(ContentPage, 1062), &assault);
-            ClickButton(kBack);
-            ClickOn(GamePage, 1039);  // Talon
-            ClickButton(kNext);
-            EXPECT_EQ(ShownBoxes(),
-                      (std::vector<std::string>{
-                          "1057 New Character Skins", "1058 New Character Models",
-                          "1059 New Weapon Skins", "1060 New Weapon Models",
-                          "1069 New Attribute Files", "1067 Singleplayer Maps",
-                          "1061 DeathMatch Maps", "1063 'Evac' Maps", "1064 'OverRun' Maps"}));
-            // Evac maps close up into the place of the hidden team assault box.
-            RECT evac;
-            GetWindowRect(Control(ContentPage, 1063), &evac);
-            EXPECT_EQ(evac.top, assault.top);
-            EXPECT_EQ(evac.left, assault.left);
-            ClickOn(ContentPage, 1063);
-            Screenshot("wizard-content-talon");
-            ClickButton(kBack);
-            ClickOn(GamePage, 1040);  // Jupiter
-            ClickButton(kNext);
-            EXPECT_EQ(ShownBoxes(),
-                      (std::vector<std::string>{
-                          "1057 New Character Skins", "1058 New Character Models",
-                          "1059 New Weapon Skins", "1060 New Weapon Models",
-                          "1069 New Attribute Files", "1067 Singleplayer Maps",
-                          "1061 DeathMatch Maps", "1063 Cooperative Maps", "1064 DoomsDay Maps"}));
-            EXPECT_TRUE(Checked(ContentPage, 1063));
-            ClickButton(IDCANCEL);
-        });
+    Driver::Run(wizard, [&] {
+        ClickButton(kNext);
+        ClickOn(GamePage, 1036);  // Shogo / Blood II
+        ClickButton(kNext);
+        EXPECT_EQ(ShownBoxes(),
+                  (std::vector<std::string>{"1057 New Character Skins", "1058 New Character Models",
+                                            "1059 New Weapon Skins", "1060 New Weapon Models",
+                                            "1067 Singleplayer Maps", "1061 DeathMatch Maps"}));
+        Screenshot("wizard-content-lithtech1");
+        ClickButton(kBack);
+        ClickOn(GamePage, 1038);  // No One Lives Forever
+        ClickButton(kNext);
+        EXPECT_EQ(ShownBoxes(),
+                  (std::vector<std::string>{"1057 New Character Skins", "1058 New Character Models",
+                                            "1059 New Weapon Skins", "1060 New Weapon Models",
+                                            "1069 New Attribute Files", "1067 Singleplayer Maps",
+                                            "1061 DeathMatch Maps", "1062 Team Assault Maps"}));
+        RECT assault;
+        GetWindowRect(Control(ContentPage, 1062), &assault);
+        ClickButton(kBack);
+        ClickOn(GamePage, 1039);  // Talon
+        ClickButton(kNext);
+        EXPECT_EQ(
+            ShownBoxes(),
+            (std::vector<std::string>{
+                "1057 New Character Skins", "1058 New Character Models", "1059 New Weapon Skins",
+                "1060 New Weapon Models", "1069 New Attribute Files", "1067 Singleplayer Maps",
+                "1061 DeathMatch Maps", "1063 'Evac' Maps", "1064 'OverRun' Maps"}));
+        // Evac maps close up into the place of the hidden team assault box.
+        RECT evac;
+        GetWindowRect(Control(ContentPage, 1063), &evac);
+        EXPECT_EQ(evac.top, assault.top);
+        EXPECT_EQ(evac.left, assault.left);
+        ClickOn(ContentPage, 1063);
+        Screenshot("wizard-content-talon");
+        ClickButton(kBack);
+        ClickOn(GamePage, 1040);  // Jupiter
+        ClickButton(kNext);
+        EXPECT_EQ(
+            ShownBoxes(),
+            (std::vector<std::string>{
+                "1057 New Character Skins", "1058 New Character Models", "1059 New Weapon Skins",
+                "1060 New Weapon Models", "1069 New Attribute Files", "1067 Singleplayer Maps",
+                "1061 DeathMatch Maps", "1063 Cooperative Maps", "1064 DoomsDay Maps"}));
+        EXPECT_TRUE(Checked(ContentPage, 1063));
+        ClickButton(IDCANCEL);
+    });
 }
 
 TEST_F(WizardTest, EveryRunStartsFromTheInitialValues) {
