@@ -1,7 +1,8 @@
 #include "platform/ShellTypeName.h"
 
-#include <shellapi.h>
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include <map>
 #include <mutex>
