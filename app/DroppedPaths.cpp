@@ -11,18 +11,16 @@ bool IsLoneArchiveDrop(const DiskPaths& dropped) {
     return path.size() >= 4 && EqualNoCase(path.substr(path.size() - 4), ".rez");
 }
 
-bool OpenDroppedArchive(CTarvexDoc& doc, const std::vector<std::string>& paths) {
-    const DiskPaths dropped = SortDiskPaths(paths);
+bool OpenDroppedArchive(CTarvexDoc& doc, const DiskPaths& dropped) {
     if (!IsLoneArchiveDrop(dropped))
         return false;
     doc.OpenFile(dropped.files.front().path);
     return true;
 }
 
-bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
+bool AddDroppedPaths(CTarvexDoc& doc, const DiskPaths& dropped, RezFolder* target,
                      std::uintptr_t owner) {
-    const DiskPaths dropped = SortDiskPaths(paths);
-    if (paths.empty() || IsLoneArchiveDrop(dropped))
+    if ((dropped.files.empty() && dropped.folders.empty()) || IsLoneArchiveDrop(dropped))
         return false;
     const std::unique_ptr<ProgressSink> progress = doc.Host().MakeProgress();
     SetUpProgress(*progress);

@@ -2,8 +2,6 @@
 // Disk files and folders dropped on the window or pasted from the shell, added to an archive
 // folder: the files first, then each folder with its contents.
 #include <cstdint>
-#include <string>
-#include <vector>
 
 #include "app/Adding.h"
 #include "archive/RezTree.h"
@@ -15,12 +13,12 @@ bool IsLoneArchiveDrop(const DiskPaths& dropped);
 
 // The drop is one .rez file alone: it is opened as File > Open opens one, after the save
 // question. False for any other drop.
-bool OpenDroppedArchive(CTarvexDoc& doc, const std::vector<std::string>& paths);
+bool OpenDroppedArchive(CTarvexDoc& doc, const DiskPaths& dropped);
 
 // Adds the paths under target (null: the root) with a progress window owned by owner, then
 // updates the views. False when nothing was to be added (no paths, or a lone .rez file). The
 // folders are added after the files whatever a replace prompt was answered; a cancelled
 // progress window stops each folder still to come. The archive itself is skipped as adding
 // skips it.
-bool AddDroppedPaths(CTarvexDoc& doc, const std::vector<std::string>& paths, RezFolder* target,
+bool AddDroppedPaths(CTarvexDoc& doc, const DiskPaths& dropped, RezFolder* target,
                      std::uintptr_t owner);

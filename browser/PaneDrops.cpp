@@ -15,8 +15,9 @@ bool DropInto(CTarvexDoc& doc, TransferData& data, RezFolder* target, std::uintp
         return ApplyMovePayload(doc, payload.data(), payload.size(), target) ==
                PayloadVerdict::Moved;
     }
-    const std::vector<std::string> paths = data.ShellFiles();
-    return OpenDroppedArchive(doc, paths) || AddDroppedPaths(doc, paths, target, owner);
+    // Each path's status is read once, here, for both.
+    const DiskPaths dropped = SortDiskPaths(data.ShellFiles());
+    return OpenDroppedArchive(doc, dropped) || AddDroppedPaths(doc, dropped, target, owner);
 }
 
 }  // namespace
@@ -30,7 +31,7 @@ DropEffect FrameDrops::DragOver(TransferData& data) {
 
 DropEffect FrameDrops::Drop(TransferData& data, SourceEffects allowed) {
     const DropEffect effect = HeldToSource(DragOver(data), allowed, false);
-    if (effect == DropEffect::None || !OpenDroppedArchive(doc_, data.ShellFiles()))
+    if (effect == DropEffect::None || !OpenDroppedArchive(doc_, SortDiskPaths(data.ShellFiles())))
         return DropEffect::None;
     return effect;
 }
@@ -138,7 +139,7 @@ PayloadVerdict FolderTreeDrops::ApplyPayload(const std::vector<std::uint8_t>& pa
 }
 
 bool FolderTreeDrops::AddDroppedPaths(const std::vector<std::string>& paths) {
-    return ::AddDroppedPaths(doc_, paths, TargetFolder(), view_.OwnerWindow());
+    return ::AddDroppedPaths(doc_, SortDiskPaths(paths), TargetFolder(), view_.OwnerWindow());
 }
 
 FolderTreeDrops::PasteResult FolderTreeDrops::Paste(TransferData& clipboard) {
