@@ -2,7 +2,6 @@
 
 #include "app/TarvexDoc.h"
 #include "browser/BrowserCommands.h"
-#include "browser/FoundColumnWidths.h"
 #include "browser/ListLabelEdit.h"
 #include "browser/win32/transfer/Clipboard.h"
 
@@ -35,7 +34,7 @@ bool CTarvexView::Create(HWND parent, PaneHost&) {
     list.SetImageList(images_.Small(), LVSIL_SMALL);
     list.SetImageList(images_.Large(), LVSIL_NORMAL);
     pictures_.Attach(List());
-    InsertColumns();
+    columns_.Insert(list);
     header_.Attach(list.Header());
     if (!listHook_.Attach(List(), [this](UINT m, WPARAM w, LPARAM l, LRESULT& r) {
             return OnListMessage(m, w, l, r);
@@ -48,45 +47,11 @@ bool CTarvexView::Create(HWND parent, PaneHost&) {
     return true;
 }
 
-void CTarvexView::InsertColumns() {
-    for (int index = 0; index < kListColumnCount; ++index)
-        InsertColumn(index, kListColumns[index]);
-}
-
-void CTarvexView::InsertColumn(int index, const ListColumnFormat& format) {
-    LVCOLUMNA column{};
-    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT | LVCF_SUBITEM;
-    column.fmt = format.alignRight ? LVCFMT_RIGHT : LVCFMT_LEFT;
-    column.cx = format.width;
-    column.pszText = const_cast<char*>(format.title);
-    column.iSubItem = index;
-    Control().InsertColumn(index, column);
-}
-
 void CTarvexView::MatchColumns() {
-    const bool folderColumn = Control().ColumnCount() > kListColumnCount;
-    if (folderColumn == rows_.ShowsFound())
+    if (!columns_.Match(Control(), rows_.ShowsFound()))
         return;
-    if (rows_.ShowsFound()) {
-        folderWidths_.clear();
-        for (int index = 0; index < kListColumnCount; ++index)
-            folderWidths_.push_back(Control().ColumnWidth(index));
-        InsertColumn(static_cast<int>(ListColumn::Folder), kFolderColumn);
-        // Room for a scroll bar, which thousands of results bring.
-        RECT client{};
-        GetClientRect(List(), &client);
-        SetColumnWidths(FoundColumnWidths(client.right - GetSystemMetrics(SM_CXVSCROLL)));
-    } else {
-        Control().DeleteColumn(static_cast<int>(ListColumn::Folder));
-        SetColumnWidths(folderWidths_);  // as they were before the results
-    }
     header_.Attach(header_.Handle());  // the new column drawn as the others
     header_.SetSortColumn(rows_.SortColumn(), rows_.SortAscending());
-}
-
-void CTarvexView::SetColumnWidths(const std::vector<int>& widths) {
-    for (std::size_t index = 0; index < widths.size(); ++index)
-        Control().SetColumnWidth(static_cast<int>(index), widths[index]);
 }
 
 void CTarvexView::ShowFolder(RezFolder* folder) {

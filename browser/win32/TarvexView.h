@@ -16,6 +16,7 @@
 #include "browser/FileListRows.h"
 #include "browser/FileTypeIcons.h"
 #include "browser/PaneDrops.h"
+#include "browser/win32/FileListColumns.h"
 #include "browser/win32/FileTypeImageLists.h"
 #include "browser/win32/ListPictures.h"
 #include "browser/win32/SortHeaderCtrl.h"
@@ -104,11 +105,8 @@ class CTarvexView : public ControlPane, public ListDropView {
     HWND CreateControl(HWND parent) override;
     ListView Control() const { return ListView(Handle()); }
     bool OnListMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void InsertColumns();
-    void InsertColumn(int index, const ListColumnFormat& format);
     // Adds or takes away the Folder column as the rows have it, with the sort arrow.
     void MatchColumns();
-    void SetColumnWidths(const std::vector<int>& widths);
     void ShowRows();
     void OnDisplayInfo(LVITEMA& item);
     int ImageOf(int row);
@@ -131,7 +129,6 @@ class CTarvexView : public ControlPane, public ListDropView {
     std::unique_ptr<DropTargetRegistration> dropTarget_;
     // The row drawn drop-highlighted; the owner-data control keeps no such state itself.
     int highlightedRow_ = -1;
-    // The folder's columns as wide as they were when the results came, to be so again after.
-    std::vector<int> folderWidths_;
+    FileListColumns columns_;
     ListPictures pictures_;
 };
