@@ -15,11 +15,6 @@ namespace {
 
 constexpr DWORD kMinute = 60000;
 
-struct CloseKernelHandle {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using ScopedHandle = Scoped<HANDLE, CloseKernelHandle>;
-
 // This test program and every process started from it, however indirectly, in one job; its
 // completion port tells when one of them ends.
 class ProcessJob {
