@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <random>
+#include <unordered_map>
 
 #include "app/TarvexDoc.h"
 
@@ -264,20 +265,27 @@ std::optional<ResolvedMove> DecodeMovePayload(const std::uint8_t* data, std::siz
         if (found == PayloadVerdict::Moved)
             move.source = source.front();
     }
+    // A folder that several groups name is indexed once and makes one group, so that a block
+    // naming one large folder over and over costs no more than naming it once.
+    std::unordered_map<const RezFolder*, std::pair<LiveRecords<RezEntry>, std::size_t>> groupOf;
     for (const PayloadReferences::Group& group : refs->groups) {
         std::vector<RezFolder*> source;
         if (found == PayloadVerdict::Moved)
             found = ResolveAll({group.source}, folderOf, source);
         if (found != PayloadVerdict::Moved)
             break;
-        // Entries are looked up in their own folder only.
-        LiveRecords<RezEntry> entryOf;
-        entryOf.reserve(source.front()->entries.size());
-        for (RezEntry& entry : source.front()->entries)
-            entryOf.emplace_back(ReferenceOf(entry), &entry);
-        SortByReference(entryOf);
-        move.groups.push_back({source.front(), {}});
-        found = ResolveAll(group.entries, entryOf, move.groups.back().entries);
+        const auto [known, added] = groupOf.try_emplace(source.front());
+        auto& [entryOf, index] = known->second;
+        if (added) {
+            // Entries are looked up in their own folder only.
+            entryOf.reserve(source.front()->entries.size());
+            for (RezEntry& entry : source.front()->entries)
+                entryOf.emplace_back(ReferenceOf(entry), &entry);
+            SortByReference(entryOf);
+            index = move.groups.size();
+            move.groups.push_back({source.front(), {}});
+        }
+        found = ResolveAll(group.entries, entryOf, move.groups[index].entries);
     }
     if (found != PayloadVerdict::Moved)
         return Refuse(found, verdict);

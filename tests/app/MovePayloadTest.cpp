@@ -129,6 +129,20 @@ TEST_F(MovePayloadTest, EntriesOfFurtherFoldersFollowAZeroAndTheirFolderAndMoveF
     EXPECT_EQ(host.viewUpdates, 1);
 }
 
+TEST_F(MovePayloadTest, AFolderThatSeveralGroupsNameMakesOneGroupInTheirOrder) {
+    RezEntry* m1 = &maps->entries.front();
+    const Bytes payload = EncodePayload(
+        {{}, skins, {{skins, {SkinEntry(2)}}, {maps, {m1}}, {skins, {SkinEntry(0)}}}});
+    const std::optional<ResolvedMove> move =
+        DecodeMovePayload(payload.data(), payload.size(), doc.Folders());
+    ASSERT_TRUE(move);
+    ASSERT_EQ(move->groups.size(), 2u);
+    EXPECT_EQ(move->groups[0].source, skins);
+    EXPECT_EQ(move->groups[0].entries, (std::vector<RezEntry*>{SkinEntry(2), SkinEntry(0)}));
+    EXPECT_EQ(move->groups[1].source, maps);
+    EXPECT_EQ(move->groups[1].entries, (std::vector<RezEntry*>{m1}));
+}
+
 TEST_F(MovePayloadTest, AFurtherFolderIsCheckedAsTheSourceIs) {
     RezEntry* m1 = &maps->entries.front();
     RezEntry* same = &AddEntry(dm, "A.DTX");
