@@ -22,17 +22,15 @@ bool IsAtOrBelow(const RezFolder* folder, const RezFolder* ancestor) {
 // Another subfolder of parent than except with that name, without regard to case.
 bool HasOtherSubfolderNamed(const RezFolder& parent, const std::string& name,
                             const RezFolder* except) {
-    return std::any_of(
-        parent.subfolders.begin(), parent.subfolders.end(),
-        [&](RezFolder* sub) { return sub != except && EqualNoCase(sub->name, name); });
+    return std::any_of(parent.subfolders.begin(), parent.subfolders.end(), [&](RezFolder* sub) {
+        return sub != except && EqualNoCase(sub->name, name);
+    });
 }
 
 bool HasOtherEntryNamed(const RezFolder& folder, const std::string& name, const RezEntry* except) {
-    return std::any_of(
-        folder.entries.begin(), folder.entries.end(),
-        [&](const RezEntry& entry) {
-            return &entry != except && EqualNoCase(ItemNameOf(entry), name);
-        });
+    return std::any_of(folder.entries.begin(), folder.entries.end(), [&](const RezEntry& entry) {
+        return &entry != except && EqualNoCase(ItemNameOf(entry), name);
+    });
 }
 
 constexpr const char* kDeleteFilesQuestion = "Are you sure you wish to delete the selected files?";
@@ -79,39 +77,35 @@ void Editor::DeleteFolder(RezFolder* folder) {
 
 bool Editor::DeleteListSelection(RezFolder* current, const std::vector<RezFolder*>& folders,
                                  const std::vector<const RezEntry*>& entries) {
-    return RunConfirmed(
-        doc_.Host().Prompts(), folders.empty() && entries.empty(), kDeleteFilesQuestion,
-        PromptButtons::OkCancel,
-        [&] {
-            DeleteItems(current, folders, entries);
-            return true;
-        });
+    return RunConfirmed(doc_.Host().Prompts(), folders.empty() && entries.empty(),
+                        kDeleteFilesQuestion, PromptButtons::OkCancel, [&] {
+                            DeleteItems(current, folders, entries);
+                            return true;
+                        });
 }
 
 bool Editor::DeleteFoundItems(const std::vector<ArchiveItem>& items) {
-    return RunConfirmed(
-        doc_.Host().Prompts(), items.empty(), kDeleteFilesQuestion, PromptButtons::OkCancel,
-        [&] {
-            // The entries first, each from its own folder, while every folder still
-            // stands.
-            std::vector<RezFolder*> folders;
-            for (const ArchiveItem& item : items)
-                if (const RezEntry* doomed = item.entry)
-                    item.folder->entries.remove_if(
-                        [doomed](const RezEntry& e) { return &e == doomed; });
-                else
-                    folders.push_back(item.folder);
-            DeleteItems(doc_.Root(), folders, {});
-            return true;
-        });
+    return RunConfirmed(doc_.Host().Prompts(), items.empty(), kDeleteFilesQuestion,
+                        PromptButtons::OkCancel, [&] {
+                            // The entries first, each from its own folder, while every folder still
+                            // stands.
+                            std::vector<RezFolder*> folders;
+                            for (const ArchiveItem& item : items)
+                                if (const RezEntry* doomed = item.entry)
+                                    item.folder->entries.remove_if(
+                                        [doomed](const RezEntry& e) { return &e == doomed; });
+                                else
+                                    folders.push_back(item.folder);
+                            DeleteItems(doc_.Root(), folders, {});
+                            return true;
+                        });
 }
 
 bool Editor::DeleteTreeSelection(RezFolder* selected) {
     return RunConfirmed(
         doc_.Host().Prompts(), !selected,
         "Are you sure you wish to delete the selected Folder and all the files there-in?",
-        PromptButtons::OkCancel,
-        [&] {
+        PromptButtons::OkCancel, [&] {
             DeleteFolder(selected);
             return true;
         });

@@ -97,11 +97,10 @@ struct FileBatch {
     EntryResult WriteFile(const File& file, BinaryFile& archive) const {
         BinaryFile& from = file.source ? *file.source : archive;
         if (file.picture) {
-            return WritePicture(
-                from, file.offset, file.size,
-                [&](const char* bytes, std::size_t count) {
-                    return output->WriteBytes(file.name, bytes, count);
-                });
+            return WritePicture(from, file.offset, file.size,
+                                [&](const char* bytes, std::size_t count) {
+                                    return output->WriteBytes(file.name, bytes, count);
+                                });
         }
         const bool written = file.bytes
                                  ? output->WriteBytes(file.name, file.bytes, file.size)
@@ -347,8 +346,7 @@ EntryResult Extractor::ExtractEntry(BinaryFile& archive, std::uint64_t archiveSi
     BinaryFile output;
     if (output_ == ExtractionOutput::Pictures) {
         return WritePicture(
-            *from, entry.dataPosition, entry.size,
-            [&](const char* bytes, std::size_t count) {
+            *from, entry.dataPosition, entry.size, [&](const char* bytes, std::size_t count) {
                 return output.Create(path) && output.Write(bytes, count) && output.Close();
             });
     }
@@ -559,13 +557,10 @@ bool Extractor::ExtractListSelection(RezFolder* current, const std::vector<RezFo
                                      const std::vector<const RezEntry*>& entries,
                                      ProgressSink& progress) {
     return RunConfirmed(
-        doc_.Host().Prompts(), folders.empty() && entries.empty(), nullptr, PromptButtons::Ok,
-        [&] {
-            return ExtractIntoChosen(
-                progress,
-                [&](const std::string& destination) {
-                    return ExtractSelection(current, folders, entries, destination, progress);
-                });
+        doc_.Host().Prompts(), folders.empty() && entries.empty(), nullptr, PromptButtons::Ok, [&] {
+            return ExtractIntoChosen(progress, [&](const std::string& destination) {
+                return ExtractSelection(current, folders, entries, destination, progress);
+            });
         });
 }
 
@@ -573,12 +568,9 @@ bool Extractor::ExtractTreeSelection(RezFolder* selected, ProgressSink& progress
     return RunConfirmed(
         doc_.Host().Prompts(), !selected,
         "Are you sure you wish to extract the entire Folder,\n and the subfolders it contains?",
-        PromptButtons::YesNo,
-        [&] {
-            return ExtractIntoChosen(
-                progress,
-                [&](const std::string& destination) {
-                    return ExtractArchive(selected, destination, progress);
-                });
+        PromptButtons::YesNo, [&] {
+            return ExtractIntoChosen(progress, [&](const std::string& destination) {
+                return ExtractArchive(selected, destination, progress);
+            });
         });
 }

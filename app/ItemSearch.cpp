@@ -74,12 +74,10 @@ class Matcher {
 
     // path: the item's path below the root, when some pattern needs it.
     bool Matches(std::string_view name, std::string_view path, bool isFolder) const {
-        return std::any_of(
-            patterns_.begin(), patterns_.end(),
-            [&](const Pattern& pattern) {
-                return (isFolder || !pattern.foldersOnly) &&
-                       WildcardMatch(pattern.text, pattern.byPath ? path : name, isLeadByte_);
-            });
+        return std::any_of(patterns_.begin(), patterns_.end(), [&](const Pattern& pattern) {
+            return (isFolder || !pattern.foldersOnly) &&
+                   WildcardMatch(pattern.text, pattern.byPath ? path : name, isLeadByte_);
+        });
     }
 
   private:

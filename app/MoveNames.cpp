@@ -8,16 +8,15 @@ namespace {
 
 template <typename Key, typename Item>
 void SortByKey(std::vector<std::pair<Key, Item>>& items) {
-    std::sort(
-        items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(items.begin(), items.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 // The items filed under key.
 template <typename Key, typename Item>
 auto Filed(const std::vector<std::pair<Key, Item>>& items, const Key& key) {
-    return std::equal_range(
-        items.begin(), items.end(), std::pair<Key, Item>{key, Item{}},
-        [](const auto& a, const auto& b) { return a.first < b.first; });
+    return std::equal_range(items.begin(), items.end(), std::pair<Key, Item>{key, Item{}},
+                            [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 // FNV-1a over the name an entry has inside its folder, folded as UpperCase folds it.

@@ -129,8 +129,8 @@ using LiveRecords = std::vector<std::pair<std::uint64_t, Record*>>;
 
 template <typename Record>
 void SortByReference(LiveRecords<Record>& live) {
-    std::sort(
-        live.begin(), live.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::sort(live.begin(), live.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
 }
 
 // Looks every reference up among the live records.

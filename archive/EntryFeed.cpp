@@ -140,9 +140,9 @@ void EntryFeed::Fill(Batch& batch, DiskFileOpener& opener) {
             if (piece.offset == 0 && piece.last) {
                 file->opened = opener.Open(DiskSourceOf(*piece.entry), file->file);
             } else {
-                std::call_once(
-                    file->once,
-                    [&] { file->opened = opener.Open(DiskSourceOf(*piece.entry), file->file); });
+                std::call_once(file->once, [&] {
+                    file->opened = opener.Open(DiskSourceOf(*piece.entry), file->file);
+                });
             }
             if (!file->opened) {
                 piece.kind = EntryPiece::Kind::Unreadable;

@@ -53,9 +53,9 @@ bool ReadKeys(RecordCursor& cursor, std::uint32_t count, std::vector<std::uint32
 }  // namespace
 
 bool HasCreatorTag(const char* textBlock) {
-    return std::any_of(
-        std::begin(kCreatorTags), std::end(kCreatorTags),
-        [&](const char* tag) { return std::memcmp(textBlock, tag, kTagLength) == 0; });
+    return std::any_of(std::begin(kCreatorTags), std::end(kCreatorTags), [&](const char* tag) {
+        return std::memcmp(textBlock, tag, kTagLength) == 0;
+    });
 }
 
 // The header's words in file order; the sorted flag follows them as one byte.

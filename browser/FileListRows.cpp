@@ -56,9 +56,8 @@ class SortKeys {
         if (ascending) {
             std::stable_sort(keys_.begin(), keys_.end(), before);
         } else {
-            std::stable_sort(
-                keys_.begin(), keys_.end(),
-                [&before](const Key& a, const Key& b) { return before(b, a); });
+            std::stable_sort(keys_.begin(), keys_.end(),
+                             [&before](const Key& a, const Key& b) { return before(b, a); });
         }
     }
 

@@ -43,14 +43,12 @@ uint32_t LittleEndian(const uint8_t* bytes, int count) {
 }  // namespace
 
 bool IsWholeModuleImage(const std::vector<uint8_t>& file) {
-    return IsWholeImage(
-        file.size(),
-        [&file](uint64_t at, int bytes, uint32_t& value) {
-            if (at + bytes > file.size())
-                return false;
-            value = LittleEndian(file.data() + at, bytes);
-            return true;
-        });
+    return IsWholeImage(file.size(), [&file](uint64_t at, int bytes, uint32_t& value) {
+        if (at + bytes > file.size())
+            return false;
+        value = LittleEndian(file.data() + at, bytes);
+        return true;
+    });
 }
 
 bool IsWholeModuleFile(const std::string& path) {

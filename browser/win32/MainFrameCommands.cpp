@@ -35,28 +35,20 @@ static_assert(kCommandList == ID_VIEW_LIST);
 static_assert(kCommandDetails == ID_VIEW_DETAILS);
 
 void CMainFrame::AddRuleCommand(int id, std::function<void()> handler) {
-    Commands().Add(
-        static_cast<unsigned>(id), std::move(handler),
-        [this, id] {
-            const std::optional<CommandAvailability> rule = AvailabilityOf(id, State());
-            return rule ? CommandState{rule->enabled, rule->checked} : CommandState{};
-        });
+    Commands().Add(static_cast<unsigned>(id), std::move(handler), [this, id] {
+        const std::optional<CommandAvailability> rule = AvailabilityOf(id, State());
+        return rule ? CommandState{rule->enabled, rule->checked} : CommandState{};
+    });
 }
 
 void CMainFrame::AddCommands() {
     CommandRouter& commands = Commands();
-    commands.Add(
-        ID_FILE_NEW, [this] { doc_.FileNew(); });
-    commands.Add(
-        ID_FILE_NEW_REZ, [this] { doc_.NewDocument(); });
-    commands.Add(
-        ID_FILE_CLOSE, [this] { doc_.NewDocument(); });
-    commands.Add(
-        ID_FILE_NEW_PROJECT, [this] { NewProject(); });
-    commands.Add(
-        ID_FILE_OPEN, [this] { doc_.FileOpen(); });
-    commands.Add(
-        ID_FILE_SAVE, [this] { doc_.FileSave(); });
+    commands.Add(ID_FILE_NEW, [this] { doc_.FileNew(); });
+    commands.Add(ID_FILE_NEW_REZ, [this] { doc_.NewDocument(); });
+    commands.Add(ID_FILE_CLOSE, [this] { doc_.NewDocument(); });
+    commands.Add(ID_FILE_NEW_PROJECT, [this] { NewProject(); });
+    commands.Add(ID_FILE_OPEN, [this] { doc_.FileOpen(); });
+    commands.Add(ID_FILE_SAVE, [this] { doc_.FileSave(); });
     commands.Add(ID_FILE_SAVE_AS, [this] { doc_.FileSaveAs(); });
     for (int index = 0; index < RecentFileList::kSize; ++index) {
         commands.Add(
@@ -66,49 +58,32 @@ void CMainFrame::AddCommands() {
                 [this, index] { return index < static_cast<int>(recent_.Paths().size()); }));
     }
 
-    AddRuleCommand(
-        kCommandInsert, [this] { Insert(); });
+    AddRuleCommand(kCommandInsert, [this] { Insert(); });
     AddRuleCommand(kCommandExtract, [this] { Extract(); });
-    AddRuleCommand(
-        kCommandExtractPictures,
-        [this] {
-            ScopedExtractionOutput pictures(doc_.Extraction(), ExtractionOutput::Pictures);
-            Extract();
-        });
-    AddRuleCommand(
-        kCommandDelete, [this] { Delete(); });
-    AddRuleCommand(
-        kCommandInsertEmptyFolder, [this] { InsertEmptyFolder(); });
-    AddRuleCommand(
-        kCommandRename, [this] { Rename(); });
-    AddRuleCommand(
-        kCommandHelp,
-        [this] {
-            ShellExecuteA(Handle(), "open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOW);
-        });
-    AddRuleCommand(
-        kCommandBack, [this] { navigator_.Back(); });
-    AddRuleCommand(
-        kCommandForward, [this] { navigator_.Forward(); });
-    AddRuleCommand(
-        kCommandUpOneLevel, [this] { navigator_.UpOneLevel(tree_.SelectedFolder()); });
+    AddRuleCommand(kCommandExtractPictures, [this] {
+        ScopedExtractionOutput pictures(doc_.Extraction(), ExtractionOutput::Pictures);
+        Extract();
+    });
+    AddRuleCommand(kCommandDelete, [this] { Delete(); });
+    AddRuleCommand(kCommandInsertEmptyFolder, [this] { InsertEmptyFolder(); });
+    AddRuleCommand(kCommandRename, [this] { Rename(); });
+    AddRuleCommand(kCommandHelp, [this] {
+        ShellExecuteA(Handle(), "open", HelpFilePath().c_str(), nullptr, nullptr, SW_SHOW);
+    });
+    AddRuleCommand(kCommandBack, [this] { navigator_.Back(); });
+    AddRuleCommand(kCommandForward, [this] { navigator_.Forward(); });
+    AddRuleCommand(kCommandUpOneLevel, [this] { navigator_.UpOneLevel(tree_.SelectedFolder()); });
     AddRuleCommand(kCommandLocationBar, [this] { ToggleLocationBar(); });
     for (int id : {kCommandLargeIcons, kCommandSmallIcons, kCommandList, kCommandDetails})
         AddRuleCommand(id, [this, id] { SetViewMode(*ViewModeOfCommand(id)); });
     // Cut only marks what Paste moves, as Copy does: nothing leaves the archive before.
-    AddRuleCommand(
-        kCommandCopy, [this] { CopyToClipboard(); });
-    AddRuleCommand(
-        kCommandCut, [this] { CopyToClipboard(); });
-    AddRuleCommand(
-        kCommandPaste, [this] { tree_.Paste(); });
-    commands.Add(
-        ID_WIZARD, [this] { RunWizard(); });
+    AddRuleCommand(kCommandCopy, [this] { CopyToClipboard(); });
+    AddRuleCommand(kCommandCut, [this] { CopyToClipboard(); });
+    AddRuleCommand(kCommandPaste, [this] { tree_.Paste(); });
+    commands.Add(ID_WIZARD, [this] { RunWizard(); });
 
-    commands.Add(
-        ID_EDIT_SELECT_ALL, [this] { list_.SelectAll(); });
-    commands.Add(
-        ID_EDIT_FIND_ITEMS, [this] { Find(); });
+    commands.Add(ID_EDIT_SELECT_ALL, [this] { list_.SelectAll(); });
+    commands.Add(ID_EDIT_FIND_ITEMS, [this] { Find(); });
     commands.Add(ID_VIEW_REFRESH, [this] { list_.RefreshList(); });
     for (int index = 0; index <= kCommandLastGoToItem - kCommandFirstGoToItem; ++index) {
         commands.Add(
@@ -117,12 +92,9 @@ void CMainFrame::AddCommands() {
                 return CommandState{true, index == historyMenu_.Checked()};
             });
     }
-    commands.Add(
-        ID_LOCATION_GO, [this] { navigator_.NavigateToPath(location_.EditText(), true); });
-    commands.Add(
-        ID_NEXT_PANE, [this] { FocusNextPane(false); });
-    commands.Add(
-        ID_PREV_PANE, [this] { FocusNextPane(true); });
+    commands.Add(ID_LOCATION_GO, [this] { navigator_.NavigateToPath(location_.EditText(), true); });
+    commands.Add(ID_NEXT_PANE, [this] { FocusNextPane(false); });
+    commands.Add(ID_PREV_PANE, [this] { FocusNextPane(true); });
     commands.Add(ID_APP_ABOUT, [this] { ModalDialog().Show(Handle(), IDD_ABOUTBOX); });
 }
 

@@ -13,8 +13,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
     Win32Prompts prompts("Tarvex");
     SetErrorReporter([&prompts](const std::string& text) { prompts.Show(text); });
     RegistrySettings settings("Tarvex");
-    CTarvexApp app(
-        prompts, settings, [] { return std::make_unique<Win32ProgressDialog>(); });
+    CTarvexApp app(prompts, settings, [] { return std::make_unique<Win32ProgressDialog>(); });
     app.onMainWindow = [&prompts](HWND window) { prompts.SetOwner(window); };
     app.singleWindow = true;
 

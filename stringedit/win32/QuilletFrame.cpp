@@ -17,8 +17,7 @@ bool QuilletFrame::Create() {
 void QuilletFrame::AddCommands() {
     CommandRouter& commands = Commands();
     auto hasDll = EnabledWhen([this] { return doc_.HasDll(); });
-    commands.Add(
-        ID_FILE_OPEN, [this] { Open(); });
+    commands.Add(ID_FILE_OPEN, [this] { Open(); });
     commands.Add(
         ID_FILE_SAVE, [this] { Save(); }, hasDll);
     commands.Add(
@@ -26,10 +25,8 @@ void QuilletFrame::AddCommands() {
     commands.Add(
         ID_EDIT_DELETE, [this] { view_.DeleteSelected(); },
         EnabledWhen([this] { return view_.HasSelection(); }));
-    commands.Add(
-        ID_EDIT_FIND, [this] { search_.OpenDialog(*this); });
-    commands.Add(
-        ID_EDIT_REPEAT, [this] { search_.FindNext(); });
+    commands.Add(ID_EDIT_FIND, [this] { search_.OpenDialog(*this); });
+    commands.Add(ID_EDIT_REPEAT, [this] { search_.FindNext(); });
     commands.Add(ID_APP_ABOUT, [this] { ShowAbout(); });
 }
 

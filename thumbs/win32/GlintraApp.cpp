@@ -18,22 +18,18 @@ std::string DocumentTemplate() {
 CGlintraApp::CGlintraApp() : texture_(TemplateFilterExtension(DocumentTemplate())) {}
 
 HBITMAP CGlintraApp::ExtractThumbnail(const std::string& path, int width, int height) {
-    return texture_.LoadAndUse(
-        path,
-        [&](CGlintraDoc* texture, bool) -> HBITMAP {
-            return texture ? MakeThumbnail(*texture, width, height) : nullptr;
-        });
+    return texture_.LoadAndUse(path, [&](CGlintraDoc* texture, bool) -> HBITMAP {
+        return texture ? MakeThumbnail(*texture, width, height) : nullptr;
+    });
 }
 
 bool CGlintraApp::InfoTip(const std::string& path, std::string& text) {
-    return texture_.LoadAndUse(
-        path,
-        [&](CGlintraDoc* texture, bool loaded) {
-            if (!texture || !loaded)
-                return false;
-            text = InfoTipText(*texture);
-            return true;
-        });
+    return texture_.LoadAndUse(path, [&](CGlintraDoc* texture, bool loaded) {
+        if (!texture || !loaded)
+            return false;
+        text = InfoTipText(*texture);
+        return true;
+    });
 }
 
 CGlintraApp& GlintraApp() {
